@@ -1,0 +1,93 @@
+#pragma once
+
+#include <array>
+
+/// One card of the deck: 20 integer fields numbered as the saved game stores them.
+/// Fields 0 and 9 to 16 carry nothing.
+struct CardRecord {
+    std::array<int, 20> field{};
+
+    /// Field by number, for code that chooses the field (the sorts, the saved game).
+    int& operator[](int column) { return field[static_cast<std::size_t>(column)]; }
+    int operator[](int column) const { return field[static_cast<std::size_t>(column)]; }
+
+    /// Suit 1..4, fixed for the whole run.
+    int& suit() { return field[1]; }
+    /// 0 deck, 1 computer's hand, 2 human's hand, 3 face up on the table. A played card keeps it.
+    int& location() { return field[2]; }
+    /// Card points under the current trump: 0, 2, 3, 4, 10, 11, 14 or 20.
+    int& points() { return field[3]; }
+    /// Trick strength: plain 1..8, trump 9..16.
+    int& strength() { return field[4]; }
+    /// Natural order 1 (seven) .. 8 (ace), the same in every suit.
+    int& sequence() { return field[5]; }
+    /// 0 in play, 4 seen by the computer, 5 played.
+    int& status() { return field[6]; }
+    /// Computer lead evaluation marks.
+    int& beatable() { return field[7]; }
+    int& strongerOut() { return field[8]; }
+    /// 1 = already used in a run.
+    int& inRun() { return field[17]; }
+    /// 1 = belongs to a declaration or six trumps and is drawn moved out of its row.
+    int& shown() { return field[18]; }
+    /// Scratch mark of the selection sorts.
+    int& sortMark() { return field[19]; }
+
+    int suit() const { return field[1]; }
+    int location() const { return field[2]; }
+    int points() const { return field[3]; }
+    int strength() const { return field[4]; }
+    int sequence() const { return field[5]; }
+    int status() const { return field[6]; }
+    int inRun() const { return field[17]; }
+    int shown() const { return field[18]; }
+    int sortMark() const { return field[19]; }
+};
+
+/// Where a card lies (field `location`); also the side codes reversed: 1 computer, 2 human.
+enum CardLocation : int {
+    kInDeck = 0,
+    kInComputerHand = 1,
+    kInHumanHand = 2,
+    kFaceUpOnTable = 3,
+};
+
+/// Play status (field `status`).
+constexpr int kStatusInPlay = 0;
+constexpr int kStatusSeen = 4;
+constexpr int kStatusPlayed = 5;
+
+/// Side codes: whose move, the taker, a trick's winner.
+constexpr int kHuman = 1;
+constexpr int kComputer = 2;
+
+constexpr int g_deckSize = 32;
+constexpr int g_firstDealCount = 6;
+constexpr int g_colLocation = 2;
+constexpr int g_colPoints = 3;
+constexpr int g_colStrength = 4;
+constexpr int g_colSequence = 5;
+constexpr int g_noHangingTie = 0;
+
+/// The most cards a hand holds: six from the first deal and up to six from the second.
+constexpr int kMaxHand = 12;
+
+/// A hand: card identifiers at positions 1..count; position 0 is never used.
+using Hand = std::array<int, kMaxHand + 1>;
+
+/// Card table indexed by identifier 1..32 (4 x rank index + suit); record 0 is never a card.
+inline std::array<CardRecord, g_deckSize + 1> g_cards{};
+inline Hand g_humanHand{};
+inline int g_humanCount = 0;
+inline Hand g_computerHand{};
+inline int g_computerCount = 0;
+/// Trump suit 1..4 and the three other suits in ascending order.
+inline int g_trumpSuit = 0;
+inline int g_otherSuit1 = 0;
+inline int g_otherSuit2 = 0;
+inline int g_otherSuit3 = 0;
+
+/// Suit 1..4 of a card identifier.
+constexpr int SuitOf(int card) { return (card - 1) % 4 + 1; }
+/// Rank index 0 (seven) .. 7 (ace) of a card identifier.
+constexpr int RankOf(int card) { return (card - 1) / 4; }

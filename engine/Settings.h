@@ -1,0 +1,57 @@
+#pragma once
+
+/// The sixteen user settings, in the order of the settings file. They live for the whole
+/// run; the option dialogs, a change of player and a loaded game replace them.
+
+/// 1 = the main window is maximised.
+inline int g_maximized = 0;
+/// Table background 1..11 as read from the settings file; 11 = the custom colour.
+inline int g_loadedBackground = 1;
+/// Table background in force 1..11.
+inline int g_background = 1;
+/// Card back 1..8 as read from the settings file.
+inline int g_loadedCardBack = 1;
+/// Card back in force 1..8.
+inline int g_cardBack = 1;
+/// Cards each hand receives in the second deal, 3..6.
+inline int g_extraCards = 3;
+/// Announcement voice: 1 male, 2 female, 3 none.
+inline int g_voice = 0;
+/// Hand order: 1 by suits, 2 by points.
+inline int g_handSort = 0;
+/// 1 = card sound effects on.
+inline int g_cardSounds = 0;
+/// Computer level: 1 "Новичок", 2 "Игрок", 3 "Профи".
+inline int g_level = 1;
+/// 1 short game (501 points), 2 long game (1001).
+inline int g_gameLength = 0;
+/// Sleep per animation step, in ms.
+inline int g_animDelay = 8;
+/// Pause after a trick, in ms.
+inline int g_trickPause = 1000;
+/// 1 = button sounds on.
+inline int g_buttonSounds = 0;
+/// 1 = card flights and growing panels are animated.
+inline int g_animation = 1;
+/// Steps of one card flight, 5..20.
+inline int g_animSteps = 10;
+/// Announcement drawing style 0..3.
+inline int g_announcementStyle = 2;
+
+/// Pause between the steps of a deal, in ms: seven times the initial animation delay,
+/// fixed for the run so that dealing keeps its pace whatever the delay is set to.
+constexpr int kInitialAnimDelay = 8;
+inline int g_dealPause = 7 * kInitialAnimDelay;
+/// Half the flight steps: the divisor of the merge, raise and lower animations.
+inline int g_halfAnimSteps = 5;
+inline int g_halfAnimSteps2 = 5;
+
+/// Recomputes the values derived from the settings after they were read or changed.
+inline void UpdateDerivedSettings()
+{
+    g_halfAnimSteps = g_animSteps / 2;
+    g_halfAnimSteps2 = g_animSteps / 2;
+}
+
+/// Puts every setting back to its value at program start.
+void ResetSettings();
