@@ -1,0 +1,14 @@
+#include "app/Globals.h"
+
+void ResetGlobals()
+{
+    g_playerName.clear();
+    g_settingsFile.clear();
+    g_saveName.clear();
+    for (auto* column : {&g_sheetHuman, &g_sheetComputer})
+        column->fill(QString());
+    for (auto* column : {&g_statRowNo, &g_statName, &g_statStatus, &g_statPoints, &g_statGame, &g_statLevel})
+        column->fill(QString());
+    g_started = 0;
+    g_glActive = 0;
+}

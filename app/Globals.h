@@ -1,0 +1,50 @@
+#pragma once
+
+#include "platform/MemoryDC.h"
+
+#include <QString>
+
+#include <array>
+
+/// Objects shared by the drawing code, the file readers and writers and the engine; they
+/// live for the whole run.
+
+/// Pens of the panels, the score sheet and statistics frames, and the overlays' close mark.
+inline const platform::Pen g_penLightGrey{1, platform::RGB(200, 200, 200)};
+inline const platform::Pen g_penGreyBold{3, platform::RGB(120, 120, 120)};
+inline const platform::Pen g_penGrey{1, platform::RGB(160, 160, 160)};
+inline const platform::Pen g_penCharcoal{1, platform::RGB(50, 50, 50)};
+inline const platform::Pen g_penSilver{1, platform::RGB(170, 170, 170)};
+inline const platform::Pen g_penDimGrey{1, platform::RGB(100, 100, 100)};
+inline const platform::Pen g_penDarkRedBold{3, platform::RGB(120, 40, 40)};
+inline const platform::Pen g_penCloseMark{3, platform::RGB(255, 50, 50)};
+
+/// The program folder with "/" separators and a trailing "/": the prefix of every data file.
+inline QString g_programDir;
+/// The current player's name: one word of at most 12 characters.
+inline QString g_playerName;
+/// Bare name of the current settings file: "config.krt" or the player's profile as on disk.
+inline QString g_settingsFile;
+/// Name the save dialog offers.
+inline QString g_saveName;
+/// The page the online-play command opens, relative to the program folder: the game ships
+/// no server of its own, so the page tells how to find partners.
+inline const QString g_onlineAddress = QStringLiteral("mail/mail.htm");
+
+/// Rows of the score sheet: cells 1..54 of the human's (left) and the computer's column.
+constexpr int kSheetCells = 55;
+inline std::array<QString, kSheetCells> g_sheetHuman;
+inline std::array<QString, kSheetCells> g_sheetComputer;
+
+/// Columns of the statistics table, rows 1..15.
+constexpr int kStatCells = 16;
+inline std::array<QString, kStatCells> g_statRowNo, g_statName, g_statStatus, g_statPoints, g_statGame,
+    g_statLevel;
+
+/// 0 until start-up has run; 1 from the moment it starts, so it runs once.
+inline int g_started = 0;
+/// 1 while the intro's OpenGL context exists.
+inline int g_glActive = 0;
+
+/// Puts the shared strings back to their start values (tests use it).
+void ResetGlobals();

@@ -1,0 +1,13 @@
+#include "app/Globals.h"
+#include "app/VertanDlg.h"
+#include "platform/Shell.h"
+
+void CVertanDlg::OnHelp()
+{
+    platform::OpenPage(g_programDir + QStringLiteral("help/index.htm"));
+}
+
+void CVertanDlg::OnPlayOnline()
+{
+    platform::OpenPage(g_programDir + g_onlineAddress);
+}

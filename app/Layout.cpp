@@ -1,0 +1,50 @@
+#include "app/Layout.h"
+
+#include "engine/CardTable.h"
+
+RowSpacing SpaceRow(int n, int width, bool always)
+{
+    RowSpacing row;
+    row.gap = (width - kCardWidth * n) / (n + 1);
+    if ((always || width < kNarrowWidth) && row.gap < kNarrowGap) {
+        row.gap = kNarrowGap;
+        if (n != 1)
+            row.step = (width - kCardWidth - kNarrowGap * (n + 1)) / (n - 1);
+    }
+    // A short hand keeps the spacing of a six-card row and moves toward the middle;
+    // step may turn negative, which is fine since only step + gap is used as the advance.
+    if (always || n < g_firstDealCount) {
+        const int cap = (width - g_firstDealCount * row.step) / (g_firstDealCount + 1);
+        if (row.gap > cap) {
+            row.gap = (width - (row.step * (n - 1) + cap * n)) / 2;
+            row.step = row.step + cap - row.gap;
+        }
+    }
+    return row;
+}
+
+int HumanRowTop()
+{
+    return g_clientHeight - 3 * g_rowUnit - 100;
+}
+
+void ComputeLayout(int width, int height)
+{
+    g_clientWidth = width;
+    g_clientHeight = height;
+    g_centreX = width / 2;
+    g_centreY = height / 2;
+    g_rowUnit = height / 20;
+
+    const RowSpacing human = SpaceRow(g_humanCount, width);
+    g_humanCardStep = human.step;
+    g_humanGap = human.gap;
+    const RowSpacing computer = SpaceRow(g_computerCount, width);
+    g_computerCardStep = computer.step;
+    g_computerGap = computer.gap;
+
+    const int rowsApart = HumanRowTop() - (g_rowUnit + kCardHeight);
+    g_midY = rowsApart / 2 + g_rowUnit + kCardHeight;
+    g_upperY = g_midY - rowsApart / 4;
+    g_lowerY = g_midY + rowsApart / 4;
+}

@@ -1,0 +1,23 @@
+#include "app/Layout.h"
+#include "app/VertanDlg.h"
+
+// Menu commands whose dialogs and overlays are not built yet: they do nothing.
+void CVertanDlg::OnNewGame() {}
+void CVertanDlg::OnShowScore() {}
+void CVertanDlg::OnShowStatistics() {}
+void CVertanDlg::OnSaveGame() {}
+void CVertanDlg::OnLoadGame() {}
+void CVertanDlg::OnChangePlayer() {}
+void CVertanDlg::OnGameOptions() {}
+void CVertanDlg::OnTableBackground() {}
+void CVertanDlg::OnSound() {}
+void CVertanDlg::OnCardBack() {}
+void CVertanDlg::OnPlayers() {}
+void CVertanDlg::OnAbout() {}
+void CVertanDlg::OnMouseMove(int, int) {}
+void CVertanDlg::OnLButtonDown(int, int) {}
+void CVertanDlg::RedrawTable()
+{
+    m_dcBuffer.bitBlt(0, 0, g_clientWidth, g_clientHeight, m_dcTable, 0, 0);
+    RefreshWindow();
+}

@@ -1,0 +1,137 @@
+#pragma once
+
+#include "platform/MemoryDC.h"
+#include "platform/Rect.h"
+#include "platform/WindowSurface.h"
+
+#include <QDialog>
+#include <QFont>
+
+#include <memory>
+
+class QMenuBar;
+class TableView;
+class IntroView;
+
+/// The card table: the game's one main window. It owns the memory bitmaps everything is
+/// drawn into, the drawing resources and the on-table button rectangles; the game's
+/// sequences are its members, defined in engine/steps/ and app/ by what they do.
+class CVertanDlg : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit CVertanDlg(QWidget* parent = nullptr);
+    ~CVertanDlg() override;
+
+    // Window frame.
+    bool OnInitDialog();
+    void OnPaint();
+    void OnSize(int type, int width, int height);
+    void OnOK();
+    void OnCancel();
+    void RefreshWindow();
+    void WriteSettings();
+
+    // Start-up and intro.
+    void StartUp();
+
+    // Mouse.
+    void OnMouseMove(int x, int y);
+    void OnLButtonDown(int x, int y);
+    void HighlightButton();
+
+    // Menu commands.
+    void OnNewGame();
+    void OnShowScore();
+    void OnShowStatistics();
+    void OnSaveGame();
+    void OnLoadGame();
+    void OnChangePlayer();
+    void OnExit();
+    void OnGameOptions();
+    void OnTableBackground();
+    void OnSound();
+    void OnCardBack();
+    void OnPlayers();
+    void OnHelp();
+    void OnAbout();
+    void OnPlayOnline();
+
+    // The deal.
+    void StartDeal();
+    void CheckSixTrumps();
+    void DealRestAndStartPlay();
+    void CompareDeclarations();
+    void OfferSevenExchange();
+    void DoSevenExchange();
+    void OnPromptButton();
+    void PlayHumanLead();
+    void PlayHumanFollow();
+    void PlayComputerLead();
+    void PlayComputerFollow();
+    void ScoreDeal();
+
+    // Drawing.
+    void RedrawTable();
+    void DrawHumanHand();
+    void SortHumanHand();
+    void DrawLabel();
+    /// Paints the background tile from the colours of the background in force.
+    void PaintTile();
+    /// Covers the clean table with copies of the tile, far enough for a client of that size.
+    void TileCleanTable(int width, int height);
+
+    /// What the window shows; the table view paints from it.
+    platform::WindowSurface& surface() { return m_surface; }
+    /// The widget of the client area (below the menu).
+    TableView* tableView() const { return m_tableView; }
+
+    /// Side code of the player who took the trump in the current deal.
+    int m_taker = 0;
+    /// Hit rectangles of the on-table answer buttons A and B and of the three suit buttons.
+    platform::Rect m_rcButton1, m_rcButton2;
+    platform::Rect m_rcSuit1, m_rcSuit2, m_rcSuit3;
+
+    /// The 32 card faces side by side, face f at x = 71 * (f - 1); 2272 x 96.
+    platform::MemoryDC m_dcFaces;
+    /// One 200 x 200 tile of the table background.
+    platform::MemoryDC m_dcTile;
+    /// The chosen card back, upright (71 x 96) and lying sideways (96 x 71).
+    platform::MemoryDC m_dcBack;
+    platform::MemoryDC m_dcBackSide;
+    /// The clean table (background tiles only) and the back buffer (the table as shown).
+    platform::MemoryDC m_dcTable;
+    platform::MemoryDC m_dcBuffer;
+
+    /// Panel brushes: table green, panel, shadow, close-mark rim, bright green, close-mark face.
+    platform::Brush m_brush1, m_brush2, m_brush3, m_brush4, m_brush5, m_brush6;
+
+    /// Colour in which announcements are drawn, and the background's own announcement colour.
+    platform::COLORREF m_announcementColour = 0;
+    platform::COLORREF m_announcementNormalColour = 0;
+    /// Custom table colour (settings field 3).
+    platform::COLORREF m_customColour = 0;
+    /// Colours of the on-table button captions, plain and hovered.
+    platform::COLORREF m_captionColour = 0;
+    platform::COLORREF m_hoverColour = 0;
+    /// 11-point "Times New Roman" for panel texts.
+    QFont m_font;
+    /// Panel text and its background.
+    platform::COLORREF m_textColour = 0;
+    platform::COLORREF m_textBackColour = 0;
+
+protected:
+    void accept() override { OnOK(); }
+    void reject() override { OnCancel(); }
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenu();
+    /// Ends the dialog without writing the settings again.
+    void endDialog();
+
+    QMenuBar* m_menuBar = nullptr;
+    TableView* m_tableView = nullptr;
+    platform::WindowSurface m_surface;
+    bool m_ended = false;
+};
