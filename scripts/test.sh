@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the game and runs every test.
+# With --sanitize the suite is built and run under AddressSanitizer and
+# UndefinedBehaviorSanitizer in a build folder of its own.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build_dir="$root/build"
+options=()
+if [ "${1:-}" = "--sanitize" ]; then
+  build_dir="$root/build-sanitize"
+  options=(-DVERTAN_SANITIZE=ON -DVERTAN_BENCH=OFF)
+  export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
+  export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+fi
+"$root/scripts/setup.sh" "$build_dir" "${options[@]}"
+ctest --test-dir "$build_dir" --output-on-failure --parallel "$(nproc)" --timeout 300
