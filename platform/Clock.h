@@ -16,6 +16,10 @@ public:
     virtual std::uint32_t tickMs() = 0;
 };
 
+/// The implementation the program runs with, defined in Clock.cpp.
+template <>
+Clock& ServiceSlot<Clock>::real();
+
 inline std::time_t Time() { return ServiceSlot<Clock>::get().now(); }
 inline std::uint32_t TickMs() { return ServiceSlot<Clock>::get().tickMs(); }
 

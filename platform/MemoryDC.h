@@ -22,7 +22,8 @@ struct Brush {
     COLORREF colour = 0;
 };
 
-/// How a filled shape combines with what lies beneath it.
+/// How what the pen and the brush draw (outlines, fills, lines) combines with what lies
+/// beneath it; setPixel, fillSolid, block copies and text ignore it.
 enum class MixMode {
     CopyPen, ///< the brush colour replaces the pixel
     MaskPen, ///< the pixel becomes pixel AND brush colour
@@ -44,8 +45,15 @@ enum class RasterOp {
 /// - rectangle(l, t, r, b) and ellipse(l, t, r, b) cover columns l..r-1 and rows t..b-1:
 ///   the right and bottom edges are excluded; a non-null pen draws the outline on the
 ///   outermost pixels of that area (a 3-pixel pen centred on them), the brush fills the rest;
+///   an empty area (right <= left or bottom <= top) draws nothing;
+/// - the ellipse's area is the pixels whose centres lie inside the ellipse inscribed in the
+///   box; its outermost pixels are those with a left, right, upper or lower neighbour outside
+///   the area (an 8-connected ring), and a 3-pixel pen covers every pixel at most one column
+///   and one row away from that ring;
 /// - lineTo draws from the current position up to but excluding the end point, which
-///   becomes the new current position; a 3-pixel pen is centred on the line;
+///   becomes the new current position; the i-th pixel lies i steps along the longer axis and
+///   i * shorter / longer steps (rounded half up) along the shorter one; a 3-pixel pen adds
+///   the pixel on either side across the longer axis;
 /// - textOut places the top-left corner of the text's cell at (x, y); with an opaque
 ///   background the cell is first filled with the background colour;
 /// - everything outside the bitmap is clipped; reading outside returns kInvalidColour.
@@ -89,17 +97,36 @@ public:
     const QImage& image() const { return image_; }
 
 private:
+    /// Writes one pixel in the current mix mode; nothing outside the bitmap.
+    void plot(int x, int y, COLORREF colour);
+    /// Writes pixels left..right-1 of row y in the current mix mode, clipped.
+    void plotRow(int y, int left, int right, COLORREF colour);
+    /// One pixel of a line at (x, y), widened across the longer axis for a 3-pixel pen.
+    void plotLineDot(int x, int y, bool alongX);
+
+    /// The pixels, Format_RGB32; null until create() is given a non-empty size.
     QImage image_;
+    /// Outline and line pen; white brush, black pen and copying mode until selected otherwise.
     Pen pen_;
     Brush brush_{0xffffff};
     MixMode mix_ = MixMode::CopyPen;
+    /// Where the next lineTo starts, in pixels.
     int currentX_ = 0;
     int currentY_ = 0;
+    /// Text font, text colour and the colour of an opaque text cell.
     QFont font_;
     COLORREF textColour_ = 0;
     COLORREF bkColour_ = 0xffffff;
+    /// True: textOut fills the text's cell with bkColour_ first.
     bool opaqueBackground_ = true;
 };
+
+/// The pixel value of a colour in a Format_RGB32 image, and back.
+constexpr QRgb qRgbFromColour(COLORREF colour)
+{
+    return qRgb(GetRValue(colour), GetGValue(colour), GetBValue(colour));
+}
+constexpr COLORREF colourFromQRgb(QRgb pixel) { return RGB(qRed(pixel), qGreen(pixel), qBlue(pixel)); }
 
 /// The game's text font: "Times New Roman" (Liberation Serif here, which has its metrics)
 /// at the given size in tenths of a point on a 96 dpi screen.

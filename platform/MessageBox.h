@@ -16,6 +16,10 @@ public:
     virtual void tell(const QString& text, const QString& caption) = 0;
 };
 
+/// The implementation the program runs with, defined in MessageBox.cpp.
+template <>
+MessageBox& ServiceSlot<MessageBox>::real();
+
 inline bool AskYesNo(const QString& text, const QString& caption = QStringLiteral("Вертан"))
 {
     return ServiceSlot<MessageBox>::get().askYesNo(text, caption);

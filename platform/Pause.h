@@ -11,6 +11,10 @@ public:
     virtual void sleep(int milliseconds) = 0;
 };
 
+/// The implementation the program runs with, defined in Pause.cpp.
+template <>
+Pause& ServiceSlot<Pause>::real();
+
 inline void Sleep(int milliseconds) { ServiceSlot<Pause>::get().sleep(milliseconds); }
 
 } // namespace platform

@@ -29,6 +29,10 @@ private:
     unsigned state_ = 1;
 };
 
+/// The implementation the program runs with, defined in Rand.cpp.
+template <>
+RandomSource& ServiceSlot<RandomSource>::real();
+
 inline void Srand(unsigned value) { ServiceSlot<RandomSource>::get().seed(value); }
 inline int Rand() { return ServiceSlot<RandomSource>::get().next(); }
 

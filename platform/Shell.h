@@ -3,6 +3,7 @@
 #include "platform/Service.h"
 
 #include <QString>
+#include <QUrl>
 
 namespace platform {
 
@@ -13,6 +14,14 @@ public:
     /// An address with a scheme is opened as it is; anything else is a file path.
     virtual void openPage(const QString& addressOrPath) = 0;
 };
+
+/// What openPage hands to the desktop: an address with a scheme as it is, anything else
+/// as a file, relative to the current folder.
+QUrl PageUrl(const QString& addressOrPath);
+
+/// The implementation the program runs with, defined in Shell.cpp.
+template <>
+Shell& ServiceSlot<Shell>::real();
 
 inline void OpenPage(const QString& addressOrPath) { ServiceSlot<Shell>::get().openPage(addressOrPath); }
 

@@ -16,6 +16,10 @@ public:
     virtual void play(const std::string& relativePath, bool waitForEnd) = 0;
 };
 
+/// The implementation the program runs with, defined in Sound.cpp.
+template <>
+Sound& ServiceSlot<Sound>::real();
+
 inline void PlaySound(const std::string& relativePath, bool waitForEnd)
 {
     ServiceSlot<Sound>::get().play(relativePath, waitForEnd);
