@@ -1,11 +1,13 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
+#include <span>
 
 /// One card of the deck: 20 integer fields numbered as the saved game stores them.
 /// Fields 0 and 9 to 16 carry nothing.
 struct CardRecord {
-    std::array<int, 20> field{};
+    std::array<int, 20> field {};
 
     /// Field by number, for code that chooses the field (the sorts, the saved game).
     int& operator[](int column) { return field[static_cast<std::size_t>(column)]; }
@@ -60,6 +62,11 @@ constexpr int kStatusPlayed = 5;
 /// Side codes: whose move, the taker, a trick's winner.
 constexpr int kHuman = 1;
 constexpr int kComputer = 2;
+/// No side: nobody to move, no holder found.
+constexpr int kNoSide = 0;
+
+/// "No card" wherever a card identifier 1..32 is expected.
+constexpr int kNoCard = 0;
 
 constexpr int g_deckSize = 32;
 constexpr int g_firstDealCount = 6;
@@ -76,10 +83,10 @@ constexpr int kMaxHand = 12;
 using Hand = std::array<int, kMaxHand + 1>;
 
 /// Card table indexed by identifier 1..32 (4 x rank index + suit); record 0 is never a card.
-inline std::array<CardRecord, g_deckSize + 1> g_cards{};
-inline Hand g_humanHand{};
+inline std::array<CardRecord, g_deckSize + 1> g_cards {};
+inline Hand g_humanHand {};
 inline int g_humanCount = 0;
-inline Hand g_computerHand{};
+inline Hand g_computerHand {};
 inline int g_computerCount = 0;
 /// Trump suit 1..4 and the three other suits in ascending order.
 inline int g_trumpSuit = 0;
@@ -88,6 +95,57 @@ inline int g_otherSuit2 = 0;
 inline int g_otherSuit3 = 0;
 
 /// Suit 1..4 of a card identifier.
-constexpr int SuitOf(int card) { return (card - 1) % 4 + 1; }
+constexpr int SuitOf(int card)
+{
+    return (card - 1) % 4 + 1;
+}
 /// Rank index 0 (seven) .. 7 (ace) of a card identifier.
-constexpr int RankOf(int card) { return (card - 1) / 4; }
+constexpr int RankOf(int card)
+{
+    return (card - 1) / 4;
+}
+
+/// Rank indexes, in natural order.
+constexpr int kRankSeven = 0;
+constexpr int kRankEight = 1;
+constexpr int kRankNine = 2;
+constexpr int kRankTen = 3;
+constexpr int kRankJack = 4;
+constexpr int kRankQueen = 5;
+constexpr int kRankKing = 6;
+constexpr int kRankAce = 7;
+constexpr int kRanks = 8;
+constexpr int kSuits = 4;
+
+/// Card identifier 1..32 of a rank index 0..7 and a suit 1..4.
+constexpr int CardOf(int rank, int suit)
+{
+    return 4 * rank + suit;
+}
+/// The next lower card of the same suit is four identifiers down.
+constexpr int kSameSuitStep = 4;
+
+/// True for a card identifier 1..32.
+constexpr bool IsCard(int card)
+{
+    return card >= 1 && card <= g_deckSize;
+}
+
+/// The cards at positions 1..count of a hand. A count outside 0..kMaxHand (a damaged
+/// saved game) is clamped so that no reader runs past the array.
+inline std::span<const int> HandCards(const Hand& hand, int count)
+{
+    return std::span<const int>(hand).subspan(1, static_cast<std::size_t>(std::clamp(count, 0, kMaxHand)));
+}
+
+/// Position 1..count of a card in a hand, or 0 when the hand does not hold it.
+inline int FindInHand(const Hand& hand, int count, int card)
+{
+    const auto cards = HandCards(hand, count);
+    const auto found = std::find(cards.begin(), cards.end(), card);
+    return found == cards.end() ? 0 : static_cast<int>(found - cards.begin()) + 1;
+}
+
+/// Empties the card table and the hands: every field 0 except each card's suit, which
+/// follows from its identifier; no trump.
+void ResetCardTable();
