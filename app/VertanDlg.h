@@ -12,6 +12,8 @@
 class QMenuBar;
 class TableView;
 class IntroView;
+enum class PromptState : int;
+enum class Spot : int;
 
 /// The card table: the game's one main window. It owns the memory bitmaps everything is
 /// drawn into, the drawing resources and the on-table button rectangles; the game's
@@ -80,6 +82,37 @@ public:
     void PaintTile();
     /// Covers the clean table with copies of the tile, far enough for a client of that size.
     void TileCleanTable(int width, int height);
+
+    // Presentation steps of the prompts (app/Presentation.cpp). Images and captions stand
+    // at the named spots of app/Spots.h; everything is drawn into the back buffer.
+    /// Restores image n's band (its half width w either side, 20 above and below the spot)
+    /// from the clean table into the back buffer.
+    void EraseImage(int image, Spot spot);
+    /// Draws image n at the spot (DrawLabel) and shows its band on the window.
+    void ShowImage(int image, Spot spot);
+    /// Shows caption n (28..34) at the spot in the caption colour; its band becomes `button`
+    /// (m_rcButton1 for A, m_rcButton2 for B).
+    void ShowCaption(int image, Spot spot, platform::Rect& button);
+    /// Copies the back buffer (0, 0, W, H) to the window.
+    void PresentTable();
+    /// Draws the glyph of suit 1..4 at trump mark spot 1 or 2 into the back buffer.
+    void DrawTrumpMark(int suit, int markSpot);
+    /// DrawTrumpMark, then shows the mark's 38 x 42 rectangle on the window.
+    void ShowTrumpMark(int suit, int markSpot);
+    /// Image 35 (the human is to lead) at the centre, shown in a 200 x 40 band;
+    /// g_announcement is 0 afterwards.
+    void ShowLeadLabel();
+    /// Restores the pair question's 300 x 40 band from the clean table into the back buffer.
+    void EraseQuestion();
+    /// Offers g_otherSuit1..3 on the three suit buttons of prompt 7 or 11: records them in
+    /// g_shownAnnouncement1..3 and g_offeredSuit1..3, draws their glyphs and stores
+    /// m_rcSuit1..3.
+    void OfferSuitButtons(PromptState state);
+    /// Restores the three suit buttons' rectangles from the clean table into the back buffer.
+    void EraseSuitButtons();
+    /// Card 1..32 face up / a card back with its top-left corner at (x, y), into the back buffer.
+    void DrawCardFace(int card, int x, int y);
+    void DrawCardBack(int x, int y);
 
     /// What the window shows; the table view paints from it.
     platform::WindowSurface& surface() { return m_surface; }
