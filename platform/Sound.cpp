@@ -4,9 +4,11 @@
 #include "platform/PaintingWait.h"
 #include "platform/SoundFile.h"
 
+#include <QAudioDevice>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QMediaDevices>
 #include <QPointer>
 #include <QSoundEffect>
 #include <QUrl>
@@ -26,16 +28,21 @@ public:
         const QString path = SoundFilePath(relativePath);
         if (!QFileInfo(path).isFile() || !QCoreApplication::instance())
             return;
-        QSoundEffect& channel = effect();
-        channel.stop();
-        channel.setSource(QUrl::fromLocalFile(path));
-        channel.play();
+        // Without an audio device a sound effect reports "playing" for ever, so it is not
+        // started at all; a wait still takes as long as the file lasts.
+        const bool audible = !QMediaDevices::defaultAudioOutput().isNull();
+        if (audible) {
+            QSoundEffect& channel = effect();
+            channel.stop();
+            channel.setSource(QUrl::fromLocalFile(path));
+            channel.play();
+        }
         if (waitForEnd)
-            waitUntilEnded(channel, WavDurationMs(ReadWholeFile(path).value_or(QByteArray())));
+            waitUntilEnded(audible, WavDurationMs(ReadWholeFile(path).value_or(QByteArray())));
     }
 
 private:
-    /// The one channel, created on first use and owned by the application object.
+    /// The channel, created on first use.
     QSoundEffect& effect()
     {
         if (!effect_)
@@ -45,19 +52,21 @@ private:
 
     /// Returns when the sound has played to its end. A sound that never starts (no audio
     /// device, a file the decoder refuses) still takes as long as the file says it lasts,
-    /// so the game keeps its pace; a sound that does play is waited for a little longer.
-    static void waitUntilEnded(const QSoundEffect& channel, int durationMs)
+    /// so the game keeps its pace; one that starts late is waited for a little longer.
+    void waitUntilEnded(bool audible, int durationMs)
     {
         QElapsedTimer elapsed;
         elapsed.start();
         bool started = false;
         WaitKeepingPaint(durationMs + kStartLatencyAllowanceMs, [&] {
-            const bool playing = channel.isPlaying();
+            const bool playing = audible && effect_ && effect_->isPlaying();
             started = started || playing;
             return started ? !playing : elapsed.elapsed() >= durationMs;
         });
     }
 
+    /// The one channel, owned by the application object: null before the first sound and
+    /// after the application object is gone.
     QPointer<QSoundEffect> effect_;
 };
 
