@@ -1,0 +1,51 @@
+#include "dialogs/PlayerName.h"
+
+#include "app/SettingsFile.h"
+#include "platform/Cp1251.h"
+
+#include <QList>
+
+#include <algorithm>
+
+namespace {
+
+const QString kEmptyNameMessage = QStringLiteral("Введите имя");
+const QString kLengthMessage = QStringLiteral("Введите не более 12 символов");
+const QString kBadCharacterMessage = QStringLiteral("Недопустимый символ");
+
+/// Characters that would make a file name a path or change its extension.
+bool isForbidden(QChar c)
+{
+    return c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char('.')
+           || c.category() == QChar::Other_Control;
+}
+
+} // namespace
+
+QString FirstWord(const QString& text)
+{
+    const auto blank = std::find_if(text.cbegin(), text.cend(), [](QChar c) { return c.isSpace(); });
+    return text.left(blank - text.cbegin());
+}
+
+int CharacterCount(const QString& text) { return static_cast<int>(text.toUcs4().size()); }
+
+QString UpperCaseLetters(QString text)
+{
+    for (QChar& c : text)
+        c = c.toUpper();
+    return text;
+}
+
+QString NameRefusal(const QString& word)
+{
+    if (word.isEmpty())
+        return kEmptyNameMessage;
+    if (CharacterCount(word) > kMaxNameLength)
+        return kLengthMessage;
+    // A character Windows-1251 has no code for would come back from the last-player file
+    // as '?', so the player would lose his name and his profile.
+    if (std::any_of(word.cbegin(), word.cend(), isForbidden) || platform::FromCp1251(platform::ToCp1251(word)) != word)
+        return kBadCharacterMessage;
+    return {};
+}
