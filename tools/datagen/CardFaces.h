@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QImage>
+
+#include <vector>
+
+namespace datagen {
+
+/// Cards of the deck; card identifier = 4 x rank index + suit (1..32), rank index 0..7 = 7, 8, 9,
+/// 10, jack, queen, king, ace.
+constexpr int kCardCount = 32;
+constexpr int kSuitCount = 4;
+
+/// The 32 upright faces, 71 x 96 on white with a crisp edge; element i is card identifier i + 1.
+std::vector<QImage> renderFaces();
+
+} // namespace datagen
