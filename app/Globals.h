@@ -35,11 +35,17 @@ inline const QString g_onlineAddress = QStringLiteral("mail/mail.htm");
 constexpr int kSheetCells = 55;
 inline std::array<QString, kSheetCells> g_sheetHuman;
 inline std::array<QString, kSheetCells> g_sheetComputer;
+/// Per cell, in pixels: the human's text starts this far left of the centre column, the
+/// computer's this far right of it.
+inline std::array<int, kSheetCells> g_sheetHumanIndent{};
+inline std::array<int, kSheetCells> g_sheetComputerIndent{};
 
 /// Columns of the statistics table, rows 1..15.
 constexpr int kStatCells = 16;
 inline std::array<QString, kStatCells> g_statRowNo, g_statName, g_statStatus, g_statPoints, g_statGame,
     g_statLevel;
+/// Rows of the statistics table read, 0..15.
+inline int g_statRowCount = 0;
 
 /// 0 until start-up has run; 1 from the moment it starts, so it runs once.
 inline int g_started = 0;
