@@ -1,6 +1,7 @@
 #include "app/VertanDlg.h"
 
 #include "app/Globals.h"
+#include "app/IntroView.h"
 #include "app/Layout.h"
 #include "app/MenuCommands.h"
 #include "app/ProgramFolder.h"
@@ -93,6 +94,11 @@ void CVertanDlg::OnPaint()
 
 void CVertanDlg::RefreshWindow()
 {
+    // Until the first deal the window shows the intro's frame, not the back buffer.
+    if (g_glActive == 1 && m_intro) {
+        m_intro->refresh();
+        return;
+    }
     m_surface.present(m_dcBuffer, 0, 0, g_clientWidth, g_clientHeight);
 }
 

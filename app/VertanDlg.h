@@ -36,6 +36,9 @@ public:
 
     // Start-up and intro.
     void StartUp();
+    /// Ends the intro: frees its OpenGL context and lets the window show the back buffer
+    /// again. The first deal calls it; later calls do nothing.
+    void ReleaseIntro();
 
     // Mouse.
     void OnMouseMove(int x, int y);
@@ -82,6 +85,9 @@ public:
     void PaintTile();
     /// Covers the clean table with copies of the tile, far enough for a client of that size.
     void TileCleanTable(int width, int height);
+    /// Gives the corners of the faces and backs the table colour, then paints the tile, the
+    /// clean table and the back buffer, for the background and card back in force.
+    void PaintTableBitmaps();
 
     // Presentation steps of the prompts (app/Presentation.cpp). Images and captions stand
     // at the named spots of app/Spots.h; everything is drawn into the back buffer.
@@ -167,4 +173,7 @@ private:
     TableView* m_tableView = nullptr;
     platform::WindowSurface m_surface;
     bool m_ended = false;
+    /// The intro's OpenGL view, from the start-up's first frame to the first deal; null
+    /// when the system offers no OpenGL.
+    std::unique_ptr<IntroView> m_intro;
 };
