@@ -17,21 +17,30 @@ constexpr std::array<const char*, kCardCount / kSuitCount> kRankElements{
 
 } // namespace
 
-std::vector<QImage> renderFaces()
+std::unique_ptr<QSvgRenderer> openFaceDeck()
 {
     // The standard deck is drawn for exactly 71 x 96, so its pips and court pictures land on whole
     // pixels and stay sharp at the game's card size.
-    const auto deck = openDeck(QStringLiteral("svg-standard"), QStringLiteral("standard.svgz"));
+    return openDeck(QStringLiteral("svg-standard"), QStringLiteral("standard.svgz"));
+}
+
+QString faceElement(int identifier)
+{
+    const int rank = (identifier - 1) / kSuitCount;
+    const int suit = (identifier - 1) % kSuitCount;
+    return QStringLiteral("%1_%2").arg(kRankElements[rank], kSuitElements[suit]);
+}
+
+std::vector<QImage> renderFaces()
+{
+    const auto deck = openFaceDeck();
     const QRectF card(0, 0, kCardWidth, kCardHeight);
     std::vector<QImage> faces;
     faces.reserve(kCardCount);
     for (int identifier = 1; identifier <= kCardCount; ++identifier) {
-        const int rank = (identifier - 1) / kSuitCount;
-        const int suit = (identifier - 1) % kSuitCount;
         QImage face(kCardWidth, kCardHeight, QImage::Format_RGB32);
         face.fill(Qt::white);
-        const QString id = QStringLiteral("%1_%2").arg(kRankElements[rank], kSuitElements[suit]);
-        renderElement(*deck, id, face, card, card);
+        renderElement(*deck, faceElement(identifier), face, card, card);
         frameCard(face, qRgb(0, 0, 0), qRgb(255, 255, 255));
         faces.push_back(face);
     }

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QImage>
+#include <QString>
+#include <QSvgRenderer>
 
+#include <memory>
 #include <vector>
 
 namespace datagen {
@@ -11,6 +14,10 @@ namespace datagen {
 constexpr int kCardCount = 32;
 constexpr int kSuitCount = 4;
 
+/// The packaged deck the faces are drawn from.
+std::unique_ptr<QSvgRenderer> openFaceDeck();
+/// The element of the face deck that shows card `identifier` (1..32).
+QString faceElement(int identifier);
 /// The 32 upright faces, 71 x 96 on white with a crisp edge; element i is card identifier i + 1.
 std::vector<QImage> renderFaces();
 

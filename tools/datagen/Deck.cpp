@@ -2,8 +2,6 @@
 
 #include "Failure.h"
 
-#include <QPainter>
-
 namespace datagen {
 
 namespace {
@@ -22,15 +20,20 @@ std::unique_ptr<QSvgRenderer> openDeck(const QString& folder, const QString& fil
     return deck;
 }
 
-void renderElement(QSvgRenderer& deck, const QString& id, QImage& image, const QRectF& target, const QRectF& clip)
+void paintElement(QPainter& painter, QSvgRenderer& deck, const QString& id, const QRectF& target)
 {
     if (!deck.elementExists(id))
         failGeneration(QStringLiteral("the card deck has no element %1").arg(id));
+    deck.render(&painter, id, target);
+}
+
+void renderElement(QSvgRenderer& deck, const QString& id, QImage& image, const QRectF& target, const QRectF& clip)
+{
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.setClipRect(clip);
-    deck.render(&painter, id, target);
+    paintElement(painter, deck, id, target);
 }
 
 } // namespace datagen
