@@ -1,0 +1,176 @@
+#include "EngineTest.h"
+
+#include "engine/SevenExchange.h"
+
+#include <vector>
+
+namespace {
+
+/// A clock reading whose seconds modulo 1000 are `seconds`.
+constexpr std::time_t Clock(int seconds)
+{
+    return 1717170000 + seconds;
+}
+
+class SevenExchangeTest : public EngineTest {
+protected:
+    void SetUp() override
+    {
+        EngineTest::SetUp();
+        g_extraCards = 3;
+    }
+};
+
+TEST_F(SevenExchangeTest, TheValuationCountsRunsAndTrumpBonuses)
+{
+    SetTrump(1);
+    const std::vector<int> hand { Seven(1), Eight(1), Nine(1), Ace(1), Seven(2), Eight(3) };
+    const SevenExchangeValuation without = ValueHandForSevenExchange(hand);
+    EXPECT_EQ(without.value, 20 + 14 + 11);
+    EXPECT_TRUE(without.sevenInRun);
+    EXPECT_EQ(g_computerTwenties, 1);
+
+    const std::vector<int> swapped { Jack(1), Eight(1), Nine(1), Ace(1), Seven(2), Eight(3) };
+    const SevenExchangeValuation with = ValueHandForSevenExchange(swapped);
+    EXPECT_EQ(with.value, 14 + 20 + 11);
+    EXPECT_FALSE(with.sevenInRun);
+    EXPECT_EQ(g_computerTwenties, 0);
+    EXPECT_EQ(g_computerHasTrumpJack, 1);
+
+    const std::vector<int> fifty { Seven(1), Eight(1), Nine(1), Ten(1), Queen(1), King(1) };
+    EXPECT_EQ(ValueHandForSevenExchange(fifty).value, 50 + 14 + 20);
+}
+
+TEST_F(SevenExchangeTest, ASevenOutsideAnyRunIsAlwaysExchanged)
+{
+    TurnUp(Eight(1));
+    GiveComputer({ Seven(1), Ace(2), Ten(2), Seven(3), King(4), Queen(4) });
+    EXPECT_TRUE(ComputerWantsSevenExchange(Clock(500)));
+    EXPECT_EQ(g_randomCard, 500 - 15 * 32);
+    EXPECT_TRUE(ComputerWantsSevenExchange(Clock(0)));
+    EXPECT_EQ(g_randomCard, 1);
+}
+
+TEST_F(SevenExchangeTest, ASevenInARunIsExchangedOnlyForAHandWorthAsMuch)
+{
+    // Without: twenty and nine, 34. With the ace: nine and ace, 25, nine less.
+    TurnUp(Ace(1));
+    GiveComputer({ Seven(1), Eight(1), Nine(1), King(2), Seven(3), Eight(4) });
+    EXPECT_FALSE(ComputerWantsSevenExchange(Clock(27)));
+    EXPECT_TRUE(ComputerWantsSevenExchange(Clock(28)));
+    EXPECT_TRUE(ComputerWantsSevenExchange(Clock(60)));
+    EXPECT_EQ(g_randomCard, 28);
+    EXPECT_FALSE(ComputerWantsSevenExchange(Clock(0)));
+
+    g_extraCards = 6;
+    EXPECT_FALSE(ComputerWantsSevenExchange(Clock(21)));
+    EXPECT_TRUE(ComputerWantsSevenExchange(Clock(22)));
+}
+
+TEST_F(SevenExchangeTest, AFiftyWithTheSevenIsNotBrokenUpForAQueen)
+{
+    TurnUp(Queen(1));
+    GiveComputer({ Seven(1), Eight(1), Nine(1), Ten(1), Ace(2), Seven(3) });
+    EXPECT_FALSE(ComputerWantsSevenExchange(Clock(500)));
+    EXPECT_FALSE(ComputerWantsSevenExchange(Clock(0)));
+    // The valuation swapped nothing for good.
+    EXPECT_EQ(g_computerHand[1], Seven(1));
+    EXPECT_EQ(g_cards[Seven(1)].location(), kInComputerHand);
+    EXPECT_EQ(g_cards[Queen(1)].location(), kFaceUpOnTable);
+    EXPECT_EQ(g_trumpCard, Queen(1));
+}
+
+TEST_F(SevenExchangeTest, TheOfferGoesToTheHumansSevenFirst)
+{
+    TurnUp(Jack(1));
+    GiveHuman({ Ace(2), King(2), Seven(1), Eight(3) });
+    GiveComputer({ Eight(1), Ace(3) });
+    EXPECT_EQ(DecideSevenOffer(Clock(5)), PromptState::kSevenExchangeOffer);
+    EXPECT_EQ(g_sevenFound, 1);
+    EXPECT_EQ(g_sevenCard, Seven(1));
+    EXPECT_EQ(g_sevenPos, 3);
+}
+
+TEST_F(SevenExchangeTest, TheComputerAnnouncesOnlyTheExchangesItWants)
+{
+    TurnUp(Jack(1));
+    GiveComputer({ Ace(3), Seven(1), Eight(2) });
+    EXPECT_EQ(DecideSevenOffer(Clock(5)), PromptState::kComputerExchangedSeven);
+    EXPECT_EQ(g_sevenPos, 2);
+
+    SetUp();
+    TurnUp(Queen(1));
+    GiveComputer({ Seven(1), Eight(1), Nine(1), Ten(1), Ace(2), Seven(3) });
+    EXPECT_EQ(DecideSevenOffer(Clock(5)), PromptState::kNone);
+    EXPECT_EQ(g_sevenFound, 0);
+}
+
+TEST_F(SevenExchangeTest, ATurnedUpSevenOrOneInTheDeckOffersNothing)
+{
+    TurnUp(Seven(2));
+    GiveHuman({ Ace(2) });
+    GiveComputer({ King(2) });
+    EXPECT_EQ(DecideSevenOffer(Clock(5)), PromptState::kNone);
+
+    SetUp();
+    TurnUp(Ace(2));
+    EXPECT_EQ(DecideSevenOffer(Clock(5)), PromptState::kNone);
+    EXPECT_EQ(g_sevenFound, 0);
+}
+
+TEST_F(SevenExchangeTest, TheHumansSwapMarksTheTakenCardAsKnown)
+{
+    TurnUp(Jack(1));
+    GiveHuman({ Ace(2), Seven(1), Eight(3) });
+    DecideSevenOffer(Clock(5));
+    g_sevenExchanger = kHuman;
+    EXPECT_EQ(SwapSevenWithTurnedUpCard(), Jack(1));
+    EXPECT_EQ(g_humanHand[2], Jack(1));
+    EXPECT_EQ(g_cards[Jack(1)].location(), kInHumanHand);
+    EXPECT_EQ(g_cards[Jack(1)].status(), kStatusSeen);
+    EXPECT_EQ(g_cards[Seven(1)].location(), kFaceUpOnTable);
+    EXPECT_EQ(g_trumpCard, Seven(1));
+    EXPECT_EQ(g_humanCount, 3);
+}
+
+TEST_F(SevenExchangeTest, TheComputersSwapStaysUnknownToTheHuman)
+{
+    TurnUp(Jack(1));
+    GiveComputer({ Ace(3), Seven(1), Eight(2) });
+    DecideSevenOffer(Clock(5));
+    g_sevenExchanger = kComputer;
+    EXPECT_EQ(SwapSevenWithTurnedUpCard(), Jack(1));
+    EXPECT_EQ(g_computerHand[2], Jack(1));
+    EXPECT_EQ(g_cards[Jack(1)].location(), kInComputerHand);
+    EXPECT_EQ(g_cards[Jack(1)].status(), kStatusInPlay);
+    EXPECT_EQ(g_trumpCard, Seven(1));
+}
+
+TEST_F(SevenExchangeTest, TheSwapFindsTheSevenWhereverTheHandWasSortedTo)
+{
+    TurnUp(Jack(1));
+    GiveHuman({ Ace(2), Seven(1), Eight(3) });
+    DecideSevenOffer(Clock(5));
+    std::swap(g_humanHand[1], g_humanHand[2]);
+    g_sevenExchanger = kHuman;
+    EXPECT_EQ(SwapSevenWithTurnedUpCard(), Jack(1));
+    EXPECT_EQ(g_sevenPos, 1);
+    EXPECT_EQ(g_humanHand[1], Jack(1));
+    EXPECT_EQ(g_humanHand[2], Ace(2));
+}
+
+TEST_F(SevenExchangeTest, NoExchangerMeansNoSwap)
+{
+    TurnUp(Jack(1));
+    GiveHuman({ Ace(2), Seven(1) });
+    DecideSevenOffer(Clock(5));
+    g_sevenExchanger = 0;
+    EXPECT_EQ(SwapSevenWithTurnedUpCard(), kNoCard);
+    g_sevenExchanger = kComputer;
+    EXPECT_EQ(SwapSevenWithTurnedUpCard(), kNoCard);
+    EXPECT_EQ(g_humanHand[2], Seven(1));
+    EXPECT_EQ(g_trumpCard, Jack(1));
+    EXPECT_EQ(g_cards[Jack(1)].location(), kFaceUpOnTable);
+}
+
+} // namespace
