@@ -22,8 +22,7 @@ public:
 
 } // namespace
 
-template <>
-Clock& ServiceSlot<Clock>::real()
+template <> Clock& ServiceSlot<Clock>::real()
 {
     static SystemClock clock;
     return clock;

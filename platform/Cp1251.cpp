@@ -12,6 +12,7 @@ namespace {
 /// The first byte that is not plain ASCII.
 constexpr int kFirstUpperByte = 0x80;
 
+// clang-format off
 /// Unicode of the Windows-1251 bytes 0x80..0xFF. Byte 0x98 has no character of its own;
 /// it maps to U+0098 so that every byte survives a read and a write unchanged.
 constexpr std::array<char16_t, 128> kUpperHalf = {
@@ -37,6 +38,7 @@ constexpr std::array<char16_t, 128> kUpperHalf = {
     u'\u0440', u'\u0441', u'\u0442', u'\u0443', u'\u0444', u'\u0445', u'\u0446', u'\u0447',
     u'\u0448', u'\u0449', u'\u044A', u'\u044B', u'\u044C', u'\u044D', u'\u044E', u'\u044F',
 };
+// clang-format on
 
 char encode(char32_t character)
 {

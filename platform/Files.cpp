@@ -12,8 +12,8 @@ namespace platform {
 
 QStringList ListFolder(const QString& folder, const QString& pattern)
 {
-    const QRegularExpression match(QRegularExpression::wildcardToRegularExpression(pattern),
-                                   QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpression match(
+        QRegularExpression::wildcardToRegularExpression(pattern), QRegularExpression::CaseInsensitiveOption);
     QStringList names;
     for (const QString& name : QDir(folder).entryList(QDir::Files)) {
         if (match.match(name).hasMatch())
@@ -27,7 +27,10 @@ QStringList ListFolder(const QString& folder, const QString& pattern)
     return names;
 }
 
-bool SetCurrentFolder(const QString& folder) { return QDir::setCurrent(folder); }
+bool SetCurrentFolder(const QString& folder)
+{
+    return QDir::setCurrent(folder);
+}
 
 std::optional<QByteArray> ReadWholeFile(const QString& path)
 {

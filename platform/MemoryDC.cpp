@@ -13,8 +13,14 @@ namespace {
 /// The alpha byte every pixel of a Format_RGB32 image must carry.
 constexpr QRgb kOpaqueAlpha = 0xff000000u;
 
-QRgb* rowPixels(QImage& image, int y) { return reinterpret_cast<QRgb*>(image.scanLine(y)); }
-const QRgb* rowPixels(const QImage& image, int y) { return reinterpret_cast<const QRgb*>(image.constScanLine(y)); }
+QRgb* rowPixels(QImage& image, int y)
+{
+    return reinterpret_cast<QRgb*>(image.scanLine(y));
+}
+const QRgb* rowPixels(const QImage& image, int y)
+{
+    return reinterpret_cast<const QRgb*>(image.constScanLine(y));
+}
 
 void combineRow(QRgb* dest, const QRgb* src, int count, RasterOp op)
 {
@@ -59,14 +65,14 @@ COLORREF MemoryDC::getPixel(int x, int y) const
 void MemoryDC::bitBlt(int x, int y, int w, int h, const MemoryDC& src, int sx, int sy, RasterOp op)
 {
     // Skip what starts left of or above either bitmap, then cut what runs past either.
-    const int skipX = std::max({0, -x, -sx});
-    const int skipY = std::max({0, -y, -sy});
+    const int skipX = std::max({ 0, -x, -sx });
+    const int skipY = std::max({ 0, -y, -sy });
     x += skipX;
     sx += skipX;
     y += skipY;
     sy += skipY;
-    w = std::min({w - skipX, width() - x, src.width() - sx});
-    h = std::min({h - skipY, height() - y, src.height() - sy});
+    w = std::min({ w - skipX, width() - x, src.width() - sx });
+    h = std::min({ h - skipY, height() - y, src.height() - sy });
     if (w <= 0 || h <= 0)
         return;
 
@@ -91,7 +97,10 @@ void MemoryDC::fillSolid(int left, int top, int right, int bottom, COLORREF colo
         std::fill(rowPixels(image_, y) + left, rowPixels(image_, y) + right, qRgbFromColour(colour));
 }
 
-void MemoryDC::plot(int x, int y, COLORREF colour) { plotRow(y, x, x + 1, colour); }
+void MemoryDC::plot(int x, int y, COLORREF colour)
+{
+    plotRow(y, x, x + 1, colour);
+}
 
 void MemoryDC::plotRow(int y, int left, int right, COLORREF colour)
 {
@@ -115,8 +124,8 @@ void MemoryDC::textOut(int x, int y, const QString& text)
         return;
     const QFontMetrics metrics(font_, &image_);
     if (opaqueBackground_)
-        fillSolid(x, y, x + metrics.horizontalAdvance(text), y + metrics.ascent() + metrics.descent(),
-                  bkColour_);
+        fillSolid(
+            x, y, x + metrics.horizontalAdvance(text), y + metrics.ascent() + metrics.descent(), bkColour_);
     QPainter painter(&image_);
     painter.setFont(font_);
     painter.setPen(QColor::fromRgb(qRgbFromColour(textColour_)));

@@ -56,7 +56,9 @@ enum class RasterOp {
 ///   the pixel on either side across the longer axis;
 /// - textOut places the top-left corner of the text's cell at (x, y); with an opaque
 ///   background the cell is first filled with the background colour;
-/// - everything outside the bitmap is clipped; reading outside returns kInvalidColour.
+/// - everything outside the bitmap is clipped; reading outside returns kInvalidColour;
+///   a shape costs only as much as the part of it that shows. Coordinates are taken to lie
+///   within ±100 000 000 pixels, and an ellipse box over 32 768 pixels a side draws nothing.
 class MemoryDC {
 public:
     MemoryDC() = default;

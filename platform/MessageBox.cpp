@@ -12,7 +12,8 @@ class DialogMessageBox final : public MessageBox {
 public:
     bool askYesNo(const QString& text, const QString& caption) override
     {
-        QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::NoButton, QApplication::activeWindow());
+        QMessageBox box(
+            QMessageBox::Warning, caption, text, QMessageBox::NoButton, QApplication::activeWindow());
         const QPushButton* yes = box.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
         // "Нет" answers Escape and the close button too: declining is the safe answer.
         box.setEscapeButton(box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole));
@@ -22,7 +23,8 @@ public:
 
     void tell(const QString& text, const QString& caption) override
     {
-        QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::NoButton, QApplication::activeWindow());
+        QMessageBox box(
+            QMessageBox::Warning, caption, text, QMessageBox::NoButton, QApplication::activeWindow());
         box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
         box.exec();
     }
@@ -30,8 +32,7 @@ public:
 
 } // namespace
 
-template <>
-MessageBox& ServiceSlot<MessageBox>::real()
+template <> MessageBox& ServiceSlot<MessageBox>::real()
 {
     static DialogMessageBox messageBox;
     return messageBox;

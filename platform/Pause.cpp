@@ -16,8 +16,7 @@ public:
 
 } // namespace
 
-template <>
-Pause& ServiceSlot<Pause>::real()
+template <> Pause& ServiceSlot<Pause>::real()
 {
     static PaintingPause pause;
     return pause;

@@ -2,8 +2,7 @@
 
 namespace platform {
 
-template <>
-RandomSource& ServiceSlot<RandomSource>::real()
+template <> RandomSource& ServiceSlot<RandomSource>::real()
 {
     static Lcg15 generator;
     return generator;

@@ -9,7 +9,10 @@ namespace {
 
 class DesktopShell final : public Shell {
 public:
-    void openPage(const QString& addressOrPath) override { QDesktopServices::openUrl(PageUrl(addressOrPath)); }
+    void openPage(const QString& addressOrPath) override
+    {
+        QDesktopServices::openUrl(PageUrl(addressOrPath));
+    }
 };
 
 } // namespace
@@ -22,8 +25,7 @@ QUrl PageUrl(const QString& addressOrPath)
     return QUrl::fromLocalFile(QFileInfo(addressOrPath).absoluteFilePath());
 }
 
-template <>
-Shell& ServiceSlot<Shell>::real()
+template <> Shell& ServiceSlot<Shell>::real()
 {
     static DesktopShell shell;
     return shell;

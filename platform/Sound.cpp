@@ -72,8 +72,7 @@ private:
 
 } // namespace
 
-template <>
-Sound& ServiceSlot<Sound>::real()
+template <> Sound& ServiceSlot<Sound>::real()
 {
     static EffectSound sound;
     return sound;

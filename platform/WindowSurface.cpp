@@ -25,7 +25,10 @@ void WindowSurface::presentFrom(const MemoryDC& src, int x, int y, int w, int h,
     repaintNow(QRect(x, y, w, h));
 }
 
-void WindowSurface::flush(int x, int y, int w, int h) { repaintNow(QRect(x, y, w, h)); }
+void WindowSurface::flush(int x, int y, int w, int h)
+{
+    repaintNow(QRect(x, y, w, h));
+}
 
 void WindowSurface::repaintNow(const QRect& rect)
 {

@@ -11,14 +11,14 @@ TEST(Cp1251, RussianTextRoundTripsWithYo)
     const QString text = QStringLiteral("Вертан Ёлка, ёж Яя Аа");
     EXPECT_EQ(FromCp1251(bytes), text);
     EXPECT_EQ(ToCp1251(text), bytes);
-    EXPECT_EQ(ToCp1251(QStringLiteral("Висячий бейт")), QByteArray("\xC2\xE8\xF1\xFF\xF7\xE8\xE9 \xE1\xE5\xE9\xF2"));
+    EXPECT_EQ(ToCp1251(QStringLiteral("Висячий бейт")),
+        QByteArray("\xC2\xE8\xF1\xFF\xF7\xE8\xE9 \xE1\xE5\xE9\xF2"));
 }
 
 TEST(Cp1251, PunctuationOfTheUpperHalf)
 {
     EXPECT_EQ(FromCp1251("\xB9\x96\x97\xAB\xBB\x85\xA0\x88\x99"), QStringLiteral("№–—«»…\u00A0€™"));
-    EXPECT_EQ(FromCp1251("\x80\x81\x8A\x8F\x90\x9F\xA1\xA5\xB2\xB3\xB4\xBF"),
-              QStringLiteral("ЂЃЉЏђџЎҐІіґї"));
+    EXPECT_EQ(FromCp1251("\x80\x81\x8A\x8F\x90\x9F\xA1\xA5\xB2\xB3\xB4\xBF"), QStringLiteral("ЂЃЉЏђџЎҐІіґї"));
 }
 
 TEST(Cp1251, EveryByteSurvivesAReadAndAWrite)

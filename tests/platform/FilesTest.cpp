@@ -13,13 +13,13 @@ using namespace platform;
 TEST(ListFolder, PatternIgnoresLetterCaseAndListsFilesOnlyInOrder)
 {
     TempFolder folder;
-    for (const char* name : {"x.indx", "IVAN.IND", "a.txt", "b.Ind", "ind", "c.ind.bak"})
+    for (const char* name : { "x.indx", "IVAN.IND", "a.txt", "b.Ind", "ind", "c.ind.bak" })
         folder.write(QString::fromLatin1(name), "1");
     QDir(folder.path()).mkdir(QStringLiteral("dir.ind"));
 
     EXPECT_EQ(ListFolder(folder.path(), QStringLiteral("*.ind*")),
-              QStringList({"b.Ind", "c.ind.bak", "IVAN.IND", "x.indx"}));
-    EXPECT_EQ(ListFolder(folder.path(), QStringLiteral("*.IND")), QStringList({"b.Ind", "IVAN.IND"}));
+        QStringList({ "b.Ind", "c.ind.bak", "IVAN.IND", "x.indx" }));
+    EXPECT_EQ(ListFolder(folder.path(), QStringLiteral("*.IND")), QStringList({ "b.Ind", "IVAN.IND" }));
     EXPECT_EQ(ListFolder(folder.path(), QStringLiteral("*.svv")), QStringList());
     EXPECT_EQ(ListFolder(folder.filePath(QStringLiteral("missing")), QStringLiteral("*")), QStringList());
 }
@@ -27,10 +27,10 @@ TEST(ListFolder, PatternIgnoresLetterCaseAndListsFilesOnlyInOrder)
 TEST(ListFolder, NamesDifferingOnlyInCaseKeepOneOrder)
 {
     TempFolder folder;
-    for (const char* name : {"anna.ind", "Anna.ind", "ANNA.ind", "boris.ind"})
+    for (const char* name : { "anna.ind", "Anna.ind", "ANNA.ind", "boris.ind" })
         folder.write(QString::fromLatin1(name), "1");
     EXPECT_EQ(ListFolder(folder.path(), QStringLiteral("*.ind")),
-              QStringList({"ANNA.ind", "Anna.ind", "anna.ind", "boris.ind"}));
+        QStringList({ "ANNA.ind", "Anna.ind", "anna.ind", "boris.ind" }));
 }
 
 TEST(ReadWholeFile, GivesEveryByteOrNothing)
@@ -56,7 +56,7 @@ TEST(WriteFileAtomically, WritesTheContentAndMakesTheFolders)
     ASSERT_TRUE(WriteFileAtomically(path, QByteArray("2")));
     EXPECT_EQ(folder.read(QStringLiteral("Stat/deep/stprm.sta")), QByteArray("2"));
     EXPECT_EQ(QDir(folder.filePath(QStringLiteral("Stat/deep"))).entryList(QDir::Files | QDir::Hidden),
-              QStringList({"stprm.sta"}));
+        QStringList({ "stprm.sta" }));
 }
 
 TEST(WriteFileAtomically, FailureLeavesTheOldFileWhole)

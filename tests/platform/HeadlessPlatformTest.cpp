@@ -18,8 +18,8 @@ TEST(HeadlessPlatform, ReplacesEveryServiceAndPutsTheRealOnesBack)
     MessageBox* realMessageBox = &ServiceSlot<MessageBox>::get();
     {
         HeadlessPlatform headless;
-        headless.rand.script({5, 32767});
-        headless.messageBox.answer({true, false});
+        headless.rand.script({ 5, 32767 });
+        headless.messageBox.answer({ true, false });
 
         Sleep(600);
         Sleep(500);
@@ -32,7 +32,8 @@ TEST(HeadlessPlatform, ReplacesEveryServiceAndPutsTheRealOnesBack)
         PlaySound("Sound\\H.wav", false);
         PlaySound("Sound\\Myj\\3.wav", true);
         EXPECT_EQ(headless.sound.played,
-                  (std::vector<RecordingSound::Played>{{"Sound\\H.wav", false}, {"Sound\\Myj\\3.wav", true}}));
+            (std::vector<RecordingSound::Played> {
+                { "Sound\\H.wav", false }, { "Sound\\Myj\\3.wav", true } }));
 
         Srand(static_cast<unsigned>(Time()));
         EXPECT_EQ(Rand(), 5);
@@ -40,19 +41,19 @@ TEST(HeadlessPlatform, ReplacesEveryServiceAndPutsTheRealOnesBack)
         Lcg15 expected;
         expected.seed(1'200'000'001u);
         EXPECT_EQ(Rand(), expected.next());
-        EXPECT_EQ(headless.rand.seeds, std::vector<unsigned>{1'200'000'001u});
+        EXPECT_EQ(headless.rand.seeds, std::vector<unsigned> { 1'200'000'001u });
 
         EXPECT_TRUE(AskYesNo(QStringLiteral("Начать новую партию?")));
         EXPECT_FALSE(AskYesNo(QStringLiteral("Выйти?"), QStringLiteral("Игра")));
         Tell(QStringLiteral("Максимальное число сохранений - восемь"));
         ASSERT_EQ(headless.messageBox.shown.size(), 3u);
         EXPECT_EQ(headless.messageBox.shown[1],
-                  (ScriptedMessageBox::Shown{QStringLiteral("Выйти?"), QStringLiteral("Игра"), true}));
+            (ScriptedMessageBox::Shown { QStringLiteral("Выйти?"), QStringLiteral("Игра"), true }));
         EXPECT_EQ(headless.messageBox.shown[2].caption, QStringLiteral("Вертан"));
         EXPECT_FALSE(headless.messageBox.shown[2].question);
 
         OpenPage(QStringLiteral("mail/mail.htm"));
-        EXPECT_EQ(headless.shell.opened, QStringList{QStringLiteral("mail/mail.htm")});
+        EXPECT_EQ(headless.shell.opened, QStringList { QStringLiteral("mail/mail.htm") });
     }
     EXPECT_EQ(&ServiceSlot<Pause>::get(), realPause);
     EXPECT_EQ(&ServiceSlot<MessageBox>::get(), realMessageBox);
@@ -62,10 +63,11 @@ TEST(HeadlessPlatform, UnscriptedQuestionFailsTheTestAndAnswersNo)
 {
     ScriptedMessageBox messageBox;
     bool answer = true;
-    EXPECT_NONFATAL_FAILURE(answer = messageBox.askYesNo(QStringLiteral("Сохранить?"), QStringLiteral("Вертан")),
-                            "unscripted question");
+    EXPECT_NONFATAL_FAILURE(
+        answer = messageBox.askYesNo(QStringLiteral("Сохранить?"), QStringLiteral("Вертан")),
+        "unscripted question");
     EXPECT_FALSE(answer);
 
     ScriptedRand rand;
-    EXPECT_NONFATAL_FAILURE(rand.script({32768}), "outside 0..32767");
+    EXPECT_NONFATAL_FAILURE(rand.script({ 32768 }), "outside 0..32767");
 }

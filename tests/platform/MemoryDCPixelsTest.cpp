@@ -21,7 +21,8 @@ MemoryDC Numbered(int width, int height)
 TEST(MemoryDCPixels, ColourValuesKeepRedInTheLowByte)
 {
     static_assert(RGB(0x12, 0x34, 0x56) == 0x00563412u);
-    static_assert(GetRValue(0x00563412u) == 0x12 && GetGValue(0x00563412u) == 0x34 && GetBValue(0x00563412u) == 0x56);
+    static_assert(
+        GetRValue(0x00563412u) == 0x12 && GetGValue(0x00563412u) == 0x34 && GetBValue(0x00563412u) == 0x56);
     MemoryDC dc(2, 1);
     dc.setPixel(0, 0, 0x000000ffu);
     dc.setPixel(1, 0, RGB(1, 2, 3));
@@ -40,7 +41,7 @@ TEST(MemoryDCPixels, NewBitmapIsBlackAndOutsideReadsAsInvalid)
     dc.setPixel(3, 0, RGB(9, 9, 9));
     dc.setPixel(-1, 0, RGB(9, 9, 9));
     dc.setPixel(0, 2, RGB(9, 9, 9));
-    for (const auto& [x, y] : {std::pair{-1, 0}, {0, -1}, {3, 0}, {0, 2}})
+    for (const auto& [x, y] : { std::pair { -1, 0 }, { 0, -1 }, { 3, 0 }, { 0, 2 } })
         EXPECT_EQ(dc.getPixel(x, y), kInvalidColour) << x << ", " << y;
 
     MemoryDC none;
@@ -91,9 +92,10 @@ TEST(MemoryDCPixels, RasterOpsCombineEachColourBit)
         RasterOp op;
         COLORREF expected;
     };
-    for (const Case c : {Case{RasterOp::SrcCopy, RGB(0xFF, 0x33, 0x0F)}, Case{RasterOp::SrcAnd, RGB(0xF0, 0x03, 0x0A)},
-                         Case{RasterOp::SrcPaint, RGB(0xFF, 0x3F, 0xAF)},
-                         Case{RasterOp::SrcInvert, RGB(0x0F, 0x3C, 0xA5)}}) {
+    for (const Case c :
+        { Case { RasterOp::SrcCopy, RGB(0xFF, 0x33, 0x0F) }, Case { RasterOp::SrcAnd, RGB(0xF0, 0x03, 0x0A) },
+            Case { RasterOp::SrcPaint, RGB(0xFF, 0x3F, 0xAF) },
+            Case { RasterOp::SrcInvert, RGB(0x0F, 0x3C, 0xA5) } }) {
         MemoryDC dest(1, 1);
         dest.setPixel(0, 0, kDest);
         dest.bitBlt(0, 0, 1, 1, src, 0, 0, c.op);

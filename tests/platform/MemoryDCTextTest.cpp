@@ -58,7 +58,8 @@ TEST(MemoryDCText, OpaqueTextFillsItsCellFromTheTopLeftCorner)
         for (int x = 0; x < dc.width(); ++x)
             ASSERT_EQ(cell.contains(x, y), dc.getPixel(x, y) != kTable) << x << ", " << y;
     const QRect ink = Ink(dc);
-    EXPECT_TRUE(cell.contains(ink)) << ink.x() << ", " << ink.y() << ", " << ink.width() << " x " << ink.height();
+    EXPECT_TRUE(cell.contains(ink)) << ink.x() << ", " << ink.y() << ", " << ink.width() << " x "
+                                    << ink.height();
     // The dots of Ё reach close to the top of the cell; capitals sit on the baseline.
     EXPECT_LE(ink.top(), cell.top() + 3);
     EXPECT_GE(ink.width(), cell.width() - 3);

@@ -11,8 +11,8 @@ using platform::Lcg15;
 TEST(Lcg15, UnseededRunStartsAsTheCRuntimesDoes)
 {
     Lcg15 generator;
-    const std::vector<int> first{generator.next(), generator.next(), generator.next(), generator.next()};
-    EXPECT_EQ(first, (std::vector<int>{41, 18467, 6334, 26500}));
+    const std::vector<int> first { generator.next(), generator.next(), generator.next(), generator.next() };
+    EXPECT_EQ(first, (std::vector<int> { 41, 18467, 6334, 26500 }));
 }
 
 TEST(Lcg15, SameSeedSameRunWithinFifteenBits)
@@ -36,7 +36,8 @@ TEST(Lcg15, SameSeedSameRunWithinFifteenBits)
 
     b.seed(1'200'000'001u);
     a.seed(1'200'000'000u);
-    EXPECT_NE(std::vector<int>({a.next(), a.next(), a.next()}), std::vector<int>({b.next(), b.next(), b.next()}));
+    EXPECT_NE(std::vector<int>({ a.next(), a.next(), a.next() }),
+        std::vector<int>({ b.next(), b.next(), b.next() }));
 }
 
 TEST(Lcg15, RealServiceIsReseededBySrand)

@@ -8,7 +8,8 @@ using platform::PageUrl;
 
 TEST(Shell, AddressesStayAndPathsBecomeAbsoluteFileUrls)
 {
-    EXPECT_EQ(PageUrl(QStringLiteral("https://example.org/play?x=1")), QUrl(QStringLiteral("https://example.org/play?x=1")));
+    EXPECT_EQ(PageUrl(QStringLiteral("https://example.org/play?x=1")),
+        QUrl(QStringLiteral("https://example.org/play?x=1")));
     EXPECT_EQ(PageUrl(QStringLiteral("mailto:someone@example.org")).scheme(), QStringLiteral("mailto"));
 
     const QUrl local = PageUrl(QStringLiteral("mail/mail.htm"));

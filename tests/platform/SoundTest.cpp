@@ -1,5 +1,5 @@
-#include "platform/Files.h"
 #include "platform/Sound.h"
+#include "platform/Files.h"
 #include "platform/SoundFile.h"
 
 #include "support/TempFolder.h"

@@ -1,5 +1,5 @@
-#include "platform/Pause.h"
 #include "platform/WindowSurface.h"
+#include "platform/Pause.h"
 
 #include <QApplication>
 #include <QPaintEvent>
@@ -99,7 +99,7 @@ TEST(WindowSurface, ResizeKeepsWhatWasShownAndTheSelectedPen)
     WindowSurface surface;
     surface.resize(10, 10);
     surface.dc().fillSolid(0, 0, 10, 10, RGB(7, 7, 7));
-    surface.dc().selectPen({3, RGB(1, 1, 1), false});
+    surface.dc().selectPen({ 3, RGB(1, 1, 1), false });
     surface.resize(20, 5);
     EXPECT_EQ(surface.dc().width(), 20);
     EXPECT_EQ(surface.dc().getPixel(9, 4), RGB(7, 7, 7));

@@ -28,10 +28,10 @@ public:
 private:
     // Declared after the doubles, so that they are installed after construction and the
     // real services are back before the doubles are destroyed.
-    platform::ScopedService<platform::Pause> pauseGuard_{pause};
-    platform::ScopedService<platform::Sound> soundGuard_{sound};
-    platform::ScopedService<platform::Clock> clockGuard_{clock};
-    platform::ScopedService<platform::RandomSource> randGuard_{rand};
-    platform::ScopedService<platform::MessageBox> messageBoxGuard_{messageBox};
-    platform::ScopedService<platform::Shell> shellGuard_{shell};
+    platform::ScopedService<platform::Pause> pauseGuard_ { pause };
+    platform::ScopedService<platform::Sound> soundGuard_ { sound };
+    platform::ScopedService<platform::Clock> clockGuard_ { clock };
+    platform::ScopedService<platform::RandomSource> randGuard_ { rand };
+    platform::ScopedService<platform::MessageBox> messageBoxGuard_ { messageBox };
+    platform::ScopedService<platform::Shell> shellGuard_ { shell };
 };

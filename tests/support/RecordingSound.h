@@ -18,7 +18,7 @@ public:
 
     void play(const std::string& relativePath, bool waitForEnd) override
     {
-        played.push_back({relativePath, waitForEnd});
+        played.push_back({ relativePath, waitForEnd });
     }
 
     /// Every call of play, oldest first.

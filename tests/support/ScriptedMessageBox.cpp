@@ -4,7 +4,7 @@
 
 bool ScriptedMessageBox::askYesNo(const QString& text, const QString& caption)
 {
-    shown.push_back({text, caption, true});
+    shown.push_back({ text, caption, true });
     if (answers_.empty()) {
         ADD_FAILURE() << "unscripted question: " << text.toStdString();
         return false;
@@ -16,7 +16,7 @@ bool ScriptedMessageBox::askYesNo(const QString& text, const QString& caption)
 
 void ScriptedMessageBox::tell(const QString& text, const QString& caption)
 {
-    shown.push_back({text, caption, false});
+    shown.push_back({ text, caption, false });
 }
 
 void ScriptedMessageBox::answer(std::initializer_list<bool> answers)
