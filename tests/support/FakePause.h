@@ -12,7 +12,8 @@ public:
     {
         ++count;
         totalMs += milliseconds;
-        if (clock)
+        // A real pause of zero or fewer milliseconds returns at once: time does not go back.
+        if (clock && milliseconds > 0)
             clock->advance(milliseconds);
     }
 
