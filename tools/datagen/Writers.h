@@ -34,7 +34,7 @@ void writeIntroModel(const Output& out);
 void writeSounds(const Output& out);
 /// About-box pictures, application icon and hand cursor.
 void writePictures(const Output& out);
-/// Help page and "mail/mail.htm".
+/// Help page "help/index.htm" (opened by "Вывод справки") and the contact page "mail/mail.htm".
 void writePages(const Output& out);
 
 } // namespace datagen
