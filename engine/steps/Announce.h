@@ -1,0 +1,34 @@
+#pragma once
+
+#include <initializer_list>
+
+enum class Spot : int;
+enum class PromptState : int;
+class CVertanDlg;
+
+/// Shows announcement image n at a spot and speaks its phrase (unless the voice is off).
+void Announce(CVertanDlg& dlg, int image, Spot spot);
+
+/// Removes image n from a spot: restores its band in the back buffer and shows it.
+void Unannounce(CVertanDlg& dlg, int image, Spot spot);
+
+/// An image of a prompt and where it stands.
+struct PlacedImage {
+    int image;
+    Spot spot;
+};
+
+/// The start of an answer: the prompt's images and captions are erased from the back
+/// buffer and no button is live any more (`g_announcement` and `g_buttonsActive` 0).
+/// Showing the cleared table is the caller's.
+void ErasePrompt(CVertanDlg& dlg, std::initializer_list<PlacedImage> images);
+
+/// The take-or-pass question on the turned-up suit (prompt 1 or 6): the suit offered at
+/// the centre, "take" as answer A and "pass" as answer B.
+void PoseTakeOrPass(CVertanDlg& dlg, PromptState state);
+
+/// The computer's bid (image 15 to 21) shown at the upper spot, spoken, and acknowledged
+/// with button A at the centre (prompts 2, 5, 8, 9 and 10). `g_announcement` holds the
+/// bid image while the prompt stands, so that the hover tells the buttons of prompts 2
+/// and 5 apart by it.
+void PoseComputerBid(CVertanDlg& dlg, int image, PromptState state);

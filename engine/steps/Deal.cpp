@@ -1,0 +1,129 @@
+#include "app/Globals.h"
+#include "app/Layout.h"
+#include "app/VertanDlg.h"
+#include "engine/CardTable.h"
+#include "engine/CardValues.h"
+#include "engine/DealReset.h"
+#include "engine/FirstHand.h"
+#include "engine/FreeCardDraw.h"
+#include "engine/GameState.h"
+#include "engine/PromptState.h"
+#include "engine/Settings.h"
+#include "engine/steps/CardFlight.h"
+#include "engine/steps/DeckDrawing.h"
+#include "engine/steps/FirstBid.h"
+#include "engine/steps/TableCopy.h"
+#include "engine/steps/TurnedUpCard.h"
+#include "platform/Clock.h"
+#include "platform/Pause.h"
+#include "platform/Rand.h"
+
+namespace {
+
+/// Cards of both rows flown in the first deal, alternately to the human and the computer.
+constexpr int kFirstDealFlights = 2 * g_firstDealCount;
+/// Pause after the first six cards are shown in the human's hand, in ms.
+constexpr int kHandShownPause = 500;
+
+/// Seeds the generator from the clock, as every deal does.
+void SeedFromClock()
+{
+    platform::Srand(static_cast<unsigned>(platform::Time()));
+}
+
+/// Who bids first: drawn at the first deal of a game, else as the caller left it.
+void ChooseFirstHand()
+{
+    if (g_firstDealDone == 0) {
+        g_firstDealDone = 1;
+        SeedFromClock();
+        g_firstHand = FirstHandFromRand(platform::Rand());
+    }
+    g_announcement = g_firstHand;
+    SeedFromClock();
+}
+
+/// The layout of a deal of six cards a hand: the values of the size handler, with both
+/// rows spaced for six cards of full width.
+void LayOutDeal()
+{
+    g_centreX = g_clientWidth / 2;
+    g_centreY = g_clientHeight / 2;
+    g_humanGap = (g_clientWidth - g_firstDealCount * kCardWidth) / (g_firstDealCount + 1);
+    g_computerGap = g_humanGap;
+    const int rowsApart = HumanRowTop() - (g_rowUnit + kCardHeight);
+    g_midY = g_rowUnit + kCardHeight + rowsApart / 2;
+    g_upperY = g_midY - rowsApart / 4;
+    g_lowerY = g_midY + rowsApart / 4;
+}
+
+/// Twelve backs fly from the deck to the two rows, the human's first.
+void ShowFirstDeal(CVertanDlg& dlg)
+{
+    const Point deck{DeckTopX(), DeckTopY()};
+    int x = g_humanGap;
+    for (int flight = 1; flight <= kFirstDealFlights; ++flight) {
+        const bool toHuman = flight % 2 == 1;
+        FlyCard(dlg, kNoCard, deck, {x, toHuman ? HumanRowTop() : g_rowUnit});
+        if (!toHuman)
+            x += g_humanGap + kCardWidth;
+    }
+    platform::Sleep(g_dealPause);
+}
+
+/// Six cards to each hand, the computer's first of each pair.
+void DealFirstCards()
+{
+    platform::RandomSource& random = platform::ServiceSlot<platform::RandomSource>::get();
+    for (int i = 1; i <= g_firstDealCount; ++i) {
+        const int computerCard = DrawFreeCard(random);
+        g_cards[computerCard].location() = kInComputerHand;
+        g_computerHand[i] = computerCard;
+        g_computerCount = i;
+        const int humanCard = DrawFreeCard(random);
+        g_cards[humanCard].location() = kInHumanHand;
+        g_humanHand[i] = humanCard;
+        g_humanCount = i;
+    }
+}
+
+} // namespace
+
+void CVertanDlg::StartDeal()
+{
+    if (g_glActive == 1)
+        ReleaseIntro();
+    ChooseFirstHand();
+    LayOutDeal();
+    ResetDealState();
+    g_humanCardStep = kCardWidth;
+    g_computerCardStep = kCardWidth;
+
+    m_dcBuffer.bitBlt(0, 0, g_clientWidth, g_clientHeight, m_dcTable, 0, 0);
+    PresentTable();
+    BuildDeck(*this);
+    ShowFirstDeal(*this);
+    TurnUpCard(*this, platform::Time());
+    DrawSidewaysDeck(*this);
+    DealFirstCards();
+
+    SortHumanHand();
+    DrawHumanHand();
+    platform::Sleep(kHandShownPause);
+    CheckSixTrumps();
+    if (g_humanSixTrumps == 1 || g_computerSixTrumps == 1)
+        return;
+    if (g_hangingTie != g_noHangingTie) {
+        // A tied deal's points hang: its taker plays the turned-up suit without bidding.
+        g_firstHand = g_hangingTie;
+        g_toMove = g_hangingTie;
+        g_announcement = image::kNone;
+        DealRestAndStartPlay();
+        return;
+    }
+    AnnounceFirstHand(*this);
+    if (g_firstHand == kHuman)
+        PoseHumanBidsFirst(*this);
+    else
+        PoseComputerBidsFirst(*this);
+}

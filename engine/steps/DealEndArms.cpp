@@ -1,0 +1,97 @@
+#include "app/Layout.h"
+#include "app/Spots.h"
+#include "app/VertanDlg.h"
+#include "engine/CardTable.h"
+#include "engine/GameState.h"
+#include "engine/PromptState.h"
+#include "engine/Settings.h"
+#include "engine/steps/Announce.h"
+#include "engine/steps/Arms.h"
+#include "engine/steps/RowSlide.h"
+#include "platform/MessageBox.h"
+#include "platform/Pause.h"
+
+namespace {
+
+/// A short game ends when a total reaches 501, a long one at 1001.
+constexpr int kShortGame = 1;
+constexpr int kLongGame = 2;
+constexpr int kShortGameTarget = 501;
+constexpr int kLongGameTarget = 1001;
+/// Deal points of six trumps.
+constexpr int kSixTrumpsPoints = 360;
+/// Pause before a six-trumps deal is scored, in ms.
+constexpr int kBeforeScoringPause = 500;
+
+bool GameIsOver()
+{
+    const int target = g_gameLength == kShortGame ? kShortGameTarget
+        : g_gameLength == kLongGame               ? kLongGameTarget
+                                                  : 0;
+    return target != 0 && (g_humanTotal >= target || g_computerTotal >= target);
+}
+
+/// Button 31: the next deal, or at the end of the game a new game or an empty table.
+void NextDeal(CVertanDlg& dlg)
+{
+    g_gameOver = 0;
+    if (GameIsOver()) {
+        if (!platform::AskYesNo(QStringLiteral("Начать новую партию?"))) {
+            // The table stays empty until a new game is started from the menu.
+            g_deckShown = kDeckNotShown;
+            dlg.m_dcBuffer.bitBlt(0, 0, g_clientWidth, g_clientHeight, dlg.m_dcTable, 0, 0);
+            dlg.PresentTable();
+            return;
+        }
+        ResetForNewGame();
+    } else if (g_hangingTie == g_noHangingTie) {
+        g_firstHand = g_firstHand == kHuman ? kComputer : kHuman;
+    }
+    dlg.StartDeal();
+}
+
+/// Buttons 34 and 35: six trumps end the deal; the holder scores 360, the other side 0.
+void AcknowledgeSixTrumps(CVertanDlg& dlg, bool human)
+{
+    g_humanShowing = 0;
+    g_computerShowing = 0;
+    if (human)
+        ErasePrompt(dlg, {{image::kHumanSixTrumps, Spot::kCentre}, {image::kCaptionAcknowledge, Spot::kLowerCentre}});
+    else
+        ErasePrompt(dlg, {{image::kComputerSixTrumps, Spot::kUpper}, {image::kCaptionAcknowledge, Spot::kCentre}});
+    dlg.PresentTable();
+
+    RowSlide slide;
+    slide.way = SlideWay::BackIntoRow;
+    (human ? slide.human : slide.computer) = SlidingCards::WholeHand;
+    slide.sound = SlideSound::AtEndWaiting;
+    SlideRows(dlg, slide);
+
+    g_humanCount = 0;
+    g_computerCount = 0;
+    g_humanDealPoints = human ? kSixTrumpsPoints : 0;
+    g_computerDealPoints = human ? 0 : kSixTrumpsPoints;
+    dlg.m_taker = g_firstHand;
+    g_humanTookTrick = 1;
+    g_computerTookTrick = 1;
+    platform::Sleep(kBeforeScoringPause);
+    dlg.ScoreDeal();
+}
+
+} // namespace
+
+void RunDealEndArm(CVertanDlg& dlg, PromptButton button)
+{
+    g_announcement = image::kNone;
+    switch (button) {
+    case PromptButton::kNextDeal:
+        NextDeal(dlg);
+        return;
+    case PromptButton::kAckHumanSixTrumps:
+    case PromptButton::kAckComputerSixTrumps:
+        AcknowledgeSixTrumps(dlg, button == PromptButton::kAckHumanSixTrumps);
+        return;
+    default:
+        return;
+    }
+}

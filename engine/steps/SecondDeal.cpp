@@ -1,0 +1,256 @@
+#include "app/Layout.h"
+#include "app/Sounds.h"
+#include "app/Spots.h"
+#include "app/TableDrawing.h"
+#include "app/VertanDlg.h"
+#include "engine/CardTable.h"
+#include "engine/FreeCardDraw.h"
+#include "engine/GameState.h"
+#include "engine/PromptState.h"
+#include "engine/Settings.h"
+#include "engine/steps/CardFlight.h"
+#include "engine/steps/Glide.h"
+#include "engine/steps/StartOfPlay.h"
+#include "engine/steps/TableCopy.h"
+#include "engine/steps/TurnedUpCard.h"
+#include "platform/Clock.h"
+#include "platform/Pause.h"
+#include "platform/Rand.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+/// Cards of the second deal to each hand: the "Приход" setting, 3..6.
+constexpr int kMinExtraCards = 3;
+constexpr int kMaxExtraCards = kMaxHand - g_firstDealCount;
+/// The second deal flies from the side of the deck: from the right edge and above g_midY.
+constexpr int kSecondDealFromRight = 30;
+constexpr int kSecondDealAboveMid = 46;
+/// The extra rows stand this far inside the two hand rows, in pixels.
+constexpr int kExtraRowInset = 100;
+/// Width the extra rows leave to the deck at the right, in pixels.
+constexpr int kExtraRowReserve = 145;
+/// The corner of the deck redrawn with the trump mark: 102 x 122 at (W - 122, M - 61) for
+/// the cards, 38 x 42 at (W - 160, M - 20) cleared for the mark, and 146 x 122 at
+/// (W - 156, M - 61) shown.
+constexpr int kDeckCornerFromRight = 122;
+constexpr int kDeckCornerWidth = 102;
+constexpr int kDeckCornerHeight = 122;
+constexpr int kMarkAreaFromRight = 160;
+constexpr int kMarkAreaAboveMid = 20;
+constexpr int kMarkAreaWidth = 38;
+constexpr int kMarkAreaHeight = 42;
+constexpr int kDeckShownFromRight = 156;
+constexpr int kDeckShownWidth = 146;
+/// The rest of the deck with the shown card on it: three backs and the card, stacked from
+/// (W - 89, M - 40) two pixels apart; 95 x 123 shown from the turned-up card's corner.
+constexpr int kRestFromRight = 89;
+constexpr int kRestAboveMid = 40;
+constexpr int kRestBacks = 3;
+constexpr int kRestShift = 2;
+constexpr int kRestShownWidth = 95;
+constexpr int kRestShownHeight = 123;
+/// Pause after the shown deck card and after the human's new cards are turned, in ms.
+constexpr int kTurnPause = 300;
+/// The merge leaves the deck alone: it restores the table only this far from the right edge.
+constexpr int kMergeKeepsRight = 154;
+
+int ExtraCards()
+{
+    return std::clamp(g_extraCards, kMinExtraCards, kMaxExtraCards);
+}
+
+/// Gap of the two extra rows of n cards, which leave room for the deck at the right.
+int ExtraGap(int n)
+{
+    return (g_clientWidth - kExtraRowReserve - kCardWidth * n) / (n + 1);
+}
+
+/// x of slot k (1-based) in a row with full-width cards and the given gap.
+int SlotX(int k, int gap)
+{
+    return k * gap + kCardWidth * (k - 1);
+}
+
+void DealExtraCards(int n)
+{
+    platform::RandomSource& random = platform::ServiceSlot<platform::RandomSource>::get();
+    for (int i = g_firstDealCount + 1; i <= g_firstDealCount + n; ++i) {
+        const int computerCard = DrawFreeCard(random);
+        g_cards[computerCard].location() = kInComputerHand;
+        g_computerHand[i] = computerCard;
+        g_computerCount = i;
+        const int humanCard = DrawFreeCard(random);
+        g_cards[humanCard].location() = kInHumanHand;
+        g_humanHand[i] = humanCard;
+        g_humanCount = i;
+    }
+}
+
+/// Backs fly to the two extra rows, the computer's first.
+void ShowExtraDeal(CVertanDlg& dlg, int n)
+{
+    const Point from{g_clientWidth - kSecondDealFromRight, g_midY - kSecondDealAboveMid};
+    const int e = ExtraGap(n);
+    int x = e;
+    for (int flight = 1; flight <= 2 * n; ++flight) {
+        const bool toComputer = flight % 2 == 1;
+        FlyCard(dlg, kNoCard, from, {x, toComputer ? g_rowUnit + kExtraRowInset : HumanRowTop() - kExtraRowInset});
+        if (!toComputer)
+            x += e + kCardWidth;
+    }
+}
+
+/// The turned-up card is drawn again with the trump mark beside it.
+void MarkTrumpAtDeck(CVertanDlg& dlg)
+{
+    const int w = g_clientWidth;
+    RestoreRect(dlg, w - kDeckCornerFromRight, g_midY - kTurnedUpAboveMid, kDeckCornerWidth, kDeckCornerHeight);
+    dlg.DrawCardFace(g_trumpCard, w - kTurnedUpFromRight, g_midY - kTurnedUpAboveMid);
+    RestoreRect(dlg, w - kMarkAreaFromRight, g_midY - kMarkAreaAboveMid, kMarkAreaWidth, kMarkAreaHeight);
+    dlg.DrawTrumpMark(g_trumpSuit, kTrumpMarkSpot2);
+    g_trumpMarkPos = kTrumpMarkSpot2;
+    ShowRect(dlg, w - kDeckShownFromRight, g_midY - kTurnedUpAboveMid, kDeckShownWidth, kDeckCornerHeight);
+    platform::Sleep(g_dealPause);
+}
+
+/// One more card is drawn and laid face up on the rest of the deck.
+void ShowDeckCard(CVertanDlg& dlg)
+{
+    const int card = DrawFreeCard(platform::ServiceSlot<platform::RandomSource>::get());
+    g_cards[card].location() = kFaceUpOnTable;
+    g_deckShown = card;
+
+    const int x = g_clientWidth - kRestFromRight;
+    const int y = g_midY - kRestAboveMid;
+    // The lowest back lies on the turned-up card: its corner takes what the window shows
+    // there, and redraws round it the same way.
+    const platform::MemoryDC& window = dlg.surface().dc();
+    g_deckCornerPixel1 = window.getPixel(x, y);
+    g_deckCornerPixel2 = window.getPixel(x + 1, y);
+    g_deckCornerPixel3 = window.getPixel(x, y + 1);
+    dlg.DrawCardBack(x, y);
+    TouchCorner(dlg, x, y, g_deckCornerPixel1, g_deckCornerPixel2, g_deckCornerPixel3);
+    for (int i = 1; i <= kRestBacks; ++i) {
+        const int xi = x + i * kRestShift;
+        const int yi = y + i * kRestShift;
+        DrawCard(dlg, i == kRestBacks ? card : kNoCard, xi, yi);
+        TouchStackedCorner(dlg, xi, yi);
+    }
+    PlayEffect(Effect::CardFlick);
+    ShowRect(dlg, g_clientWidth - kTurnedUpFromRight, g_midY - kTurnedUpAboveMid, kRestShownWidth,
+        kRestShownHeight);
+    platform::Sleep(kTurnPause);
+}
+
+void TurnHumanExtraCards(CVertanDlg& dlg, int n)
+{
+    const int e = ExtraGap(n);
+    const int y = HumanRowTop() - kExtraRowInset;
+    for (int k = 1; k <= n; ++k)
+        dlg.DrawCardFace(g_humanHand[g_firstDealCount + k], SlotX(k, e), y);
+    PlayEffect(Effect::CardFlick);
+    ShowRect(dlg, 0, y, g_clientWidth, kCardHeight);
+    platform::Sleep(kTurnPause);
+}
+
+/// One card of the merge: where it is drawn, gliding from its place to its slot.
+struct MergingCard {
+    int card;
+    bool faceUp;
+    Glide x;
+    Glide y;
+};
+
+/// The first-deal cards move right to make room and the extra cards drop into the rows
+/// ahead of them; the rows are then spaced for 6 + n cards.
+void MergeRows(CVertanDlg& dlg, int n, RowSpacing spacing)
+{
+    const int mergePause = g_animDelay + g_animDelay / 2;
+    const int humanRow = HumanRowTop();
+    const int e = ExtraGap(n);
+    const auto slotX = [&spacing](int p) { return p * spacing.gap + (p - 1) * spacing.step; };
+
+    std::vector<MergingCard> cards;
+    for (const bool human : {true, false}) {
+        const Hand& hand = human ? g_humanHand : g_computerHand;
+        const int row = human ? humanRow : g_rowUnit;
+        for (int k = 1; k <= g_firstDealCount; ++k)
+            cards.push_back({hand[k], human, Glide(SlotX(k, g_humanGap), slotX(n + k), g_halfAnimSteps),
+                Glide(row, row, g_halfAnimSteps)});
+        const int extraRow = human ? humanRow - kExtraRowInset : g_rowUnit + kExtraRowInset;
+        for (int k = 1; k <= n; ++k)
+            cards.push_back({hand[g_firstDealCount + k], human, Glide(SlotX(k, e), slotX(k), g_halfAnimSteps),
+                Glide(extraRow, row, g_halfAnimSteps)});
+    }
+
+    const auto restore = [&dlg, humanRow] {
+        RestoreRect(dlg, 0, humanRow, g_clientWidth, kCardHeight);
+        RestoreRect(dlg, 0, g_rowUnit, g_clientWidth, kCardHeight);
+        RestoreRect(dlg, 0, 0, g_clientWidth - kMergeKeepsRight, g_clientHeight);
+    };
+    const auto drawAll = [&dlg, &cards] {
+        for (const MergingCard& c : cards)
+            DrawCard(dlg, c.faceUp ? c.card : kNoCard, c.x.position, c.y.position);
+    };
+
+    PlayEffect(Effect::Deal);
+    if (g_animation == 1) {
+        // The human's first card of the first deal paces the merge.
+        const MergingCard& lead = cards.front();
+        while (lead.x.far(kFlightNear)) {
+            for (MergingCard& c : cards) {
+                c.x.advance();
+                c.y.advance();
+            }
+            restore();
+            drawAll();
+            ShowRect(dlg, spacing.gap, g_rowUnit, g_clientWidth - 2 * spacing.gap,
+                humanRow - g_rowUnit + kCardHeight);
+            platform::Sleep(mergePause);
+        }
+    } else {
+        platform::Sleep(kStillAnimationPause);
+    }
+    PlayEffect(Effect::CardFlick);
+    for (MergingCard& c : cards) {
+        c.x.position = c.x.target;
+        c.y.position = c.y.target;
+    }
+    restore();
+    drawAll();
+    dlg.PresentTable();
+}
+
+} // namespace
+
+void CVertanDlg::DealRestAndStartPlay()
+{
+    const int n = ExtraCards();
+    platform::Srand(static_cast<unsigned>(platform::Time()));
+    DealExtraCards(n);
+    ShowExtraDeal(*this, n);
+
+    g_declSkipFirstSix = 1;
+    SortHumanHand();
+    g_declSkipFirstSix = 0;
+
+    MarkTrumpAtDeck(*this);
+    ShowDeckCard(*this);
+    TurnHumanExtraCards(*this, n);
+
+    const RowSpacing spacing = SpaceRow(g_firstDealCount + n, g_clientWidth);
+    MergeRows(*this, n, spacing);
+    g_humanGap = spacing.gap;
+    g_computerGap = spacing.gap;
+    g_humanCardStep = spacing.step;
+    g_computerCardStep = spacing.step;
+
+    SortHumanHand();
+    DrawHumanHand();
+    CompareDeclarations();
+    if (g_announcement == image::kNone)
+        StartPlay(*this);
+}

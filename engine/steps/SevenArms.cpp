@@ -1,0 +1,79 @@
+#include "app/Layout.h"
+#include "app/Sounds.h"
+#include "app/Spots.h"
+#include "app/TableDrawing.h"
+#include "app/VertanDlg.h"
+#include "engine/CardTable.h"
+#include "engine/GameState.h"
+#include "engine/PromptState.h"
+#include "engine/Settings.h"
+#include "engine/steps/Announce.h"
+#include "engine/steps/Arms.h"
+#include "engine/steps/CardFlight.h"
+#include "engine/steps/RowSlide.h"
+#include "engine/steps/TableCopy.h"
+
+namespace {
+
+void EraseExchangeOffer(CVertanDlg& dlg)
+{
+    g_humanSevenRaised = 0;
+    g_computerSevenRaised = 0;
+    ErasePrompt(dlg, {{image::kOfferSevenExchange, Spot::kCentre}, {image::kCaptionExchange, Spot::kLeftCaption},
+                         {image::kCaptionKeep, Spot::kRightCaption}});
+}
+
+/// Button 5: the human exchanges his trump seven for the turned-up card.
+void Exchange(CVertanDlg& dlg)
+{
+    EraseExchangeOffer(dlg);
+    dlg.DrawTrumpMark(g_trumpSuit, kTrumpMarkSpot1);
+    g_trumpMarkPos = kTrumpMarkSpot1;
+    dlg.PresentTable();
+    g_sevenExchanger = kHuman;
+    dlg.DoSevenExchange();
+    dlg.SortHumanHand();
+    dlg.DrawHumanHand();
+    dlg.DealRestAndStartPlay();
+}
+
+/// Button 6: the human keeps his seven, which goes back into its place in the row.
+void Keep(CVertanDlg& dlg)
+{
+    EraseExchangeOffer(dlg);
+    dlg.PresentTable();
+    const int x = HumanCardX(g_sevenPos);
+    const int home = HumanRowTop();
+    const int raised = home - ShownOffset();
+    RestoreRect(dlg, x, raised, kCardWidth, kCardHeight);
+    ShowRect(dlg, x, raised, kCardWidth, kCardHeight);
+    g_drawnCard = g_sevenCard;
+    SlideCardOnWindow(dlg, g_sevenCard, x, raised, home, g_animSteps, kCardHeight, false);
+    PlayEffect(Effect::CardFlick);
+    LandCard(dlg, g_sevenCard, {x, home});
+    dlg.DealRestAndStartPlay();
+}
+
+/// Button 7: the computer's exchange is acknowledged and carried out.
+void AcknowledgeComputerExchange(CVertanDlg& dlg)
+{
+    g_humanSevenRaised = 0;
+    g_computerSevenRaised = 0;
+    ErasePrompt(dlg, {{image::kComputerExchangedSeven, Spot::kUpper}, {image::kCaptionAcknowledge, Spot::kCentre}});
+    dlg.PresentTable();
+    g_sevenExchanger = kComputer;
+    dlg.DoSevenExchange();
+    dlg.DealRestAndStartPlay();
+}
+
+} // namespace
+
+void RunSevenArm(CVertanDlg& dlg, PromptButton button)
+{
+    if (button == PromptButton::kExchangeSeven)
+        Exchange(dlg);
+    else if (button == PromptButton::kKeepSeven)
+        Keep(dlg);
+    else if (button == PromptButton::kAckComputerExchange)
+        AcknowledgeComputerExchange(dlg);
+}

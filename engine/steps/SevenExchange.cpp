@@ -1,0 +1,153 @@
+#include "app/Layout.h"
+#include "app/Sounds.h"
+#include "app/Spots.h"
+#include "app/TableDrawing.h"
+#include "app/VertanDlg.h"
+#include "engine/CardTable.h"
+#include "engine/GameState.h"
+#include "engine/PromptState.h"
+#include "engine/SevenExchange.h"
+#include "engine/Settings.h"
+#include "engine/steps/Announce.h"
+#include "engine/steps/CardFlight.h"
+#include "engine/steps/DeckDrawing.h"
+#include "engine/steps/Glide.h"
+#include "engine/steps/RowSlide.h"
+#include "engine/steps/TableCopy.h"
+#include "engine/steps/TurnedUpCard.h"
+#include "platform/Clock.h"
+#include "platform/Pause.h"
+
+namespace {
+
+/// The deck's corner with the turned-up card, restored before the swap: 102 x 122 from
+/// (W - 122, M - 61).
+constexpr int kDeckCornerFromRight = 122;
+constexpr int kDeckCornerWidth = 102;
+constexpr int kDeckCornerHeight = 122;
+/// With animations off the swapped cards stand still this long, in ms.
+constexpr int kStillSwapPause = 300;
+/// The taken card shows at the seven's place for this many deal pauses.
+constexpr int kTakenCardShowPauses = 3;
+
+/// Where the seven of the exchanger's row stands: its column and its row's y.
+struct SevenPlace {
+    bool human;
+    int x;
+    int rowY;
+    /// Its y while it stands out of the row (raised or lowered and face up).
+    int outY;
+};
+
+SevenPlace PlaceOfSeven(bool human)
+{
+    const int rowY = human ? HumanRowTop() : g_rowUnit;
+    return {human, human ? HumanCardX(g_sevenPos) : ComputerCardX(g_sevenPos), rowY,
+        human ? rowY - ShownOffset() : rowY + ShownOffset()};
+}
+
+Point TurnedUpPoint()
+{
+    return {g_clientWidth - kTurnedUpFromRight, g_midY - kTurnedUpAboveMid};
+}
+
+/// The seven moves out of its row, face up, and lands there with the card sound.
+void TakeSevenOut(CVertanDlg& dlg, const SevenPlace& seven)
+{
+    RestoreRect(dlg, seven.x, seven.rowY, kCardWidth, kCardHeight);
+    ShowRect(dlg, seven.x, seven.rowY, kCardWidth, kCardHeight);
+    SlideCardOnWindow(dlg, g_sevenCard, seven.x, seven.rowY, seven.outY, g_halfAnimSteps2, kCardHeight, true);
+    PlayEffect(Effect::CardFlick);
+    LandCard(dlg, g_sevenCard, {seven.x, seven.outY});
+}
+
+/// The seven and the turned-up card cross the table to each other's place.
+void CrossCards(CVertanDlg& dlg, const SevenPlace& seven, int sevenCard, int taken)
+{
+    const Point deck = TurnedUpPoint();
+    if (g_animation == 1) {
+        Glide sevenX(seven.x, deck.x, g_animSteps);
+        Glide sevenY(seven.outY, deck.y, g_animSteps);
+        Glide takenX(deck.x, seven.x, g_animSteps);
+        Glide takenY(deck.y, seven.outY, g_animSteps);
+        while (sevenX.far(kFlightNear) || sevenY.far(kFlightNear)) {
+            ShowRect(dlg, takenX.position, takenY.position, kCardWidth, kCardHeight);
+            ShowRect(dlg, sevenX.position, sevenY.position, kCardWidth, kCardHeight);
+            for (Glide* g : {&sevenX, &sevenY, &takenX, &takenY})
+                g->advance();
+            CardOnWindow(dlg, taken, takenX.position, takenY.position);
+            CardOnWindow(dlg, sevenCard, sevenX.position, sevenY.position);
+            platform::Sleep(g_animDelay);
+        }
+    }
+    PlayEffect(Effect::CardFlick);
+    dlg.DrawCardFace(taken, seven.x, seven.outY);
+    dlg.DrawCardFace(sevenCard, deck.x, deck.y);
+    dlg.PresentTable();
+    if (g_animation != 1)
+        platform::Sleep(kStillSwapPause);
+}
+
+/// The taken card goes into the exchanger's row: face up into the human's, as a back into
+/// the computer's.
+void TakeCardIntoRow(CVertanDlg& dlg, const SevenPlace& seven, int taken)
+{
+    dlg.DrawCardFace(taken, seven.x, seven.outY);
+    ShowRect(dlg, seven.x, seven.outY, kCardWidth, kCardHeight);
+    platform::Sleep(kTakenCardShowPauses * g_dealPause);
+    RestoreRect(dlg, seven.x, seven.outY, kCardWidth, kCardHeight);
+    ShowRect(dlg, seven.x, seven.outY, kCardWidth, kCardHeight);
+
+    const int eraseHeight = seven.human ? kCardHeight : kCardHeight + ShownOffset();
+    SlideCardOnWindow(dlg, taken, seven.x, seven.outY, seven.rowY, g_halfAnimSteps2, eraseHeight, false);
+    PlayEffect(Effect::CardFlick);
+    LandCard(dlg, seven.human ? taken : kNoCard, {seven.x, seven.rowY});
+}
+
+} // namespace
+
+void CVertanDlg::OfferSevenExchange()
+{
+    const PromptState offer = DecideSevenOffer(platform::Time());
+    if (offer == PromptState::kSevenExchangeOffer) {
+        TakeSevenOut(*this, PlaceOfSeven(true));
+        ShowImage(image::kOfferSevenExchange, Spot::kCentre);
+        g_humanSevenRaised = 1;
+        PlayVoicePhrase(image::kOfferSevenExchange);
+        ShowCaption(image::kCaptionExchange, Spot::kLeftCaption, m_rcButton1);
+        ShowCaption(image::kCaptionKeep, Spot::kRightCaption, m_rcButton2);
+    } else if (offer == PromptState::kComputerExchangedSeven) {
+        TakeSevenOut(*this, PlaceOfSeven(false));
+        ShowImage(image::kComputerExchangedSeven, Spot::kUpper);
+        g_computerSevenRaised = 1;
+        PlayVoicePhrase(image::kComputerExchangedSeven);
+        ShowCaption(image::kCaptionAcknowledge, Spot::kCentre, m_rcButton1);
+    } else {
+        return;
+    }
+    g_promptState = offer;
+    PresentTable();
+}
+
+void CVertanDlg::DoSevenExchange()
+{
+    if (g_sevenExchanger != kHuman && g_sevenExchanger != kComputer)
+        return;
+    const bool human = g_sevenExchanger == kHuman;
+    const int sevenCard = g_sevenCard;
+    const int taken = SwapSevenWithTurnedUpCard();
+    if (taken == kNoCard)
+        return;
+    const SevenPlace seven = PlaceOfSeven(human);
+
+    RestoreRect(*this, seven.x, seven.outY, kCardWidth, kCardHeight);
+    ShowRect(*this, seven.x, seven.outY, kCardWidth, kCardHeight);
+    const int cornerX = g_clientWidth - kDeckCornerFromRight;
+    const int cornerY = g_midY - kTurnedUpAboveMid;
+    RestoreRect(*this, cornerX, cornerY, kDeckCornerWidth, kDeckCornerHeight);
+    ShowRect(*this, cornerX, cornerY, kDeckCornerWidth, kDeckCornerHeight);
+
+    CrossCards(*this, seven, sevenCard, taken);
+    DrawSidewaysDeck(*this);
+    TakeCardIntoRow(*this, seven, taken);
+}

@@ -1,0 +1,45 @@
+#include "app/Spots.h"
+#include "app/VertanDlg.h"
+#include "engine/CardTable.h"
+#include "engine/GameState.h"
+#include "engine/PromptState.h"
+#include "engine/SixTrumps.h"
+#include "engine/steps/Announce.h"
+#include "engine/steps/RowSlide.h"
+
+namespace {
+
+/// The holder's whole row moves out of place, face up, and every card of it counts as shown.
+void ShowWholeRow(CVertanDlg& dlg, bool human)
+{
+    RowSlide slide;
+    slide.way = SlideWay::OutOfRow;
+    (human ? slide.human : slide.computer) = SlidingCards::WholeHand;
+    slide.sound = SlideSound::AtEndWaiting;
+    SlideRows(dlg, slide);
+    const Hand& hand = human ? g_humanHand : g_computerHand;
+    for (const int card : HandCards(hand, human ? g_humanCount : g_computerCount))
+        g_cards[card].shown() = 1;
+}
+
+} // namespace
+
+void CVertanDlg::CheckSixTrumps()
+{
+    const int holder = DetectSixTrumps();
+    if (holder == kHuman) {
+        ShowWholeRow(*this, true);
+        g_humanShowing = 1;
+        Announce(*this, image::kHumanSixTrumps, Spot::kCentre);
+        ShowCaption(image::kCaptionAcknowledge, Spot::kLowerCentre, m_rcButton1);
+        PresentTable();
+        g_promptState = PromptState::kHumanSixTrumps;
+    } else if (holder == kComputer) {
+        ShowWholeRow(*this, false);
+        g_computerShowing = 1;
+        Announce(*this, image::kComputerSixTrumps, Spot::kUpper);
+        ShowCaption(image::kCaptionAcknowledge, Spot::kCentre, m_rcButton1);
+        PresentTable();
+        g_promptState = PromptState::kComputerSixTrumps;
+    }
+}

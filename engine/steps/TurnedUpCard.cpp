@@ -1,0 +1,25 @@
+#include "engine/steps/TurnedUpCard.h"
+
+#include "app/Layout.h"
+#include "app/TableDrawing.h"
+#include "engine/CardTable.h"
+#include "engine/CardValues.h"
+#include "engine/FirstHand.h"
+#include "engine/GameState.h"
+#include "engine/Settings.h"
+#include "engine/steps/CardFlight.h"
+#include "engine/steps/DeckDrawing.h"
+#include "platform/Pause.h"
+
+void TurnUpCard(CVertanDlg& dlg, std::time_t now)
+{
+    const int card = TurnedUpCardFromClock(now);
+    g_drawnCard = card;
+    g_trumpSuit = SuitOf(card);
+    g_cards[card].location() = kFaceUpOnTable;
+    g_trumpCard = card;
+    SetCardValues();
+    FlyCard(dlg, card, {DeckTopX(), DeckTopY()},
+        {g_clientWidth - kTurnedUpFromRight, g_midY - kTurnedUpAboveMid});
+    platform::Sleep(g_animDelay);
+}
