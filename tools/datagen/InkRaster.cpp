@@ -16,8 +16,8 @@ namespace {
 
 /// Coverage at or above which a pixel counts as inked (half of 255).
 constexpr int kHalfCoverage = 128;
-/// Halvings of the size interval; 2^-24 of the range is far below one pixel of ink.
-constexpr int kSizeSearchSteps = 24;
+/// Halvings of the size interval; 2^-16 of the range is far below one pixel of ink.
+constexpr int kSizeSearchSteps = 16;
 /// Blank pixels kept around a shape so that antialiasing never touches the image edge.
 constexpr int kRasterMargin = 2;
 /// Size at which text outlines are built before scaling; large, so no hinting creeps in.

@@ -12,6 +12,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <memory>
+#include <vector>
 
 namespace datagen {
 namespace {
@@ -44,20 +46,34 @@ PcmSound trimmed(const PcmSound& sound)
     return { sound.sampleRate, { from, to } };
 }
 
-QByteArray speak(const QString& speaker, const char* espeakVoice, const QString& text, const QString& scratchFile)
+/// One phrase being spoken into its own scratch file.
+struct Utterance {
+    QString text;
+    QString scratchFile;
+    QString target; ///< relative path in the program folder
+    std::unique_ptr<QProcess> process;
+};
+
+void start(Utterance& u, const QString& speaker, const char* espeakVoice)
 {
-    QProcess process;
-    process.start(speaker, { QStringLiteral("-v"), QString::fromLatin1(espeakVoice), QStringLiteral("-w"), scratchFile, text });
+    u.process = std::make_unique<QProcess>();
+    u.process->start(speaker,
+        { QStringLiteral("-v"), QString::fromLatin1(espeakVoice), QStringLiteral("-w"), u.scratchFile, u.text });
+}
+
+QByteArray finish(Utterance& u)
+{
+    QProcess& process = *u.process;
     if (!process.waitForFinished(kSpeakTimeout) || process.exitStatus() != QProcess::NormalExit
         || process.exitCode() != 0)
         failGeneration(QStringLiteral("espeak-ng could not speak \"%1\": %2")
-                           .arg(text, QString::fromLocal8Bit(process.readAllStandardError()).trimmed()));
-    QFile file(scratchFile);
+                           .arg(u.text, QString::fromLocal8Bit(process.readAllStandardError()).trimmed()));
+    QFile file(u.scratchFile);
     if (!file.open(QIODevice::ReadOnly))
-        failGeneration(QStringLiteral("espeak-ng wrote no sound for \"%1\"").arg(text));
+        failGeneration(QStringLiteral("espeak-ng wrote no sound for \"%1\"").arg(u.text));
     const auto sound = decodeWav(file.readAll());
     if (!sound)
-        failGeneration(QStringLiteral("espeak-ng wrote an unexpected WAV for \"%1\"").arg(text));
+        failGeneration(QStringLiteral("espeak-ng wrote an unexpected WAV for \"%1\"").arg(u.text));
     return encodeWav(trimmed(*sound));
 }
 
@@ -72,14 +88,19 @@ void writeVoicePhrases(const Output& out)
     QTemporaryDir scratch;
     if (!scratch.isValid())
         failGeneration(QStringLiteral("no temporary folder for espeak-ng: %1").arg(scratch.errorString()));
-    const QString scratchFile = scratch.filePath(QStringLiteral("phrase.wav"));
+    // The phrases are spoken side by side: each espeak-ng run is short and mostly start-up.
+    std::vector<Utterance> utterances;
     for (const Voice& voice : kVoices) {
         for (const int n : kVoicedImages) {
-            const QString text = QString::fromUtf8(kAnnouncementText[static_cast<std::size_t>(n)]);
-            out.write(QStringLiteral("Sound/%1/%2.wav").arg(QString::fromLatin1(voice.folder)).arg(n),
-                speak(speaker, voice.espeakVoice, text, scratchFile));
+            const QString folder = QString::fromLatin1(voice.folder);
+            Utterance& u = utterances.emplace_back(Utterance{ QString::fromUtf8(kAnnouncementText[static_cast<std::size_t>(n)]),
+                scratch.filePath(QStringLiteral("%1%2.wav").arg(folder).arg(n)),
+                QStringLiteral("Sound/%1/%2.wav").arg(folder).arg(n), nullptr });
+            start(u, speaker, voice.espeakVoice);
         }
     }
+    for (Utterance& u : utterances)
+        out.write(u.target, finish(u));
 }
 
 } // namespace datagen
