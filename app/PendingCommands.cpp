@@ -1,4 +1,3 @@
-#include "app/Layout.h"
 #include "app/VertanDlg.h"
 
 // Menu commands whose dialogs and overlays are not built yet: they do nothing.
@@ -14,10 +13,3 @@ void CVertanDlg::OnSound() {}
 void CVertanDlg::OnCardBack() {}
 void CVertanDlg::OnPlayers() {}
 void CVertanDlg::OnAbout() {}
-void CVertanDlg::OnMouseMove(int, int) {}
-void CVertanDlg::OnLButtonDown(int, int) {}
-void CVertanDlg::RedrawTable()
-{
-    m_dcBuffer.bitBlt(0, 0, g_clientWidth, g_clientHeight, m_dcTable, 0, 0);
-    RefreshWindow();
-}

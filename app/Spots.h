@@ -87,6 +87,14 @@ inline Point TrumpMarkPoint(int markSpot)
     return {g_clientWidth - fromRight, g_midY};
 }
 
+/// The trump mark's rectangle on the window: 38 x 42 from 25 left of and 20 above its origin.
+inline platform::Rect TrumpMarkRect(int markSpot)
+{
+    const Point at = TrumpMarkPoint(markSpot);
+    return {at.x - kTrumpMarkLeft, at.y - kTrumpMarkTop, at.x - kTrumpMarkLeft + kTrumpMarkWidth,
+        at.y - kTrumpMarkTop + kTrumpMarkHeight};
+}
+
 /// Centre of the pair question, and the 300 x 40 band it is cleared as.
 inline Point QuestionPoint() { return {CentreX(), g_midY - kQuestionRaise}; }
 inline platform::Rect QuestionBand()

@@ -1,0 +1,252 @@
+#include "app/Panels.h"
+
+#include "app/Globals.h"
+#include "app/Spots.h"
+#include "app/TableDrawing.h"
+#include "app/VertanDlg.h"
+#include "engine/GameState.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+/// Half width of the score sheet, and its top and bottom from the centre line, in pixels.
+constexpr int kSheetHalfWidth = 150;
+constexpr int kSheetTopFromCentre = 210;
+constexpr int kSheetBottomFromCentre = 170;
+/// Half width and half height of the statistics table, in pixels.
+constexpr int kStatsHalfWidth = 250;
+constexpr int kStatsHalfHeight = 150;
+
+/// The shadow lies 15 pixels up and left of the panel.
+constexpr int kShadowShift = 15;
+/// The close mark: a 30-pixel disc 10 right of the panel's top-right corner, on a rim.
+constexpr int kCloseMarkGap = 10;
+constexpr int kCloseMarkSize = 30;
+
+/// Rows of a page of the score sheet; the sheet's rows are 15 pixels apart, the first one
+/// 173 above the centre line, the game-end rows 10 lower than the deal-row grid.
+constexpr int kSheetPageRows = 22;
+constexpr int kSheetRowHeight = 15;
+constexpr int kSheetFirstRowFromCentre = 173;
+constexpr int kResultRuleFromCentre = 168;
+constexpr int kResultRowFromCentre = 183;
+/// The sheet's rules end 5 pixels inside the panel; the header rule lies 30 below its top.
+constexpr int kSheetRuleInset = 5;
+constexpr int kSheetRuleHalfWidth = kSheetHalfWidth - kSheetRuleInset;
+constexpr int kSheetHeaderRuleBelowTop = 30;
+/// The panels' header line, 200 above the centre line; x of the computer's header.
+constexpr int kHeaderFromCentre = 200;
+constexpr int kDealComputerHeaderX = 21;
+constexpr int kSheetComputerHeaderX = 32;
+
+/// The statistics columns after the row number: header and text x from the centre column.
+struct StatColumn {
+    const char* header;
+    int headerX;
+    int textX;
+};
+constexpr std::array<StatColumn, 5> kStatColumns{{
+    {"ИМЯ", -190, -219},
+    {"СТАТУС", -83, -96},
+    {"ОЧКИ", -8, -5},
+    {"ПАРТИЯ", 65, 41},
+    {"УРОВЕНЬ", 167, 161},
+}};
+constexpr int kStatRowNoX = -242;
+/// x of the rules between the columns; the first starts at the header rule, the others at
+/// the headers' line.
+constexpr std::array<int, 5> kStatRuleXs{-223, -103, -16, 36, 155};
+constexpr int kStatHeaderFromCentre = 143;
+constexpr int kStatHeaderRuleFromCentre = 123;
+constexpr int kStatRulesBottomFromCentre = 147;
+constexpr int kStatRuleHalfWidth = 245;
+constexpr int kStatFirstRowFromCentre = 121;
+constexpr int kStatRowHeight = 18;
+/// The rule under each row lies 16 below its text; the last row has none.
+constexpr int kStatRowRuleBelow = 16;
+constexpr int kStatRows = 15;
+
+void line(platform::MemoryDC& dc, const platform::Pen& pen, int x1, int y1, int x2, int y2)
+{
+    dc.selectPen(pen);
+    dc.moveTo(x1, y1);
+    dc.lineTo(x2, y2);
+}
+
+/// A score-sheet row index kept inside the sheet's cells 1..54.
+bool isSheetRow(int row) { return row >= 1 && row < kSheetCells; }
+
+/// The page place of a row: rows past the first page wrap back by one page.
+int onPage(int row) { return row > kSheetPageRows ? row - kSheetPageRows : row; }
+
+void drawSheetRow(platform::MemoryDC& dc, int row, int c, int y)
+{
+    if (!isSheetRow(row))
+        return;
+    const auto k = static_cast<std::size_t>(row);
+    dc.textOut(c - g_sheetHumanIndent[k], y, g_sheetHuman[k]);
+    dc.textOut(c + g_sheetComputerIndent[k], y, g_sheetComputer[k]);
+}
+
+/// The game-end rows at the places the game end wrote them: a rule under the last deal row,
+/// an empty row, the result row and the margin row, following the page's wrap.
+void drawGameEndRows(platform::MemoryDC& dc, int c, int cy)
+{
+    int row = onPage(g_sheetRowCount);
+    const int ruleY = cy + kSheetRowHeight * row - kResultRuleFromCentre;
+    line(dc, g_penDimGrey, c - kSheetRuleHalfWidth, ruleY, c + kSheetRuleHalfWidth, ruleY);
+    if (isSheetRow(row + 1)) {
+        g_sheetHuman[static_cast<std::size_t>(row + 1)].clear();
+        g_sheetComputer[static_cast<std::size_t>(row + 1)].clear();
+    }
+    for (const int step : {2, 1}) {
+        row = onPage(row + step);
+        drawSheetRow(dc, row, c, cy + kSheetRowHeight * row - kResultRowFromCentre);
+    }
+    g_sheetRow = row;
+}
+
+} // namespace
+
+PanelBox SheetPanelBox(int c, int cy)
+{
+    return {c - kSheetHalfWidth, cy - kSheetTopFromCentre, c + kSheetHalfWidth, cy + kSheetBottomFromCentre};
+}
+
+PanelBox StatisticsPanelBox(int c, int cy)
+{
+    return {c - kStatsHalfWidth, cy - kStatsHalfHeight, c + kStatsHalfWidth, cy + kStatsHalfHeight};
+}
+
+platform::Rect CloseMarkRect(const PanelBox& box)
+{
+    return {box.right + kCloseMarkGap, box.top, box.right + kCloseMarkGap + kCloseMarkSize, box.top + kCloseMarkSize};
+}
+
+void DrawPanelFrame(CVertanDlg& dlg, platform::MemoryDC& dc, const PanelBox& box)
+{
+    const int l = box.left;
+    const int t = box.top;
+    const int r = box.right;
+    const int b = box.bottom;
+
+    // The shadow darkens the table beneath it instead of covering it.
+    dc.selectPen(platform::Pen::Null());
+    dc.selectBrush(dlg.m_brush3);
+    dc.setMixMode(platform::MixMode::MaskPen);
+    dc.rectangle(l - kShadowShift, t - kShadowShift, r - kShadowShift, b - kShadowShift);
+    dc.ellipse(r - 8, t - 18, r + 28, t + 18);
+    dc.setMixMode(platform::MixMode::CopyPen);
+
+    dc.selectBrush(dlg.m_brush4);
+    dc.ellipse(r + 7, t - 3, r + 43, t + 33);
+    dc.selectBrush(dlg.m_brush2);
+    dc.rectangle(l, t, r, b);
+    const platform::Rect mark = CloseMarkRect(box);
+    dc.selectBrush(dlg.m_brush6);
+    dc.ellipse(mark.left, mark.top, mark.right, mark.bottom);
+
+    line(dc, g_penGreyBold, l + 1, b - 1, r - 1, b - 1);
+    line(dc, g_penGreyBold, r - 1, t + 1, r - 1, b - 1);
+    line(dc, g_penDarkRedBold, r + 15, t + 5, r + 33, t + 23);
+    line(dc, g_penDarkRedBold, r + 15, t + 23, r + 33, t + 5);
+    // A three-pixel bevel lights the top and left edges.
+    for (int i = 0; i < 3; ++i) {
+        line(dc, g_penLightGrey, l, t + i, r - i, t + i);
+        line(dc, g_penLightGrey, l + i, t, l + i, b - i);
+    }
+    line(dc, g_penCharcoal, r + 1, b + 1, r - 3, b - 3);
+    line(dc, g_penSilver, l - 1, t - 1, l + 3, t + 3);
+    line(dc, g_penGrey, l - 1, b + 1, r + 1, b + 1);
+    line(dc, g_penGrey, l - 1, t - 1, r + 1, t - 1);
+    line(dc, g_penGrey, l - 1, b + 1, l - 1, t - 1);
+    line(dc, g_penGrey, r + 1, b + 1, r + 1, t - 1);
+}
+
+void DrawSheetRules(platform::MemoryDC& dc, int c, int cy)
+{
+    const PanelBox box = SheetPanelBox(c, cy);
+    line(dc, g_penDimGrey, c, box.top + kSheetRuleInset, c, box.bottom - kSheetRuleInset);
+    const int ruleY = box.top + kSheetHeaderRuleBelowTop;
+    line(dc, g_penDimGrey, c - kSheetRuleHalfWidth, ruleY, c + kSheetRuleHalfWidth, ruleY);
+}
+
+void DrawSheetRows(platform::MemoryDC& dc, int c, int cy)
+{
+    const int first = g_sheetRowCount > kSheetPageRows ? kSheetPageRows + 1 : 1;
+    const int last = std::min(g_sheetRowCount, kSheetCells - 1);
+    int y = cy - kSheetFirstRowFromCentre;
+    for (int row = first; row <= last; ++row, y += kSheetRowHeight)
+        drawSheetRow(dc, row, c, y);
+}
+
+void DrawDealResultPanel(CVertanDlg& dlg)
+{
+    platform::MemoryDC& dc = dlg.m_dcBuffer;
+    const int c = CentreX();
+    const int cy = CentreY();
+    const PanelBox box = SheetPanelBox(c, cy);
+    DrawPanelFrame(dlg, dc, box);
+    DrawSheetRules(dc, c, cy);
+    if (g_gameOver == 1)
+        drawGameEndRows(dc, c, cy);
+    const int headerY = cy - kHeaderFromCentre;
+    dc.textOut(c + kDealComputerHeaderX, headerY, QStringLiteral("КОМПЬЮТЕР  ") + QString::number(g_computerDealPoints));
+    dc.textOut(g_nameHeaderX, headerY, g_playerName + QStringLiteral("  ") + QString::number(g_humanDealPoints));
+    DrawSheetRows(dc, c, cy);
+    g_announcement = image::kCaptionAcknowledge;
+    dlg.m_rcButton1 = CloseMarkRect(box);
+}
+
+void DrawScoreSheetPanel(CVertanDlg& dlg)
+{
+    platform::MemoryDC& dc = dlg.m_dcBuffer;
+    const int c = CentreX();
+    const int cy = CentreY();
+    const PanelBox box = SheetPanelBox(c, cy);
+    DrawPanelFrame(dlg, dc, box);
+    DrawSheetRules(dc, c, cy);
+    const int headerY = cy - kHeaderFromCentre;
+    dc.textOut(c + kSheetComputerHeaderX, headerY, QStringLiteral("КОМПЬЮТЕР"));
+    dc.textOut(g_nameHeaderX2, headerY, g_playerName);
+    DrawSheetRows(dc, c, cy);
+    g_announcement = image::kCaptionAcknowledge;
+    dlg.m_rcButton1 = CloseMarkRect(box);
+}
+
+void DrawStatisticsPanel(CVertanDlg& dlg)
+{
+    platform::MemoryDC& dc = dlg.m_dcBuffer;
+    const int c = CentreX();
+    const int cy = CentreY();
+    const PanelBox box = StatisticsPanelBox(c, cy);
+    DrawPanelFrame(dlg, dc, box);
+
+    const int headerY = cy - kStatHeaderFromCentre;
+    const int headerRuleY = cy - kStatHeaderRuleFromCentre;
+    for (const StatColumn& column : kStatColumns)
+        dc.textOut(c + column.headerX, headerY, QString::fromUtf8(column.header));
+    for (const int x : kStatRuleXs)
+        line(dc, g_penDimGrey, c + x, x == kStatRuleXs[0] ? headerRuleY : headerY, c + x,
+            cy + kStatRulesBottomFromCentre);
+    line(dc, g_penDimGrey, c - kStatRuleHalfWidth, headerRuleY, c + kStatRuleHalfWidth, headerRuleY);
+
+    const std::array<const std::array<QString, kStatCells>*, 5> texts{
+        &g_statName, &g_statStatus, &g_statPoints, &g_statGame, &g_statLevel};
+    const int rows = std::clamp(g_statRowCount, 0, kStatRows);
+    int y = cy - kStatFirstRowFromCentre;
+    for (int row = 1; row <= rows; ++row, y += kStatRowHeight) {
+        const auto k = static_cast<std::size_t>(row);
+        dc.textOut(c + kStatRowNoX, y, g_statRowNo[k]);
+        for (std::size_t column = 0; column < texts.size(); ++column)
+            dc.textOut(c + kStatColumns[column].textX, y, (*texts[column])[k]);
+        if (row < kStatRows)
+            line(dc, g_penDimGrey, c - kStatRuleHalfWidth, y + kStatRowRuleBelow, c + kStatRuleHalfWidth,
+                y + kStatRowRuleBelow);
+    }
+    g_announcement = image::kCaptionAcknowledge;
+    g_promptState = PromptState::kStatistics;
+    dlg.m_rcButton1 = CloseMarkRect(box);
+}
