@@ -1,26 +1,140 @@
+#include "app/BackgroundColours.h"
+#include "app/DataFile.h"
 #include "app/Globals.h"
+#include "app/ImageData.h"
+#include "app/ImageDataFiles.h"
+#include "app/ImagePainting.h"
+#include "app/IntroModel.h"
+#include "app/IntroView.h"
 #include "app/Layout.h"
+#include "app/NameHeaders.h"
 #include "app/SettingsFile.h"
 #include "app/Sounds.h"
+#include "app/TableView.h"
 #include "app/VertanDlg.h"
+#include "app/WindowTitle.h"
+#include "dialogs/Vvod_imy.h"
+#include "engine/CardTable.h"
 #include "engine/Settings.h"
+#include "platform/DialogRunner.h"
 #include "platform/Files.h"
+#include "platform/MessageBox.h"
+
+namespace {
+
+/// The brushes of the panels (see CVertanDlg::m_brush1).
+constexpr platform::COLORREF kTableGreen = platform::RGB(67, 102, 67);
+constexpr platform::COLORREF kShadowGrey = platform::RGB(56, 56, 56);
+constexpr platform::COLORREF kRimGrey = platform::RGB(120, 120, 120);
+constexpr platform::COLORREF kBrightGreen = platform::RGB(0, 255, 0);
+constexpr platform::COLORREF kPaleGreen = platform::RGB(150, 200, 150);
+
+/// The player's profile, or the shared settings file when the player has none.
+QString SettingsFileOf(const QString& playerName)
+{
+    const QString profile = FindProfile(g_programDir, playerName);
+    return profile.isEmpty() ? kSharedSettingsFile : profile;
+}
+
+/// The window as the intro finds it: maximised when the settings say so, its title, the
+/// brushes made, and the client area in table green.
+void PrepareWindow(CVertanDlg& table)
+{
+    if (g_maximized == 1)
+        table.showMaximized();
+    table.setWindowTitle(QStringLiteral("Вертан"));
+    table.m_dcBuffer.selectPen(platform::Pen::Null());
+    table.m_brush2 = {table.m_textBackColour};
+    table.m_brush3 = {kShadowGrey};
+    table.m_brush4 = {kRimGrey};
+    table.m_brush5 = {kBrightGreen};
+    table.m_brush6 = {kPaleGreen};
+    table.m_brush1 = {kTableGreen};
+    table.m_dcBuffer.selectBrush(table.m_brush1);
+    table.m_dcBuffer.rectangle(0, 0, g_clientWidth, g_clientHeight);
+    table.surface().present(table.m_dcBuffer, 0, 0, g_clientWidth, g_clientHeight);
+}
+
+/// The game cannot start without one of its data files: the player learns which, and the
+/// window closes without writing anything.
+void Abandon(CVertanDlg& table, const DataFileResult& result)
+{
+    platform::Tell(result.message());
+    table.done(QDialog::Rejected);
+}
+
+/// The name dialog, offering the last player's name. Whether it ends with OK or not, its
+/// field holds the name to play under.
+QString AskPlayerName()
+{
+    CVvod_imy dialog;
+    dialog.m_name = ReadLastPlayer(g_programDir);
+    platform::RunModal(dialog);
+    return dialog.m_name;
+}
+
+void SetSuits()
+{
+    for (int card = 1; card <= g_deckSize; ++card)
+        g_cards[static_cast<std::size_t>(card)].suit() = SuitOf(card);
+}
+
+} // namespace
 
 void CVertanDlg::StartUp()
 {
-    g_started = 1;
-    g_settingsFile = kSharedSettingsFile;
-    const QString lastPlayer = ReadLastPlayer(g_programDir);
+    g_settingsFile = SettingsFileOf(ReadLastPlayer(g_programDir));
+    // The sounds are played by names relative to the program folder.
     platform::SetCurrentFolder(g_programDir);
-    if (const QString profile = FindProfile(g_programDir, lastPlayer); !profile.isEmpty())
-        g_settingsFile = profile;
     ReadSettingsFile(g_programDir + g_settingsFile, m_customColour);
-    g_background = g_loadedBackground;
+
+    // From here on a paint that arrives while the start-up runs (during the intro's
+    // pauses or the name dialog) must not start it again.
+    g_started = 1;
+    PrepareWindow(*this);
+
+    const DataFileResult model = LoadDataFile(g_programDir + kIntroFile,
+        [](std::string_view text) { return ReadIntroModel(text, g_clientWidth, g_clientHeight); });
+    if (!model.ok())
+        return Abandon(*this, model);
+    m_intro = IntroView::Create(*tableView(), QSize(g_clientWidth, g_clientHeight));
+    if (m_intro)
+        m_intro->play();
+
+    // A progress quad before each file; the intro has seven, for the seven longest.
+    const DataFileResult images = LoadImageDataFiles(g_programDir, m_dcFaces, [this] {
+        if (m_intro)
+            m_intro->drawProgressQuad();
+    });
+    if (!images.ok())
+        return Abandon(*this, images);
+
+    // The player confirmed may be another than the last one: a profile of theirs replaces
+    // the settings read above; without one, the settings in force stay and go to the
+    // shared file.
+    g_playerName = AskPlayerName();
+    g_settingsFile = SettingsFileOf(g_playerName);
+    if (g_settingsFile != kSharedSettingsFile)
+        ReadSettingsFile(g_programDir + g_settingsFile, m_customColour);
+
+    PlaceNameHeaders();
+    WriteLastPlayer(g_programDir, g_playerName);
+    setWindowTitle(TableTitle(g_playerName, g_level, g_gameLength));
+    g_saveName = g_playerName;
+    SetSuits();
+
+    // The background and back counters served the loading; the chosen ones come in now.
     g_cardBack = g_loadedCardBack;
-    g_playerName = lastPlayer;
+    PaintCardBack(m_dcBack, m_dcBackSide, g_cardBack);
+    FillCustomBackground(m_customColour);
+    g_background = g_loadedBackground;
+    const BackgroundColours colours = ColoursForBackground(g_background, m_customColour);
+    m_announcementColour = colours.announcement;
+    m_captionColour = colours.caption;
+    m_hoverColour = colours.hover;
+    m_announcementNormalColour = m_announcementColour;
+    PaintTableBitmaps();
+
     AssignVoicePhrases();
-    m_brush1 = {platform::RGB(67, 102, 67)};
-    m_dcBuffer.selectPen(platform::Pen::Null());
-    m_dcBuffer.selectBrush(m_brush1);
-    m_dcBuffer.rectangle(0, 0, g_clientWidth, g_clientHeight);
+    StartDeal();
 }
