@@ -97,7 +97,7 @@ TEST(BackgroundFiles, PointListCoversTheTileOnceAndColourListHoldsTenTiles)
     std::set<std::pair<int, int>> seen;
     for (const QPoint p : points) {
         ASSERT_TRUE(p.x() >= 0 && p.x() < kTile && p.y() >= 0 && p.y() < kTile) << p.x() << ", " << p.y();
-        seen.insert({p.x(), p.y()});
+        seen.insert({ p.x(), p.y() });
     }
     EXPECT_EQ(seen.size(), static_cast<std::size_t>(kTilePoints));
     const std::vector<long long> colours = readNumbers(QStringLiteral("Fon/Fon.pol"));

@@ -16,10 +16,10 @@ constexpr QPoint kUprightOrigin(454, 358);
 constexpr QPoint kSidewaysOrigin(442, 370);
 
 /// The 12 corner pixels the game paints in the table colour.
-const std::set<std::pair<int, int>> kUprightCorners{{0, 0}, {1, 0}, {0, 1}, {69, 0}, {70, 0}, {70, 1}, {0, 94},
-    {0, 95}, {1, 95}, {70, 94}, {69, 95}, {70, 95}};
-const std::set<std::pair<int, int>> kSidewaysCorners{{0, 0}, {1, 0}, {0, 1}, {94, 0}, {95, 0}, {95, 1}, {0, 69},
-    {0, 70}, {1, 70}, {95, 69}, {94, 70}, {95, 70}};
+const std::set<std::pair<int, int>> kUprightCorners { { 0, 0 }, { 1, 0 }, { 0, 1 }, { 69, 0 }, { 70, 0 },
+    { 70, 1 }, { 0, 94 }, { 0, 95 }, { 1, 95 }, { 70, 94 }, { 69, 95 }, { 70, 95 } };
+const std::set<std::pair<int, int>> kSidewaysCorners { { 0, 0 }, { 1, 0 }, { 0, 1 }, { 94, 0 }, { 95, 0 },
+    { 95, 1 }, { 0, 69 }, { 0, 70 }, { 1, 70 }, { 95, 69 }, { 94, 70 }, { 95, 70 } };
 
 std::vector<QPoint> uprightPoints()
 {
@@ -32,15 +32,16 @@ std::vector<QPoint> sidewaysPoints()
 }
 
 /// Every pixel of the card but its corners, each exactly once.
-void expectCornerFreeCover(const std::vector<QPoint>& points, QSize size, const std::set<std::pair<int, int>>& corners)
+void expectCornerFreeCover(
+    const std::vector<QPoint>& points, QSize size, const std::set<std::pair<int, int>>& corners)
 {
     ASSERT_EQ(points.size(), static_cast<std::size_t>(kCardPoints));
     std::set<std::pair<int, int>> seen;
     for (const QPoint p : points) {
         ASSERT_TRUE(p.x() >= 0 && p.x() < size.width() && p.y() >= 0 && p.y() < size.height())
             << p.x() << ", " << p.y();
-        EXPECT_FALSE(corners.count({p.x(), p.y()})) << "corner " << p.x() << ", " << p.y();
-        EXPECT_TRUE(seen.insert({p.x(), p.y()}).second) << "twice " << p.x() << ", " << p.y();
+        EXPECT_FALSE(corners.count({ p.x(), p.y() })) << "corner " << p.x() << ", " << p.y();
+        EXPECT_TRUE(seen.insert({ p.x(), p.y() }).second) << "twice " << p.x() << ", " << p.y();
     }
     EXPECT_EQ(seen.size() + corners.size(), static_cast<std::size_t>(size.width() * size.height()));
 }
@@ -50,8 +51,8 @@ void expectCrispEdge(const QImage& card, const char* what, int index)
 {
     const int w = card.width();
     const int h = card.height();
-    const std::array<QPoint, 8> edge{QPoint(w / 2, 0), QPoint(w / 2, h - 1), QPoint(0, h / 2), QPoint(w - 1, h / 2),
-        QPoint(1, 1), QPoint(w - 2, 1), QPoint(1, h - 2), QPoint(w - 2, h - 2)};
+    const std::array<QPoint, 8> edge { QPoint(w / 2, 0), QPoint(w / 2, h - 1), QPoint(0, h / 2),
+        QPoint(w - 1, h / 2), QPoint(1, 1), QPoint(w - 2, 1), QPoint(1, h - 2), QPoint(w - 2, h - 2) };
     for (const QPoint p : edge)
         EXPECT_LT(qGray(card.pixel(p)), 64) << what << ' ' << index << " at " << p.x() << ", " << p.y();
 }
@@ -75,8 +76,8 @@ TEST(CardFiles, PointListsCoverTheCardsWithoutTheirCorners)
 
 TEST(CardFiles, ColourListsHoldWholeImagesOfWindowsColours)
 {
-    for (const auto& [file, images] : {std::pair{"Karta/Karta.krt", kFaces}, std::pair{"Ryb/Ryb0.rbk", kBacks},
-             std::pair{"Ryb/Ryb90.rbk", kBacks}}) {
+    for (const auto& [file, images] : { std::pair { "Karta/Karta.krt", kFaces },
+             std::pair { "Ryb/Ryb0.rbk", kBacks }, std::pair { "Ryb/Ryb90.rbk", kBacks } }) {
         const std::vector<long long> colours = readNumbers(QString::fromLatin1(file));
         EXPECT_EQ(colours.size(), static_cast<std::size_t>(images * kCardPoints)) << file;
         for (const long long colour : colours)
@@ -142,7 +143,8 @@ TEST(CardFiles, SidewaysBacksAreTheUprightBacksTurned)
     constexpr double kClearlyDifferent = 60;
     for (int a = 0; a < kBacks; ++a)
         for (int b = a + 1; b < kBacks; ++b)
-            EXPECT_GT(meanDifference(backs[a], backs[b]), kClearlyDifferent) << "backs " << a + 1 << ", " << b + 1;
+            EXPECT_GT(meanDifference(backs[a], backs[b]), kClearlyDifferent)
+                << "backs " << a + 1 << ", " << b + 1;
 }
 
 TEST(CardFiles, BackThumbnailsShowTheBacksWithSeeThroughCorners)
@@ -156,7 +158,7 @@ TEST(CardFiles, BackThumbnailsShowTheBacksWithSeeThroughCorners)
         for (int y = 0; y < kUpright.height(); ++y) {
             for (int x = 0; x < kUpright.width(); ++x) {
                 const QRgb shown = thumbnail.pixel(x, y);
-                if (kUprightCorners.count({x, y}))
+                if (kUprightCorners.count({ x, y }))
                     EXPECT_EQ(qAlpha(shown), 0) << "back " << b << " corner " << x << ", " << y;
                 else
                     ASSERT_EQ(shown, back.pixel(x, y)) << "back " << b << " at " << x << ", " << y;

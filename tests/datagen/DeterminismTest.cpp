@@ -16,7 +16,7 @@ constexpr int kRunTimeout = 300000;
 void runGenerator(const QString& folder)
 {
     QProcess generator;
-    generator.start(QStringLiteral(VERTAN_DATAGEN), {folder});
+    generator.start(QStringLiteral(VERTAN_DATAGEN), { folder });
     ASSERT_TRUE(generator.waitForFinished(kRunTimeout)) << "datagen did not finish";
     ASSERT_EQ(generator.exitStatus(), QProcess::NormalExit);
     ASSERT_EQ(generator.exitCode(), 0) << generator.readAllStandardError().toStdString();

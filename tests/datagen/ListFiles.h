@@ -41,13 +41,15 @@ inline std::vector<QPoint> readPoints(const QString& relativePath, QPoint origin
     const std::vector<long long> numbers = readNumbers(relativePath);
     std::vector<QPoint> points;
     for (std::size_t i = 0; i + 1 < numbers.size(); i += 2)
-        points.emplace_back(static_cast<int>(numbers[i]) - origin.x(), static_cast<int>(numbers[i + 1]) - origin.y());
+        points.emplace_back(
+            static_cast<int>(numbers[i]) - origin.x(), static_cast<int>(numbers[i + 1]) - origin.y());
     return points;
 }
 
 /// Image `block` (0-based) of a colour list painted at the points of its point list, as the game
 /// paints its bitmaps; pixels no point reaches stay transparent.
-inline QImage paintBlock(const std::vector<QPoint>& points, const std::vector<long long>& colours, int block, QSize size)
+inline QImage paintBlock(
+    const std::vector<QPoint>& points, const std::vector<long long>& colours, int block, QSize size)
 {
     QImage image(size, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
@@ -76,7 +78,8 @@ inline double meanDifference(const QImage& a, const QImage& b)
             const QRgb q = b.pixel(x, y);
             if (qAlpha(p) == 0 || qAlpha(q) == 0)
                 continue;
-            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q))
+                + std::abs(qBlue(p) - qBlue(q));
             ++count;
         }
     }

@@ -33,7 +33,7 @@ constexpr std::uint32_t kFeltSeed = 101;
 constexpr double kFanCardScale = 1.0;
 constexpr QPointF kFanPivot(114, 250);
 constexpr double kFanRadius = 150;
-constexpr std::array<double, kSuitCount> kFanAngles{-24, -8, 8, 24};
+constexpr std::array<double, kSuitCount> kFanAngles { -24, -8, 8, 24 };
 /// Rank index of the jack.
 constexpr int kJackRank = 4;
 
@@ -51,14 +51,15 @@ QImage paintFan()
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.fillRect(image.rect(), QBrush(feltTile(kFelt, kFeltSeed)));
-    QRadialGradient vignette(QPointF(kFanSize.width() / 2.0, kFanSize.height() / 2.0), kFanSize.width() * 0.75);
+    QRadialGradient vignette(
+        QPointF(kFanSize.width() / 2.0, kFanSize.height() / 2.0), kFanSize.width() * 0.75);
     vignette.setColorAt(0.45, QColor(0, 0, 0, 0));
     vignette.setColorAt(1.0, QColor(0, 0, 0, 210));
     painter.fillRect(image.rect(), vignette);
 
     const auto deck = openFaceDeck();
-    const QRectF card(-kCardWidth * kFanCardScale / 2, -kCardHeight * kFanCardScale / 2, kCardWidth * kFanCardScale,
-        kCardHeight * kFanCardScale);
+    const QRectF card(-kCardWidth * kFanCardScale / 2, -kCardHeight * kFanCardScale / 2,
+        kCardWidth * kFanCardScale, kCardHeight * kFanCardScale);
     for (int suit = 1; suit <= kSuitCount; ++suit) {
         const double angle = kFanAngles[suit - 1];
         painter.save();
@@ -84,12 +85,16 @@ QLinearGradient goldDown(double top, double bottom)
 
 void paintCloseBox(QPainter& painter)
 {
+    /// Corner radius of the box and the cross's distance from its edge, in pixels.
+    constexpr double kRadius = 3;
+    constexpr double kCrossInset = 5;
+    // Half-pixel inset: the one-pixel outline then lies on whole pixels.
     const QRectF box = QRectF(kAboutCloseBox).adjusted(0.5, 0.5, -0.5, -0.5);
     painter.setPen(QPen(QColor(kGoldDark), 1));
     painter.setBrush(QColor(60, 20, 24));
-    painter.drawRoundedRect(box, 3, 3);
+    painter.drawRoundedRect(box, kRadius, kRadius);
     painter.setPen(QPen(QColor(kGoldLight), 2, Qt::SolidLine, Qt::RoundCap));
-    const QRectF cross = box.adjusted(5, 5, -5, -5);
+    const QRectF cross = box.adjusted(kCrossInset, kCrossInset, -kCrossInset, -kCrossInset);
     painter.drawLine(cross.topLeft(), cross.bottomRight());
     painter.drawLine(cross.topRight(), cross.bottomLeft());
 }
@@ -107,8 +112,8 @@ QImage paintTitle()
     night.setColorAt(1, Qt::black);
     painter.fillRect(QRect(0, 0, kTitleSize.width(), kTitleSize.height() - kBandRows), night);
 
-    QPainterPath title = textOutline(requireBoldFont(QStringLiteral("Liberation Serif")), QStringLiteral("Вертан"),
-        kLetterSize);
+    QPainterPath title = textOutline(
+        requireBoldFont(QStringLiteral("Liberation Serif")), QStringLiteral("Вертан"), kLetterSize);
     const QRectF bounds = title.boundingRect();
     title.translate((kTitleWidth - bounds.width()) / 2 - bounds.left(),
         (kTitleSize.height() - kBandRows - bounds.height()) / 2 - bounds.top());
@@ -124,10 +129,12 @@ QImage paintTitle()
 
 QImage paintSuits()
 {
-    /// Suit symbols: pixel size and the distance between their centres.
+    /// Suit symbols: pixel size and the distance between their centres; the gold rules either
+    /// side keep this distance from the picture's ends (pixels).
     constexpr double kSymbolSize = 30;
     constexpr double kSpacing = 44;
-    constexpr std::array<char16_t, kSuitCount> kSymbols{u'\u2665', u'\u2666', u'\u2660', u'\u2663'};
+    constexpr double kRuleMargin = 16;
+    constexpr std::array<char16_t, kSuitCount> kSymbols { u'\u2665', u'\u2666', u'\u2660', u'\u2663' };
     QImage image = blank(kSuitsSize);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -143,14 +150,16 @@ QImage paintSuits()
     for (int suit = 1; suit <= kSuitCount; ++suit) {
         QPainterPath symbol = textOutline(font, QString(QChar(kSymbols[suit - 1])), kSymbolSize);
         const QRectF bounds = symbol.boundingRect();
-        symbol.translate(firstCentre + kSpacing * (suit - 1) - bounds.center().x(), middle - bounds.center().y());
+        symbol.translate(
+            firstCentre + kSpacing * (suit - 1) - bounds.center().x(), middle - bounds.center().y());
         painter.setBrush(suit <= 2 ? QColor(222, 44, 44) : QColor(226, 228, 238));
         painter.drawPath(symbol);
     }
-    const double ruleLength = firstCentre - kSpacing / 2 - 16;
+    const double ruleLength = firstCentre - kSpacing / 2 - kRuleMargin;
+    const double right = kSuitsSize.width() - kRuleMargin;
     painter.setPen(QPen(QBrush(goldDown(middle - 1, middle + 1)), 1.5));
-    painter.drawLine(QPointF(16, middle), QPointF(16 + ruleLength, middle));
-    painter.drawLine(QPointF(kSuitsSize.width() - 16 - ruleLength, middle), QPointF(kSuitsSize.width() - 16, middle));
+    painter.drawLine(QPointF(kRuleMargin, middle), QPointF(kRuleMargin + ruleLength, middle));
+    painter.drawLine(QPointF(right - ruleLength, middle), QPointF(right, middle));
     return image;
 }
 
@@ -158,7 +167,7 @@ QImage paintSuits()
 
 AboutPictures paintAboutPictures()
 {
-    return {paintFan(), paintTitle(), paintSuits()};
+    return { paintFan(), paintTitle(), paintSuits() };
 }
 
 } // namespace datagen

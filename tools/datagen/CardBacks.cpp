@@ -24,15 +24,15 @@ struct DeckBack {
 /// White paper around the art, in pixels from the card's edge.
 constexpr int kPaperMargin = 3;
 
-constexpr std::array<DeckBack, kCardBackCount - 1> kDeckBacks{{
-    {"svg-standard", "standard.svgz", QMarginsF(3, 3, 3, 3)},
-    {"svg-nicu-ornamental", "ornamental.svgz", QMarginsF(7, 7, 7, 7)},
-    {"svg-dondorf", "dondorf.svgz", QMarginsF(4, 4, 4, 4)},
-    {"svg-oxygen", "oxygen.svgz", QMarginsF(4, 4, 4, 4)},
-    {"svg-oxygen-air", "oxygen-air.svgz", QMarginsF(3, 3, 3, 3)},
-    {"svg-jolly-royal", "jolly-royal.svgz", QMarginsF(9, 7, 7, 9)},
-    {"svg-xskat-french", "french.svgz", QMarginsF(6, 6, 6, 6)},
-}};
+constexpr std::array<DeckBack, kCardBackCount - 1> kDeckBacks { {
+    { "svg-standard", "standard.svgz", QMarginsF(3, 3, 3, 3) },
+    { "svg-nicu-ornamental", "ornamental.svgz", QMarginsF(7, 7, 7, 7) },
+    { "svg-dondorf", "dondorf.svgz", QMarginsF(4, 4, 4, 4) },
+    { "svg-oxygen", "oxygen.svgz", QMarginsF(4, 4, 4, 4) },
+    { "svg-oxygen-air", "oxygen-air.svgz", QMarginsF(3, 3, 3, 3) },
+    { "svg-jolly-royal", "jolly-royal.svgz", QMarginsF(9, 7, 7, 9) },
+    { "svg-xskat-french", "french.svgz", QMarginsF(6, 6, 6, 6) },
+} };
 
 QImage blankBack()
 {
@@ -60,22 +60,24 @@ QImage latticeBack()
 {
     constexpr QRgb kGround = qRgb(92, 18, 48);
     constexpr QRgb kGold = qRgb(222, 184, 92);
-    /// Lozenges across and down the art area.
+    /// Lozenges across and down the lattice, and the lattice's inset in the art area (pixels).
     constexpr int kColumns = 5;
     constexpr int kRows = 7;
+    constexpr double kInset = 3;
     QImage back = blankBack();
     QPainter painter(&back);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF art = artArea();
     painter.fillRect(art, QColor(kGround));
-    painter.setClipRect(art.adjusted(3, 3, -3, -3));
-    const double cellWidth = (art.width() - 6) / kColumns;
-    const double cellHeight = (art.height() - 6) / kRows;
+    const QRectF lattice = art.adjusted(kInset, kInset, -kInset, -kInset);
+    painter.setClipRect(lattice);
+    const double cellWidth = lattice.width() / kColumns;
+    const double cellHeight = lattice.height() / kRows;
     painter.setPen(QPen(QColor(kGold), 0.9));
     for (int row = 0; row < kRows; ++row) {
         for (int column = 0; column < kColumns; ++column) {
-            const QPointF centre(art.left() + 3 + (column + 0.5) * cellWidth,
-                art.top() + 3 + (row + 0.5) * cellHeight);
+            const QPointF centre(
+                lattice.left() + (column + 0.5) * cellWidth, lattice.top() + (row + 0.5) * cellHeight);
             QPainterPath lozenge;
             lozenge.moveTo(centre.x(), centre.y() - cellHeight / 2);
             lozenge.lineTo(centre.x() + cellWidth / 2, centre.y());
@@ -89,8 +91,9 @@ QImage latticeBack()
         }
     }
     painter.setClipping(false);
+    // The rule runs half way between the art's edge and the lattice.
     painter.setPen(QPen(QColor(kGold), 1.0));
-    painter.drawRect(art.adjusted(1.5, 1.5, -1.5, -1.5));
+    painter.drawRect(art.adjusted(kInset / 2, kInset / 2, -kInset / 2, -kInset / 2));
     return back;
 }
 

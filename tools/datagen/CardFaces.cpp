@@ -10,10 +10,10 @@ namespace datagen {
 namespace {
 
 /// Element names of the deck's suits in the game's suit order 1..4 (see Writers.h).
-constexpr std::array<const char*, kSuitCount> kSuitElements{"heart", "diamond", "spade", "club"};
+constexpr std::array<const char*, kSuitCount> kSuitElements { "heart", "diamond", "spade", "club" };
 /// Element names of the ranks in the game's rank order 7, 8, 9, 10, jack, queen, king, ace.
-constexpr std::array<const char*, kCardCount / kSuitCount> kRankElements{
-    "7", "8", "9", "10", "jack", "queen", "king", "1"};
+constexpr std::array<const char*, kCardCount / kSuitCount> kRankElements { "7", "8", "9", "10", "jack",
+    "queen", "king", "1" };
 
 } // namespace
 

@@ -10,8 +10,6 @@ namespace datagen {
 /// Size of an upright card, in pixels; a sideways card is the same turned a quarter.
 constexpr int kCardWidth = 71;
 constexpr int kCardHeight = 96;
-/// Points of a card image: every pixel but the three cut off at each corner.
-constexpr int kCardPointCount = kCardWidth * kCardHeight - 12;
 
 /// True for the three pixels cut off at each corner of a `width` x `height` card, which the game
 /// paints in the table colour so the card looks rounded.

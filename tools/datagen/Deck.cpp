@@ -16,7 +16,8 @@ std::unique_ptr<QSvgRenderer> openDeck(const QString& folder, const QString& fil
     const QString path = kDeckRoot + folder + QLatin1Char('/') + file;
     auto deck = std::make_unique<QSvgRenderer>(path);
     if (!deck->isValid())
-        failGeneration(QStringLiteral("cannot read the card deck %1 (package kdegames-card-data-kf5)").arg(path));
+        failGeneration(
+            QStringLiteral("cannot read the card deck %1 (package kdegames-card-data-kf5)").arg(path));
     return deck;
 }
 
@@ -27,7 +28,8 @@ void paintElement(QPainter& painter, QSvgRenderer& deck, const QString& id, cons
     deck.render(&painter, id, target);
 }
 
-void renderElement(QSvgRenderer& deck, const QString& id, QImage& image, const QRectF& target, const QRectF& clip)
+void renderElement(
+    QSvgRenderer& deck, const QString& id, QImage& image, const QRectF& target, const QRectF& clip)
 {
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);

@@ -17,6 +17,7 @@ std::unique_ptr<QSvgRenderer> openDeck(const QString& folder, const QString& fil
 /// when the deck has no such element.
 void paintElement(QPainter& painter, QSvgRenderer& deck, const QString& id, const QRectF& target);
 /// Renders element `id` of `deck` antialiased into `target` of `image`, clipped to `clip`.
-void renderElement(QSvgRenderer& deck, const QString& id, QImage& image, const QRectF& target, const QRectF& clip);
+void renderElement(
+    QSvgRenderer& deck, const QString& id, QImage& image, const QRectF& target, const QRectF& clip);
 
 } // namespace datagen

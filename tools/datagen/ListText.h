@@ -16,7 +16,7 @@ public:
     /// Reserves room for about `lines` lines.
     explicit ListText(qsizetype lines);
 
-    /// Appends the pair "x y" of a point given on the sheet the reader subtracts `origin` from.
+    /// Appends the pair "x y" of `point` moved by `origin`, the sheet origin the reader subtracts.
     void appendPoint(QPoint point, QPoint origin);
     /// Appends the colour of every point of `points` in `image`, in list order, as Windows colour values.
     void appendColours(const QImage& image, const std::vector<QPoint>& points);

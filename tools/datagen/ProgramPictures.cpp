@@ -74,7 +74,7 @@ QImage paintHandCursor()
     painter.setBrush(Qt::white);
     painter.drawPath(hand);
     painter.setPen(QPen(Qt::black, 0.8));
-    for (const double x : {13.75, 17.75, 21.75})
+    for (const double x : { 13.75, 17.75, 21.75 })
         painter.drawLine(QPointF(x, 16.5), QPointF(x, 20.5));
     return cursor;
 }

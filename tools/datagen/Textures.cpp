@@ -18,7 +18,8 @@ constexpr std::uint32_t kColumnStream = 13;
 /// `colour` with every channel times `factor`, kept within 0..255.
 QRgb scaled(QRgb colour, double factor)
 {
-    auto channel = [factor](int value) { return std::clamp(static_cast<int>(std::lround(value * factor)), 0, 255); };
+    auto channel
+        = [factor](int value) { return std::clamp(static_cast<int>(std::lround(value * factor)), 0, 255); };
     return qRgb(channel(qRed(colour)), channel(qGreen(colour)), channel(qBlue(colour)));
 }
 
@@ -36,13 +37,13 @@ double smoothstep(double edge0, double edge1, double x)
 }
 
 /// Paints a tile from `colourAt(x, y, u, v)`, where u and v are x and y as parts of the tile (0..1).
-template <typename ColourAt>
-QImage paintTile(ColourAt colourAt)
+template <typename ColourAt> QImage paintTile(ColourAt colourAt)
 {
     QImage tile(kTileSize, kTileSize, QImage::Format_RGB32);
     for (int y = 0; y < kTileSize; ++y)
         for (int x = 0; x < kTileSize; ++x)
-            tile.setPixel(x, y, colourAt(x, y, static_cast<double>(x) / kTileSize, static_cast<double>(y) / kTileSize));
+            tile.setPixel(
+                x, y, colourAt(x, y, static_cast<double>(x) / kTileSize, static_cast<double>(y) / kTileSize));
     return tile;
 }
 
@@ -63,7 +64,8 @@ QImage woodTile(QRgb light, QRgb dark, int bands, std::uint32_t seed)
 {
     const TileNoise noise(seed);
     return paintTile([&](int x, int y, double u, double v) {
-        const double warp = 0.7 * noise.fractal(u, v, 1, 2, 3, 0.5) + 0.12 * noise.fractal(u, v, 2, 8, 2, 0.5);
+        const double warp
+            = 0.7 * noise.fractal(u, v, 1, 2, 3, 0.5) + 0.12 * noise.fractal(u, v, 2, 8, 2, 0.5);
         const double ring = v * bands + warp;
         const double lateWood = std::pow(ring - std::floor(ring), 5);
         const double fibres = noise.fractal(u, v, 2, 90, 2, 0.5);
@@ -86,7 +88,8 @@ QImage weaveTile(QRgb base, std::uint32_t seed)
                                             : noise.value(x / kThread, 0, kTileSize / kThread, kColumnStream);
         const double mottle = noise.fractal(u, v, 4, 4, 2, 0.5);
         const double speckle = noise.value(x, y, kTileSize, kSpeckleStream) - 0.5;
-        return scaled(base, 0.72 + 0.38 * roundness + 0.08 * (threadTone - 0.5) + 0.05 * mottle + 0.05 * speckle);
+        return scaled(
+            base, 0.72 + 0.38 * roundness + 0.08 * (threadTone - 0.5) + 0.05 * mottle + 0.05 * speckle);
     });
 }
 
@@ -107,9 +110,12 @@ QImage marbleTile(QRgb base, QRgb vein, std::uint32_t seed)
 {
     const TileNoise noise(seed);
     return paintTile([&](int x, int y, double u, double v) {
-        const double broad = std::sin(2 * std::numbers::pi * (u + v) + 3.5 * noise.fractal(u, v, 2, 2, 5, 0.55));
-        const double fine = std::sin(2 * std::numbers::pi * (2 * u - v) + 5 * noise.fractal(u, v, 3, 3, 5, 0.55));
-        const double veins = 0.55 * std::pow(1 - std::abs(broad), 6) + 0.35 * std::pow(1 - std::abs(fine), 16);
+        const double broad
+            = std::sin(2 * std::numbers::pi * (u + v) + 3.5 * noise.fractal(u, v, 2, 2, 5, 0.55));
+        const double fine
+            = std::sin(2 * std::numbers::pi * (2 * u - v) + 5 * noise.fractal(u, v, 3, 3, 5, 0.55));
+        const double veins
+            = 0.55 * std::pow(1 - std::abs(broad), 6) + 0.35 * std::pow(1 - std::abs(fine), 16);
         const double cloud = noise.fractal(u, v, 4, 4, 4, 0.5);
         const double speckle = noise.value(x, y, kTileSize, kSpeckleStream) - 0.5;
         return mixed(scaled(base, 1 + 0.04 * cloud + 0.02 * speckle), vein, veins);

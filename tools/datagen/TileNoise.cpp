@@ -90,7 +90,7 @@ TileNoise::Cellular TileNoise::cellular(double u, double v, int cells) const
     const double y = v * cells;
     const int i = static_cast<int>(std::floor(x));
     const int j = static_cast<int>(std::floor(y));
-    Cellular result{9, 9, 0};
+    Cellular result { 9, 9, 0 };
     for (int dj = -1; dj <= 1; ++dj) {
         for (int di = -1; di <= 1; ++di) {
             const double px = i + di + value(i + di, j + dj, cells, kCellXStream);

@@ -9,7 +9,10 @@ namespace datagen {
 /// so the same seed gives the same picture on every build.
 class TileNoise {
 public:
-    explicit constexpr TileNoise(std::uint32_t seed) : seed_(seed) {}
+    explicit constexpr TileNoise(std::uint32_t seed)
+        : seed_(seed)
+    {
+    }
 
     /// Smooth gradient noise with `cellsX` x `cellsY` lattice cells across the tile; about -1..1.
     double smooth(double u, double v, int cellsX, int cellsY) const;
