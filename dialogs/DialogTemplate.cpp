@@ -31,10 +31,13 @@ DialogUnits::DialogUnits(const QFont& font)
 
 QRect DialogUnits::rect(const TemplateRect& place) const
 {
-    return {scaleRounded(place.x, baseWidth_, kUnitsPerBaseWidth),
-            scaleRounded(place.y, baseHeight_, kUnitsPerBaseHeight),
-            scaleRounded(place.width, baseWidth_, kUnitsPerBaseWidth),
-            scaleRounded(place.height, baseHeight_, kUnitsPerBaseHeight)};
+    return { scaleRounded(place.x, baseWidth_, kUnitsPerBaseWidth),
+        scaleRounded(place.y, baseHeight_, kUnitsPerBaseHeight),
+        scaleRounded(place.width, baseWidth_, kUnitsPerBaseWidth),
+        scaleRounded(place.height, baseHeight_, kUnitsPerBaseHeight) };
 }
 
-QSize DialogUnits::size(int width, int height) const { return rect({0, 0, width, height}).size(); }
+QSize DialogUnits::size(int width, int height) const
+{
+    return rect({ 0, 0, width, height }).size();
+}

@@ -41,7 +41,10 @@ NameEdit::NameEdit(QWidget* parent)
     setValidator(new NameValidator(*this));
 }
 
-void NameEdit::setName(const QString& name) { setText(UpperCaseLetters(name)); }
+void NameEdit::setName(const QString& name)
+{
+    setText(UpperCaseLetters(name));
+}
 
 bool NameEdit::fits(const QString& text) const
 {

@@ -14,8 +14,8 @@ constexpr int kDialogHeight = 33;
 /// The font size, in tenths of a point.
 constexpr int kFontSize = 140;
 /// The centred text along the top and the button "O", in dialog units.
-constexpr TemplateRect kTextPlace{0, 1, 104, 8};
-constexpr TemplateRect kButtonPlace{97, 9, 6, 12};
+constexpr TemplateRect kTextPlace { 0, 1, 104, 8 };
+constexpr TemplateRect kButtonPlace { 97, 9, 6, 12 };
 
 } // namespace
 
@@ -37,5 +37,5 @@ PlayerDialogFrame BuildPlayerDialog(QDialog& dialog, const QString& text)
     button->setFlat(true);
     button->setAutoDefault(false);
     button->setGeometry(units.rect(kButtonPlace));
-    return {units, label, button};
+    return { units, label, button };
 }

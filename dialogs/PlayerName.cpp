@@ -17,7 +17,7 @@ const QString kBadCharacterMessage = QStringLiteral("Недопустимый с
 bool isForbidden(QChar c)
 {
     return c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char('.')
-           || c.category() == QChar::Other_Control;
+        || c.category() == QChar::Other_Control;
 }
 
 } // namespace
@@ -28,7 +28,10 @@ QString FirstWord(const QString& text)
     return text.left(blank - text.cbegin());
 }
 
-int CharacterCount(const QString& text) { return static_cast<int>(text.toUcs4().size()); }
+int CharacterCount(const QString& text)
+{
+    return static_cast<int>(text.toUcs4().size());
+}
 
 QString UpperCaseLetters(QString text)
 {
@@ -45,7 +48,8 @@ QString NameRefusal(const QString& word)
         return kLengthMessage;
     // A character Windows-1251 has no code for would come back from the last-player file
     // as '?', so the player would lose his name and his profile.
-    if (std::any_of(word.cbegin(), word.cend(), isForbidden) || platform::FromCp1251(platform::ToCp1251(word)) != word)
+    if (std::any_of(word.cbegin(), word.cend(), isForbidden)
+        || platform::FromCp1251(platform::ToCp1251(word)) != word)
         return kBadCharacterMessage;
     return {};
 }

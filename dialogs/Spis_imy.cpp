@@ -13,7 +13,7 @@
 namespace {
 
 /// The list, in dialog units.
-constexpr TemplateRect kListPlace{1, 9, 96, 23};
+constexpr TemplateRect kListPlace { 1, 9, 96, 23 };
 /// A name is centred by this many blanks less half its length in characters.
 constexpr int kCentringBlanks = 20;
 /// The slot of the current player, and the first slot of the other players.

@@ -15,8 +15,8 @@ namespace {
 const QString kPrompt = QStringLiteral("Ваше имя");
 
 /// The name field and the OK button, in dialog units.
-constexpr TemplateRect kFieldPlace{1, 9, 95, 12};
-constexpr TemplateRect kOkButtonPlace{1, 23, 102, 10};
+constexpr TemplateRect kFieldPlace { 1, 9, 95, 12 };
+constexpr TemplateRect kOkButtonPlace { 1, 23, 102, 10 };
 
 } // namespace
 
@@ -94,4 +94,7 @@ void CVvod_imy::exchangeToControls()
     m_edit->setName(m_name);
 }
 
-void CVvod_imy::exchangeFromControls() { m_name = m_edit->text(); }
+void CVvod_imy::exchangeFromControls()
+{
+    m_name = m_edit->text();
+}
