@@ -17,8 +17,8 @@ void CVertanDlg::OnLButtonDown(int x, int y)
     // A button answers only while its prompt stands and it is one of that prompt's own:
     // a flag left from an earlier prompt must not run an answer twice.
     if (g_buttonsActive == 1 && IsLiveButton(g_hotButton)) {
-        const std::array<ButtonRect, 5> rects{ButtonRect::kA, ButtonRect::kB, ButtonRect::kSuit1,
-            ButtonRect::kSuit2, ButtonRect::kSuit3};
+        const std::array<ButtonRect, 5> rects { ButtonRect::kA, ButtonRect::kB, ButtonRect::kSuit1,
+            ButtonRect::kSuit2, ButtonRect::kSuit3 };
         if (std::ranges::any_of(rects, [&](ButtonRect r) { return ButtonRectOf(*this, r).contains(x, y); })) {
             OnPromptButton();
             return;

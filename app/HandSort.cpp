@@ -25,7 +25,7 @@ const CardRecord& recordOf(int card)
 /// trump (and any suit that is none of them, so no card is ever dropped).
 int suitPlace(int suit)
 {
-    const std::array<int, 3> others{g_otherSuit1, g_otherSuit2, g_otherSuit3};
+    const std::array<int, 3> others { g_otherSuit1, g_otherSuit2, g_otherSuit3 };
     const auto found = std::ranges::find(others, suit);
     return static_cast<int>(found - others.begin());
 }
@@ -51,14 +51,16 @@ void CVertanDlg::SortHumanHand()
         std::stable_sort(begin, end, [](int a, int b) {
             const CardRecord& ra = recordOf(a);
             const CardRecord& rb = recordOf(b);
-            return std::pair(suitPlace(ra.suit()), ra.sequence()) < std::pair(suitPlace(rb.suit()), rb.sequence());
+            return std::pair(suitPlace(ra.suit()), ra.sequence())
+                < std::pair(suitPlace(rb.suit()), rb.sequence());
         });
     } else if (g_handSort == kSortByPoints) {
         // Plain cards from the weakest to the strongest, then the trumps likewise.
         std::stable_sort(begin, end, [](int a, int b) {
             const CardRecord& ra = recordOf(a);
             const CardRecord& rb = recordOf(b);
-            return std::pair(ra.suit() == g_trumpSuit, ra.strength()) < std::pair(rb.suit() == g_trumpSuit, rb.strength());
+            return std::pair(ra.suit() == g_trumpSuit, ra.strength())
+                < std::pair(rb.suit() == g_trumpSuit, rb.strength());
         });
     } else {
         return;

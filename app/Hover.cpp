@@ -9,7 +9,9 @@
 #include "app/VertanDlg.h"
 #include "platform/Pause.h"
 
+#include <algorithm>
 #include <array>
+#include <functional>
 #include <optional>
 
 namespace {
@@ -35,25 +37,25 @@ std::optional<CaptionOfButton> captionOf(PromptButton button)
     switch (button) {
     case B::kTake:
     case B::kTakeAfterComputerPass:
-        return CaptionOfButton{image::kCaptionTake, Spot::kLeftCaption};
+        return CaptionOfButton { image::kCaptionTake, Spot::kLeftCaption };
     case B::kPass:
     case B::kPassAfterComputerPass:
     case B::kPassSecondRound:
-        return CaptionOfButton{image::kCaptionPass, Spot::kRightCaption};
+        return CaptionOfButton { image::kCaptionPass, Spot::kRightCaption };
     case B::kExchangeSeven:
-        return CaptionOfButton{image::kCaptionExchange, Spot::kLeftCaption};
+        return CaptionOfButton { image::kCaptionExchange, Spot::kLeftCaption };
     case B::kKeepSeven:
-        return CaptionOfButton{image::kCaptionKeep, Spot::kRightCaption};
+        return CaptionOfButton { image::kCaptionKeep, Spot::kRightCaption };
     case B::kDeclareYes:
     case B::kBothDeclareYes:
     case B::kPairAnswerYes:
     case B::kPairLeadYes:
-        return CaptionOfButton{image::kCaptionYes, Spot::kLeftCaption};
+        return CaptionOfButton { image::kCaptionYes, Spot::kLeftCaption };
     case B::kDeclareNo:
     case B::kBothDeclareNo:
     case B::kPairAnswerNo:
     case B::kPairLeadNo:
-        return CaptionOfButton{image::kCaptionNo, Spot::kRightCaption};
+        return CaptionOfButton { image::kCaptionNo, Spot::kRightCaption };
     case B::kAckComputerTakes:
     case B::kAckComputerPasses:
     case B::kAckComputerExchange:
@@ -64,9 +66,9 @@ std::optional<CaptionOfButton> captionOf(PromptButton button)
     case B::kAckComputerPassedAgain:
     case B::kAckComputerDeclares:
     case B::kAckComputerSixTrumps:
-        return CaptionOfButton{image::kCaptionAcknowledge, Spot::kCentre};
+        return CaptionOfButton { image::kCaptionAcknowledge, Spot::kCentre };
     case B::kAckHumanSixTrumps:
-        return CaptionOfButton{image::kCaptionAcknowledge, Spot::kLowerCentre};
+        return CaptionOfButton { image::kCaptionAcknowledge, Spot::kLowerCentre };
     default:
         return std::nullopt;
     }
@@ -82,12 +84,21 @@ std::optional<PanelBox> closeMarkPanelOf(PromptButton button)
     return std::nullopt;
 }
 
-bool isSuitButton(ButtonRect rect) { return rect == kSuit1 || rect == kSuit2 || rect == kSuit3; }
+bool isSuitButton(ButtonRect rect)
+{
+    return rect == kSuit1 || rect == kSuit2 || rect == kSuit3;
+}
 
 /// Suit button 1..3 of a rectangle kind.
-int suitButtonIndex(ButtonRect rect) { return rect == kSuit1 ? 1 : rect == kSuit2 ? 2 : 3; }
+int suitButtonIndex(ButtonRect rect)
+{
+    return rect == kSuit1 ? 1 : rect == kSuit2 ? 2 : 3;
+}
 
-void playHoverSound() { PlayEffect(Effect::ButtonHover); }
+void playHoverSound()
+{
+    PlayEffect(Effect::ButtonHover);
+}
 
 /// The close mark drawn lit: a green disc with a red cross, 1 pixel right of and below the
 /// panel's own.
@@ -114,7 +125,7 @@ void sweepCaption(CVertanDlg& dlg)
 {
     platform::MemoryDC& dc = dlg.surface().dc();
     const auto n = static_cast<std::size_t>(g_hotCaption);
-    const platform::Rect band = ImageBand(g_hotCaption, {g_hotCaptionX, g_hotCaptionY});
+    const platform::Rect band = ImageBand(g_hotCaption, { g_hotCaptionX, g_hotCaptionY });
     const int count = std::min(g_announcementPointCount[n], kAnnouncementPointCapacity);
     for (int k = 1; k <= count; ++k) {
         const auto p = static_cast<std::size_t>(k);
@@ -137,10 +148,10 @@ void highlightSuitButton(CVertanDlg& dlg, int index)
     g_highlightDrawn = 1;
     g_highlightToErase = 1;
     playHoverSound();
-    const std::array<int, 3> offered{g_offeredSuit1, g_offeredSuit2, g_offeredSuit3};
+    const std::array<int, 3> offered { g_offeredSuit1, g_offeredSuit2, g_offeredSuit3 };
     const Point glyph = SuitButtonPoint(g_promptState, index);
     DrawSuitGlyph(dlg.surface().dc(), offered[static_cast<std::size_t>(index - 1)],
-        {glyph.x + kHighlightShift, glyph.y + kHighlightShift}, kSuitHoverColour);
+        { glyph.x + kHighlightShift, glyph.y + kHighlightShift }, kSuitHoverColour);
     const platform::Rect r = SuitButtonRect(glyph);
     dlg.surface().flush(r.left, r.top, r.width() + kHighlightShift, r.height() + kHighlightShift);
     g_buttonsActive = 1;
@@ -158,86 +169,77 @@ void eraseHighlight(CVertanDlg& dlg)
 
 } // namespace
 
-std::span<const LiveButton> LiveButtons(PromptState state, int announcement)
+std::span<const LiveButton> PromptButtons(PromptState state)
 {
     using enum PromptState;
-    static constexpr std::array<LiveButton, 0> kNoButtons{};
-    static constexpr std::array<LiveButton, 2> kState1{{{kA, B::kTake}, {kB, B::kPass}}};
-    static constexpr std::array<LiveButton, 1> kState2Take{{{kA, B::kAckComputerTakes}}};
-    static constexpr std::array<LiveButton, 1> kState2Pass{{{kA, B::kAckComputerPasses}}};
-    static constexpr std::array<LiveButton, 2> kState3{{{kA, B::kExchangeSeven}, {kB, B::kKeepSeven}}};
-    static constexpr std::array<LiveButton, 1> kState4{{{kA, B::kAckComputerExchange}}};
-    static constexpr std::array<LiveButton, 1> kState5Take{{{kA, B::kAckComputerTookAfterPass}}};
-    static constexpr std::array<LiveButton, 1> kState5Pass{{{kA, B::kAckComputerPassedAfterPass}}};
-    static constexpr std::array<LiveButton, 2> kState6{
-        {{kA, B::kTakeAfterComputerPass}, {kB, B::kPassAfterComputerPass}}};
-    static constexpr std::array<LiveButton, 4> kState7{
-        {{kSuit1, B::kNameSuit1}, {kSuit2, B::kNameSuit2}, {kSuit3, B::kNameSuit3}, {kB, B::kPassSecondRound}}};
-    static constexpr std::array<LiveButton, 1> kState8{{{kA, B::kAckComputerNamedAfterPass}}};
-    static constexpr std::array<LiveButton, 1> kState9{{{kA, B::kAckComputerNamedFirst}}};
-    static constexpr std::array<LiveButton, 1> kState10{{{kA, B::kAckComputerPassedAgain}}};
-    static constexpr std::array<LiveButton, 3> kState11{
-        {{kSuit1, B::kMustNameSuit1}, {kSuit2, B::kMustNameSuit2}, {kSuit3, B::kMustNameSuit3}}};
-    static constexpr std::array<LiveButton, 2> kState12{{{kA, B::kDeclareYes}, {kB, B::kDeclareNo}}};
-    static constexpr std::array<LiveButton, 1> kState13{{{kA, B::kAckComputerDeclares}}};
-    static constexpr std::array<LiveButton, 2> kState14{{{kA, B::kBothDeclareYes}, {kB, B::kBothDeclareNo}}};
-    static constexpr std::array<LiveButton, 2> kState15{{{kA, B::kPairAnswerYes}, {kB, B::kPairAnswerNo}}};
-    static constexpr std::array<LiveButton, 2> kState16{{{kA, B::kPairLeadYes}, {kB, B::kPairLeadNo}}};
-    static constexpr std::array<LiveButton, 1> kState17{{{kA, B::kNextDeal}}};
-    static constexpr std::array<LiveButton, 1> kState18{{{kA, B::kCloseScoreSheet}}};
-    static constexpr std::array<LiveButton, 1> kState19{{{kA, B::kCloseStatistics}}};
-    static constexpr std::array<LiveButton, 1> kState20{{{kA, B::kAckHumanSixTrumps}}};
-    static constexpr std::array<LiveButton, 1> kState21{{{kA, B::kAckComputerSixTrumps}}};
+    static constexpr std::array<LiveButton, 35> kButtons { {
+        { kHumanBidsFirst, kA, B::kTake },
+        { kHumanBidsFirst, kB, B::kPass },
+        { kComputerBidFirst, kA, B::kAckComputerTakes, image::kComputerTakes },
+        { kComputerBidFirst, kA, B::kAckComputerPasses, image::kComputerPasses },
+        { kSevenExchangeOffer, kA, B::kExchangeSeven },
+        { kSevenExchangeOffer, kB, B::kKeepSeven },
+        { kComputerExchangedSeven, kA, B::kAckComputerExchange },
+        { kComputerAnsweredPass, kA, B::kAckComputerTookAfterPass, image::kComputerTakes },
+        { kComputerAnsweredPass, kA, B::kAckComputerPassedAfterPass, image::kComputerPasses },
+        { kHumanAnswersPass, kA, B::kTakeAfterComputerPass },
+        { kHumanAnswersPass, kB, B::kPassAfterComputerPass },
+        { kHumanNamesOrPasses, kSuit1, B::kNameSuit1 },
+        { kHumanNamesOrPasses, kSuit2, B::kNameSuit2 },
+        { kHumanNamesOrPasses, kSuit3, B::kNameSuit3 },
+        { kHumanNamesOrPasses, kB, B::kPassSecondRound },
+        { kComputerNamedAfterPass, kA, B::kAckComputerNamedAfterPass },
+        { kComputerNamedFirst, kA, B::kAckComputerNamedFirst },
+        { kComputerPassedAgain, kA, B::kAckComputerPassedAgain },
+        { kHumanMustName, kSuit1, B::kMustNameSuit1 },
+        { kHumanMustName, kSuit2, B::kMustNameSuit2 },
+        { kHumanMustName, kSuit3, B::kMustNameSuit3 },
+        { kHumanDeclares, kA, B::kDeclareYes },
+        { kHumanDeclares, kB, B::kDeclareNo },
+        { kComputerDeclares, kA, B::kAckComputerDeclares },
+        { kBothDeclare, kA, B::kBothDeclareYes },
+        { kBothDeclare, kB, B::kBothDeclareNo },
+        { kPairOnAnswer, kA, B::kPairAnswerYes },
+        { kPairOnAnswer, kB, B::kPairAnswerNo },
+        { kPairOnLead, kA, B::kPairLeadYes },
+        { kPairOnLead, kB, B::kPairLeadNo },
+        { kDealResult, kA, B::kNextDeal },
+        { kScoreSheet, kA, B::kCloseScoreSheet },
+        { kStatistics, kA, B::kCloseStatistics },
+        { kHumanSixTrumps, kA, B::kAckHumanSixTrumps },
+        { kComputerSixTrumps, kA, B::kAckComputerSixTrumps },
+    } };
+    // The rows are in prompt order, so a prompt's buttons lie together.
+    const auto rows = std::ranges::equal_range(kButtons, state, std::less {}, &LiveButton::state);
+    return { rows.begin(), rows.end() };
+}
 
-    switch (state) {
-    case kHumanBidsFirst: return kState1;
-    case kComputerBidFirst:
-        return announcement == image::kComputerTakes    ? std::span<const LiveButton>(kState2Take)
-            : announcement == image::kComputerPasses ? std::span<const LiveButton>(kState2Pass)
-                                                     : kNoButtons;
-    case kSevenExchangeOffer: return kState3;
-    case kComputerExchangedSeven: return kState4;
-    case kComputerAnsweredPass:
-        return announcement == image::kComputerTakes    ? std::span<const LiveButton>(kState5Take)
-            : announcement == image::kComputerPasses ? std::span<const LiveButton>(kState5Pass)
-                                                     : kNoButtons;
-    case kHumanAnswersPass: return kState6;
-    case kHumanNamesOrPasses: return kState7;
-    case kComputerNamedAfterPass: return kState8;
-    case kComputerNamedFirst: return kState9;
-    case kComputerPassedAgain: return kState10;
-    case kHumanMustName: return kState11;
-    case kHumanDeclares: return kState12;
-    case kComputerDeclares: return kState13;
-    case kBothDeclare: return kState14;
-    case kPairOnAnswer: return kState15;
-    case kPairOnLead: return kState16;
-    case kDealResult: return kState17;
-    case kScoreSheet: return kState18;
-    case kStatistics: return kState19;
-    case kHumanSixTrumps: return kState20;
-    case kComputerSixTrumps: return kState21;
-    case kNone: break;
-    }
-    return kNoButtons;
+bool StandsWith(const LiveButton& button, int announcement)
+{
+    return button.onlyWithImage == image::kNone || button.onlyWithImage == announcement;
 }
 
 bool IsLiveButton(PromptButton button)
 {
     if (g_announcement == image::kNone)
         return false;
-    const auto live = LiveButtons(g_promptState, g_announcement);
-    return std::ranges::any_of(live, [button](const LiveButton& b) { return b.button == button; });
+    return std::ranges::any_of(PromptButtons(g_promptState),
+        [button](const LiveButton& b) { return b.button == button && StandsWith(b, g_announcement); });
 }
 
 const platform::Rect& ButtonRectOf(const CVertanDlg& dlg, ButtonRect rect)
 {
     switch (rect) {
-    case kA: return dlg.m_rcButton1;
-    case kB: return dlg.m_rcButton2;
-    case kSuit1: return dlg.m_rcSuit1;
-    case kSuit2: return dlg.m_rcSuit2;
-    case kSuit3: return dlg.m_rcSuit3;
+    case kA:
+        return dlg.m_rcButton1;
+    case kB:
+        return dlg.m_rcButton2;
+    case kSuit1:
+        return dlg.m_rcSuit1;
+    case kSuit2:
+        return dlg.m_rcSuit2;
+    case kSuit3:
+        return dlg.m_rcSuit3;
     }
     return dlg.m_rcButton1;
 }
@@ -259,8 +261,8 @@ void CVertanDlg::OnMouseMove(int x, int y)
     g_pointerOnButton = 0;
     // When rectangles of one prompt overlap, the later button is the one under the pointer.
     const LiveButton* hit = nullptr;
-    for (const LiveButton& live : LiveButtons(g_promptState, g_announcement))
-        if (ButtonRectOf(*this, live.rect).contains(x, y))
+    for (const LiveButton& live : PromptButtons(g_promptState))
+        if (StandsWith(live, g_announcement) && ButtonRectOf(*this, live.rect).contains(x, y))
             hit = &live;
 
     if (!hit) {

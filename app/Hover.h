@@ -24,15 +24,21 @@ inline int g_hotCaptionY = 0;
 /// Which of the window's five button rectangles a button is tested against.
 enum class ButtonRect { kA, kB, kSuit1, kSuit2, kSuit3 };
 
-/// One live button of a prompt: its rectangle and its number.
+/// One button of a prompt: its rectangle and its number. Prompts 2 and 5 show one of two
+/// acknowledge buttons in the same rectangle, told apart by the computer's bid image that
+/// g_announcement holds (16 takes, 15 passes); `onlyWithImage` names it (0: always live).
 struct LiveButton {
+    PromptState state;
     ButtonRect rect;
     PromptButton button;
+    int onlyWithImage = 0;
 };
 
-/// The live buttons of a prompt in the order the hover tests them. In prompts 2 and 5
-/// button A's number depends on the computer's bid image shown (16 takes, 15 passes).
-std::span<const LiveButton> LiveButtons(PromptState state, int announcement);
+/// The buttons of a prompt in the order the hover tests them.
+std::span<const LiveButton> PromptButtons(PromptState state);
+
+/// True when the button stands while g_announcement holds `announcement`.
+bool StandsWith(const LiveButton& button, int announcement);
 
 /// True when the button is one of the live buttons of the prompt in force.
 bool IsLiveButton(PromptButton button);

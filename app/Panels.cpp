@@ -47,17 +47,17 @@ struct StatColumn {
     int headerX;
     int textX;
 };
-constexpr std::array<StatColumn, 5> kStatColumns{{
-    {"ИМЯ", -190, -219},
-    {"СТАТУС", -83, -96},
-    {"ОЧКИ", -8, -5},
-    {"ПАРТИЯ", 65, 41},
-    {"УРОВЕНЬ", 167, 161},
-}};
+constexpr std::array<StatColumn, 5> kStatColumns { {
+    { "ИМЯ", -190, -219 },
+    { "СТАТУС", -83, -96 },
+    { "ОЧКИ", -8, -5 },
+    { "ПАРТИЯ", 65, 41 },
+    { "УРОВЕНЬ", 167, 161 },
+} };
 constexpr int kStatRowNoX = -242;
 /// x of the rules between the columns; the first starts at the header rule, the others at
 /// the headers' line.
-constexpr std::array<int, 5> kStatRuleXs{-223, -103, -16, 36, 155};
+constexpr std::array<int, 5> kStatRuleXs { -223, -103, -16, 36, 155 };
 constexpr int kStatHeaderFromCentre = 143;
 constexpr int kStatHeaderRuleFromCentre = 123;
 constexpr int kStatRulesBottomFromCentre = 147;
@@ -76,10 +76,16 @@ void line(platform::MemoryDC& dc, const platform::Pen& pen, int x1, int y1, int 
 }
 
 /// A score-sheet row index kept inside the sheet's cells 1..54.
-bool isSheetRow(int row) { return row >= 1 && row < kSheetCells; }
+bool isSheetRow(int row)
+{
+    return row >= 1 && row < kSheetCells;
+}
 
 /// The page place of a row: rows past the first page wrap back by one page.
-int onPage(int row) { return row > kSheetPageRows ? row - kSheetPageRows : row; }
+int onPage(int row)
+{
+    return row > kSheetPageRows ? row - kSheetPageRows : row;
+}
 
 void drawSheetRow(platform::MemoryDC& dc, int row, int c, int y)
 {
@@ -101,7 +107,7 @@ void drawGameEndRows(platform::MemoryDC& dc, int c, int cy)
         g_sheetHuman[static_cast<std::size_t>(row + 1)].clear();
         g_sheetComputer[static_cast<std::size_t>(row + 1)].clear();
     }
-    for (const int step : {2, 1}) {
+    for (const int step : { 2, 1 }) {
         row = onPage(row + step);
         drawSheetRow(dc, row, c, cy + kSheetRowHeight * row - kResultRowFromCentre);
     }
@@ -112,17 +118,19 @@ void drawGameEndRows(platform::MemoryDC& dc, int c, int cy)
 
 PanelBox SheetPanelBox(int c, int cy)
 {
-    return {c - kSheetHalfWidth, cy - kSheetTopFromCentre, c + kSheetHalfWidth, cy + kSheetBottomFromCentre};
+    return { c - kSheetHalfWidth, cy - kSheetTopFromCentre, c + kSheetHalfWidth,
+        cy + kSheetBottomFromCentre };
 }
 
 PanelBox StatisticsPanelBox(int c, int cy)
 {
-    return {c - kStatsHalfWidth, cy - kStatsHalfHeight, c + kStatsHalfWidth, cy + kStatsHalfHeight};
+    return { c - kStatsHalfWidth, cy - kStatsHalfHeight, c + kStatsHalfWidth, cy + kStatsHalfHeight };
 }
 
 platform::Rect CloseMarkRect(const PanelBox& box)
 {
-    return {box.right + kCloseMarkGap, box.top, box.right + kCloseMarkGap + kCloseMarkSize, box.top + kCloseMarkSize};
+    return { box.right + kCloseMarkGap, box.top, box.right + kCloseMarkGap + kCloseMarkSize,
+        box.top + kCloseMarkSize };
 }
 
 void DrawPanelFrame(CVertanDlg& dlg, platform::MemoryDC& dc, const PanelBox& box)
@@ -193,8 +201,10 @@ void DrawDealResultPanel(CVertanDlg& dlg)
     if (g_gameOver == 1)
         drawGameEndRows(dc, c, cy);
     const int headerY = cy - kHeaderFromCentre;
-    dc.textOut(c + kDealComputerHeaderX, headerY, QStringLiteral("КОМПЬЮТЕР  ") + QString::number(g_computerDealPoints));
-    dc.textOut(g_nameHeaderX, headerY, g_playerName + QStringLiteral("  ") + QString::number(g_humanDealPoints));
+    dc.textOut(c + kDealComputerHeaderX, headerY,
+        QStringLiteral("КОМПЬЮТЕР  ") + QString::number(g_computerDealPoints));
+    dc.textOut(
+        g_nameHeaderX, headerY, g_playerName + QStringLiteral("  ") + QString::number(g_humanDealPoints));
     DrawSheetRows(dc, c, cy);
     g_announcement = image::kCaptionAcknowledge;
     dlg.m_rcButton1 = CloseMarkRect(box);
@@ -233,8 +243,8 @@ void DrawStatisticsPanel(CVertanDlg& dlg)
             cy + kStatRulesBottomFromCentre);
     line(dc, g_penDimGrey, c - kStatRuleHalfWidth, headerRuleY, c + kStatRuleHalfWidth, headerRuleY);
 
-    const std::array<const std::array<QString, kStatCells>*, 5> texts{
-        &g_statName, &g_statStatus, &g_statPoints, &g_statGame, &g_statLevel};
+    const std::array<const std::array<QString, kStatCells>*, 5> texts { &g_statName, &g_statStatus,
+        &g_statPoints, &g_statGame, &g_statLevel };
     const int rows = std::clamp(g_statRowCount, 0, kStatRows);
     int y = cy - kStatFirstRowFromCentre;
     for (int row = 1; row <= rows; ++row, y += kStatRowHeight) {

@@ -38,5 +38,5 @@ void DrawLayer(platform::MemoryDC& dc, int image, Point at, const Layer& layer)
 {
     g_announcementX = at.x + layer.d;
     g_announcementY = at.y + layer.d;
-    DrawImagePass(dc, image, {g_announcementX, g_announcementY}, layer.colour);
+    DrawImagePass(dc, image, { g_announcementX, g_announcementY }, layer.colour);
 }

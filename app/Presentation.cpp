@@ -62,8 +62,9 @@ void CVertanDlg::ShowLeadLabel()
     const Point at = SpotPoint(Spot::kCentre);
     DrawImageAt(*this, image::kHumanLeads, at);
     g_announcement = image::kNone;
-    showOnWindow(*this, {at.x - kLeadLabelHalfWidth, at.y - kImageHalfHeight, at.x + kLeadLabelHalfWidth,
-                    at.y + kImageHalfHeight});
+    showOnWindow(*this,
+        { at.x - kLeadLabelHalfWidth, at.y - kImageHalfHeight, at.x + kLeadLabelHalfWidth,
+            at.y + kImageHalfHeight });
 }
 
 void CVertanDlg::EraseQuestion()
@@ -81,7 +82,7 @@ void CVertanDlg::OfferSuitButtons(PromptState state)
 
 void CVertanDlg::EraseSuitButtons()
 {
-    for (const platform::Rect* r : {&m_rcSuit1, &m_rcSuit2, &m_rcSuit3})
+    for (const platform::Rect* r : { &m_rcSuit1, &m_rcSuit2, &m_rcSuit3 })
         restore(m_dcBuffer, m_dcTable, *r);
 }
 

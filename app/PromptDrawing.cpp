@@ -43,7 +43,7 @@ void drawCaptions(CVertanDlg& dlg, std::initializer_list<CaptionAt> captions)
 /// Images of the six-trumps prompts reach the window at once, before the repaint ends.
 void drawImageShownAtOnce(CVertanDlg& dlg, int image, Spot spot)
 {
-    drawImages(dlg, {{image, spot}});
+    drawImages(dlg, { { image, spot } });
     const platform::Rect band = ImageBand(image, SpotPoint(spot));
     dlg.surface().present(dlg.m_dcBuffer, band.left, band.top, band.width(), band.height());
 }
@@ -70,8 +70,9 @@ void drawPairQuestion(CVertanDlg& dlg, PromptState state)
         if (k != g_handIndex)
             dlg.DrawCardFace(g_humanHand[static_cast<std::size_t>(k)], HumanCardX(slot++), top);
 
-    const int played = g_handIndex >= 1 && g_handIndex <= count ? g_humanHand[static_cast<std::size_t>(g_handIndex)]
-                                                                 : kNoCard;
+    const int played = g_handIndex >= 1 && g_handIndex <= count
+        ? g_humanHand[static_cast<std::size_t>(g_handIndex)]
+        : kNoCard;
     const Point lead = LeadCardPoint();
     if (state == PromptState::kPairOnAnswer) {
         dlg.DrawCardFace(g_computerTableCard, lead.x, lead.y);
@@ -81,8 +82,9 @@ void drawPairQuestion(CVertanDlg& dlg, PromptState state)
         dlg.DrawCardFace(played, lead.x, lead.y);
     }
     drawPairLayers(dlg, image::kPairQuestion);
-    drawCaptions(dlg, {{image::kCaptionYes, Spot::kLeftCaption, kButtonA},
-                          {image::kCaptionNo, Spot::kRightCaption, kButtonB}});
+    drawCaptions(dlg,
+        { { image::kCaptionYes, Spot::kLeftCaption, kButtonA },
+            { image::kCaptionNo, Spot::kRightCaption, kButtonB } });
 }
 
 void drawState(CVertanDlg& dlg, PromptState state)
@@ -91,57 +93,61 @@ void drawState(CVertanDlg& dlg, PromptState state)
     switch (state) {
     case kHumanBidsFirst:
     case kHumanAnswersPass:
-        drawImages(dlg, {{image::OfferedSuit(g_trumpSuit), Spot::kCentre}});
-        drawCaptions(dlg, {{image::kCaptionTake, Spot::kLeftCaption, kButtonA},
-                              {image::kCaptionPass, Spot::kRightCaption, kButtonB}});
+        drawImages(dlg, { { image::OfferedSuit(g_trumpSuit), Spot::kCentre } });
+        drawCaptions(dlg,
+            { { image::kCaptionTake, Spot::kLeftCaption, kButtonA },
+                { image::kCaptionPass, Spot::kRightCaption, kButtonB } });
         break;
     case kComputerBidFirst:
     case kComputerAnsweredPass:
-        drawImages(dlg, {{g_shownAnnouncement1, Spot::kUpper}});
-        drawCaptions(dlg, {{image::kCaptionAcknowledge, Spot::kCentre, kButtonA}});
+        drawImages(dlg, { { g_shownAnnouncement1, Spot::kUpper } });
+        drawCaptions(dlg, { { image::kCaptionAcknowledge, Spot::kCentre, kButtonA } });
         // The hover tells the acknowledgement of a take from that of a pass by the bid shown.
         g_announcement = g_shownAnnouncement1;
         break;
     case kSevenExchangeOffer:
-        drawImages(dlg, {{image::kOfferSevenExchange, Spot::kCentre}});
-        drawCaptions(dlg, {{image::kCaptionExchange, Spot::kLeftCaption, kButtonA},
-                              {image::kCaptionKeep, Spot::kRightCaption, kButtonB}});
+        drawImages(dlg, { { image::kOfferSevenExchange, Spot::kCentre } });
+        drawCaptions(dlg,
+            { { image::kCaptionExchange, Spot::kLeftCaption, kButtonA },
+                { image::kCaptionKeep, Spot::kRightCaption, kButtonB } });
         break;
     case kComputerExchangedSeven:
-        drawImages(dlg, {{image::kComputerExchangedSeven, Spot::kUpper}});
-        drawCaptions(dlg, {{image::kCaptionAcknowledge, Spot::kCentre, kButtonA}});
+        drawImages(dlg, { { image::kComputerExchangedSeven, Spot::kUpper } });
+        drawCaptions(dlg, { { image::kCaptionAcknowledge, Spot::kCentre, kButtonA } });
         break;
     case kHumanNamesOrPasses:
-        drawImages(dlg, {{image::kNameOrPass, Spot::kCentre}});
+        drawImages(dlg, { { image::kNameOrPass, Spot::kCentre } });
         DrawSuitButtons(dlg, state);
-        drawCaptions(dlg, {{image::kCaptionPass, Spot::kRightCaption, kButtonB}});
+        drawCaptions(dlg, { { image::kCaptionPass, Spot::kRightCaption, kButtonB } });
         break;
     case kComputerNamedAfterPass:
-        drawImages(dlg, {{image::ComputerNamesSuit(g_trumpSuit), Spot::kUpper}});
-        drawCaptions(dlg, {{image::kCaptionAcknowledge, Spot::kCentre, kButtonA}});
+        drawImages(dlg, { { image::ComputerNamesSuit(g_trumpSuit), Spot::kUpper } });
+        drawCaptions(dlg, { { image::kCaptionAcknowledge, Spot::kCentre, kButtonA } });
         break;
     case kComputerNamedFirst:
     case kComputerDeclares:
-        drawImages(dlg, {{g_shownAnnouncement1, Spot::kUpper}});
-        drawCaptions(dlg, {{image::kCaptionAcknowledge, Spot::kCentre, kButtonA}});
+        drawImages(dlg, { { g_shownAnnouncement1, Spot::kUpper } });
+        drawCaptions(dlg, { { image::kCaptionAcknowledge, Spot::kCentre, kButtonA } });
         break;
     case kComputerPassedAgain:
-        drawImages(dlg, {{image::kComputerPassesAgain, Spot::kUpper}});
-        drawCaptions(dlg, {{image::kCaptionAcknowledge, Spot::kCentre, kButtonA}});
+        drawImages(dlg, { { image::kComputerPassesAgain, Spot::kUpper } });
+        drawCaptions(dlg, { { image::kCaptionAcknowledge, Spot::kCentre, kButtonA } });
         break;
     case kHumanMustName:
-        drawImages(dlg, {{image::kMustName, Spot::kCentre}});
+        drawImages(dlg, { { image::kMustName, Spot::kCentre } });
         DrawSuitButtons(dlg, state);
         break;
     case kHumanDeclares:
-        drawImages(dlg, {{g_shownAnnouncement1, Spot::kCentre}});
-        drawCaptions(dlg, {{image::kCaptionYes, Spot::kLeftCaption, kButtonA},
-                              {image::kCaptionNo, Spot::kRightCaption, kButtonB}});
+        drawImages(dlg, { { g_shownAnnouncement1, Spot::kCentre } });
+        drawCaptions(dlg,
+            { { image::kCaptionYes, Spot::kLeftCaption, kButtonA },
+                { image::kCaptionNo, Spot::kRightCaption, kButtonB } });
         break;
     case kBothDeclare:
-        drawImages(dlg, {{g_shownAnnouncement2, Spot::kUpper}, {g_shownAnnouncement1, Spot::kCentre}});
-        drawCaptions(dlg, {{image::kCaptionYes, Spot::kLeftCaption, kButtonA},
-                              {image::kCaptionNo, Spot::kRightCaption, kButtonB}});
+        drawImages(dlg, { { g_shownAnnouncement2, Spot::kUpper }, { g_shownAnnouncement1, Spot::kCentre } });
+        drawCaptions(dlg,
+            { { image::kCaptionYes, Spot::kLeftCaption, kButtonA },
+                { image::kCaptionNo, Spot::kRightCaption, kButtonB } });
         break;
     case kPairOnAnswer:
     case kPairOnLead:
@@ -158,11 +164,11 @@ void drawState(CVertanDlg& dlg, PromptState state)
         break;
     case kHumanSixTrumps:
         drawImageShownAtOnce(dlg, image::kHumanSixTrumps, Spot::kCentre);
-        drawCaptions(dlg, {{image::kCaptionAcknowledge, Spot::kLowerCentre, kButtonA}});
+        drawCaptions(dlg, { { image::kCaptionAcknowledge, Spot::kLowerCentre, kButtonA } });
         break;
     case kComputerSixTrumps:
         drawImageShownAtOnce(dlg, image::kComputerSixTrumps, Spot::kUpper);
-        drawCaptions(dlg, {{image::kCaptionAcknowledge, Spot::kCentre, kButtonA}});
+        drawCaptions(dlg, { { image::kCaptionAcknowledge, Spot::kCentre, kButtonA } });
         break;
     case kNone:
         break;
@@ -206,9 +212,9 @@ void DrawCaptionAt(CVertanDlg& dlg, int image, Point at, platform::Rect& button)
 
 void DrawSuitButtons(CVertanDlg& dlg, PromptState state)
 {
-    const std::array<int*, 3> offered{&g_offeredSuit1, &g_offeredSuit2, &g_offeredSuit3};
-    const std::array<int, 3> shown{g_shownAnnouncement1, g_shownAnnouncement2, g_shownAnnouncement3};
-    const std::array<platform::Rect*, 3> rects{&dlg.m_rcSuit1, &dlg.m_rcSuit2, &dlg.m_rcSuit3};
+    const std::array<int*, 3> offered { &g_offeredSuit1, &g_offeredSuit2, &g_offeredSuit3 };
+    const std::array<int, 3> shown { g_shownAnnouncement1, g_shownAnnouncement2, g_shownAnnouncement3 };
+    const std::array<platform::Rect*, 3> rects { &dlg.m_rcSuit1, &dlg.m_rcSuit2, &dlg.m_rcSuit3 };
     for (std::size_t i = 0; i < 3; ++i) {
         const Point glyph = SuitButtonPoint(state, static_cast<int>(i) + 1);
         *rects[i] = SuitButtonRect(glyph);
@@ -223,7 +229,8 @@ void DrawPrompt(CVertanDlg& dlg)
     const PromptState state = g_promptState;
     // Answered prompts (g_announcement 0) leave nothing on the table; the overlays stand
     // until their close mark is clicked.
-    if (g_announcement != image::kNone || state == PromptState::kScoreSheet || state == PromptState::kStatistics)
+    if (g_announcement != image::kNone || state == PromptState::kScoreSheet
+        || state == PromptState::kStatistics)
         drawState(dlg, state);
     drawStandingAnnouncements(dlg);
 }

@@ -19,10 +19,10 @@ struct Point {
 
 /// The named spots where announcement images and button captions stand.
 enum class Spot : int {
-    kCentre,       ///< (c, g_midY): the middle image and the acknowledge caption
-    kUpper,        ///< (c, g_upperY): the computer's announcements
-    kLowerCentre,  ///< (c, g_lowerY): the acknowledge caption of the human's six trumps
-    kLeftCaption,  ///< (c / 2, g_lowerY): answer A
+    kCentre, ///< (c, g_midY): the middle image and the acknowledge caption
+    kUpper, ///< (c, g_upperY): the computer's announcements
+    kLowerCentre, ///< (c, g_lowerY): the acknowledge caption of the human's six trumps
+    kLeftCaption, ///< (c / 2, g_lowerY): answer A
     kRightCaption, ///< (c + c / 2, g_lowerY), or (c + c / 3, g_lowerY) on a narrow table: answer B
 };
 
@@ -48,10 +48,19 @@ constexpr int kTrumpMarkWidth = 38;
 constexpr int kTrumpMarkHeight = 42;
 
 /// g_centreX and g_centreY truncated.
-inline int CentreX() { return static_cast<int>(g_centreX); }
-inline int CentreY() { return static_cast<int>(g_centreY); }
+inline int CentreX()
+{
+    return static_cast<int>(g_centreX);
+}
+inline int CentreY()
+{
+    return static_cast<int>(g_centreY);
+}
 /// x of answer A's caption: c / 2.
-inline int LeftCaptionX() { return CentreX() / 2; }
+inline int LeftCaptionX()
+{
+    return CentreX() / 2;
+}
 /// x of answer B's caption: c + c / 2, or c + c / 3 when the table is narrow.
 inline int RightCaptionX()
 {
@@ -63,11 +72,16 @@ inline int RightCaptionX()
 inline Point SpotPoint(Spot spot)
 {
     switch (spot) {
-    case Spot::kCentre: return {CentreX(), g_midY};
-    case Spot::kUpper: return {CentreX(), g_upperY};
-    case Spot::kLowerCentre: return {CentreX(), g_lowerY};
-    case Spot::kLeftCaption: return {LeftCaptionX(), g_lowerY};
-    case Spot::kRightCaption: return {RightCaptionX(), g_lowerY};
+    case Spot::kCentre:
+        return { CentreX(), g_midY };
+    case Spot::kUpper:
+        return { CentreX(), g_upperY };
+    case Spot::kLowerCentre:
+        return { CentreX(), g_lowerY };
+    case Spot::kLeftCaption:
+        return { LeftCaptionX(), g_lowerY };
+    case Spot::kRightCaption:
+        return { RightCaptionX(), g_lowerY };
     }
     return {};
 }
@@ -76,36 +90,65 @@ inline Point SpotPoint(Spot spot)
 /// half width; a caption's button rectangle. An image number out of range gives an empty band.
 inline platform::Rect ImageBand(int image, Point at)
 {
-    const int w = image >= 0 && image < kAnnouncementCount + 1 ? g_announcementHalfWidth[static_cast<std::size_t>(image)] : 0;
-    return {at.x - w, at.y - kImageHalfHeight, at.x + w, at.y + kImageHalfHeight};
+    const int w = image >= 0 && image < kAnnouncementCount + 1
+        ? g_announcementHalfWidth[static_cast<std::size_t>(image)]
+        : 0;
+    return { at.x - w, at.y - kImageHalfHeight, at.x + w, at.y + kImageHalfHeight };
 }
 
 /// Glyph origin of trump mark spot 1 (x = W - 135) or 2 (x = W - 117) on the middle line.
 inline Point TrumpMarkPoint(int markSpot)
 {
     const int fromRight = markSpot == kTrumpMarkSpot1 ? kTrumpMark1FromRight : kTrumpMark2FromRight;
-    return {g_clientWidth - fromRight, g_midY};
+    return { g_clientWidth - fromRight, g_midY };
 }
 
 /// The trump mark's rectangle on the window: 38 x 42 from 25 left of and 20 above its origin.
 inline platform::Rect TrumpMarkRect(int markSpot)
 {
     const Point at = TrumpMarkPoint(markSpot);
-    return {at.x - kTrumpMarkLeft, at.y - kTrumpMarkTop, at.x - kTrumpMarkLeft + kTrumpMarkWidth,
-        at.y - kTrumpMarkTop + kTrumpMarkHeight};
+    return { at.x - kTrumpMarkLeft, at.y - kTrumpMarkTop, at.x - kTrumpMarkLeft + kTrumpMarkWidth,
+        at.y - kTrumpMarkTop + kTrumpMarkHeight };
 }
 
 /// Centre of the pair question, and the 300 x 40 band it is cleared as.
-inline Point QuestionPoint() { return {CentreX(), g_midY - kQuestionRaise}; }
+inline Point QuestionPoint()
+{
+    return { CentreX(), g_midY - kQuestionRaise };
+}
 inline platform::Rect QuestionBand()
 {
     const Point q = QuestionPoint();
-    return {q.x - kQuestionHalfWidth, q.y - kImageHalfHeight, q.x + kQuestionHalfWidth, q.y + kImageHalfHeight};
+    return { q.x - kQuestionHalfWidth, q.y - kImageHalfHeight, q.x + kQuestionHalfWidth,
+        q.y + kImageHalfHeight };
+}
+
+/// The deck at the right edge: the turned-up card's top-left corner, the cards of the rest
+/// of the deck (three backs and the shown card, i = 0..3) and the sideways backs of the
+/// talon at the start of a deal (i = 0..3), each stacked 2 pixels right of and below the last.
+constexpr int kDeckStackStep = 2;
+inline Point TurnedUpCardPoint()
+{
+    return { g_clientWidth - 107, g_midY - 61 };
+}
+inline Point RestOfDeckPoint(int i)
+{
+    return { g_clientWidth - 89 + kDeckStackStep * i, g_midY - 40 + kDeckStackStep * i };
+}
+inline Point TalonPoint(int i)
+{
+    return { g_clientWidth - 122 + kDeckStackStep * i, g_midY - 16 + kDeckStackStep * i };
 }
 
 /// Top-left corners of the led card, and of the answering card 21 right and 27 below it.
-inline Point LeadCardPoint() { return {CentreX() - 36, g_midY - 61}; }
-inline Point AnswerCardPoint() { return {CentreX() - 15, g_midY - 34}; }
+inline Point LeadCardPoint()
+{
+    return { CentreX() - 36, g_midY - 61 };
+}
+inline Point AnswerCardPoint()
+{
+    return { CentreX() - 15, g_midY - 34 };
+}
 
 /// Glyph origin of suit button 1..3 of prompt 7 (between the left and the right caption,
 /// the pass caption standing at the right one) or prompt 11 (no pass caption: the three
@@ -117,17 +160,17 @@ inline Point SuitButtonPoint(PromptState state, int button)
     const int y = g_lowerY - kSuitButtonRaise;
     if (state == PromptState::kHumanMustName) {
         const int right = CentreX() + h;
-        const int x[] = {h, h + (right - h) / 2, right};
-        return {x[slot], y};
+        const int x[] = { h, h + (right - h) / 2, right };
+        return { x[slot], y };
     }
     const int right = RightCaptionX();
-    const int x[] = {h, h + (right - h) / 3, right - (right - h) / 3};
-    return {x[slot], y};
+    const int x[] = { h, h + (right - h) / 3, right - (right - h) / 3 };
+    return { x[slot], y };
 }
 
 /// A suit button's rectangle around its glyph origin: (x - 25, y - 20, x + 13, y + 22).
 inline platform::Rect SuitButtonRect(Point glyph)
 {
-    return {glyph.x - kSuitButtonLeft, glyph.y - kSuitButtonTop, glyph.x + kSuitButtonRight,
-        glyph.y + kSuitButtonBottom};
+    return { glyph.x - kSuitButtonLeft, glyph.y - kSuitButtonTop, glyph.x + kSuitButtonRight,
+        glyph.y + kSuitButtonBottom };
 }

@@ -21,7 +21,7 @@ void RecordHumanCardRects()
     const int count = std::clamp(g_humanCount, 0, kMaxHand);
     for (int k = 1; k <= count; ++k) {
         const int x = HumanCardX(k);
-        g_humanCardRects[static_cast<std::size_t>(k)] = {x, top, x + kCardWidth, top + kCardHeight};
+        g_humanCardRects[static_cast<std::size_t>(k)] = { x, top, x + kCardWidth, top + kCardHeight };
     }
 }
 

@@ -10,7 +10,7 @@
 /// player's name stands in the panels, and the saved pixels of the deck.
 
 /// Hit rectangles of the human's cards, index 1..g_humanCount: (x, Y, x + 71, Y + 96).
-inline std::array<platform::Rect, kMaxHand + 1> g_humanCardRects{};
+inline std::array<platform::Rect, kMaxHand + 1> g_humanCardRects {};
 /// x of the player's name in the deal-result panel and in the score sheet, in pixels.
 inline int g_nameHeaderX = 0;
 inline int g_nameHeaderX2 = 0;

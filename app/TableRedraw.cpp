@@ -1,6 +1,7 @@
-#include "app/Globals.h"
 #include "app/ImageData.h"
+#include "app/ImagePainting.h"
 #include "app/Layout.h"
+#include "app/NameHeaders.h"
 #include "app/PromptDrawing.h"
 #include "app/Sounds.h"
 #include "app/Spots.h"
@@ -9,7 +10,7 @@
 #include "engine/CardTable.h"
 #include "engine/GameState.h"
 #include "engine/Settings.h"
-#include "platform/Cp1251.h"
+#include "engine/steps/TableCopy.h"
 
 #include <algorithm>
 
@@ -17,44 +18,22 @@ namespace {
 
 /// Cards shown to the opponent stand H / 26 out of their row, toward the middle.
 constexpr int kShownRaiseDivisor = 26;
-/// Where the player's name starts in the deal-result panel and the score sheet: this far
-/// left of the centre, less 8 pixels per two letters of the name.
-constexpr int kNameHeaderOffset = 95;
-constexpr int kNameHeader2Offset = 77;
-constexpr int kNameHeaderPixelsPerTwoLetters = 8;
-
-/// The deck at the right edge, relative to (W, g_midY): the turned-up card, three backs
-/// and the shown card of the rest of the deck, each 2 pixels further down and right.
-constexpr Point kTurnedUpFromEdge{-107, -61};
-constexpr Point kRestFromEdge{-89, -40};
-constexpr int kStackStep = 2;
-constexpr int kRestBacks = 3;
-/// The talon at the start of a deal: four sideways backs from here.
-constexpr Point kTalonFromEdge{-122, -16};
+/// Cards of the rest of the deck, the top one face up; sideways backs of the talon.
+constexpr int kRestOfDeckCards = 4;
 constexpr int kTalonCards = 4;
-/// The corner touch that rounds a stacked card: its top-left pixel takes this point of the
-/// back's colour list, the pixels right of and below it a light grey.
-constexpr int kBackCornerPoint = 70;
-constexpr platform::COLORREF kStackCornerGrey = platform::RGB(200, 196, 200);
 
-/// Card 1..32 at hand position k, or kNoCard outside the hand.
-int humanCard(int k) { return g_humanHand[static_cast<std::size_t>(k)]; }
-int computerCard(int k) { return g_computerHand[static_cast<std::size_t>(k)]; }
-bool isShown(int card) { return IsCard(card) && g_cards[static_cast<std::size_t>(card)].shown() == 1; }
-
-/// Rounds the top-left corner of a card on a stack.
-void touchCorner(platform::MemoryDC& dc, Point at, platform::COLORREF corner, platform::COLORREF right,
-    platform::COLORREF below)
+/// The card at position k (1..kMaxHand) of a hand.
+int humanCard(int k)
 {
-    dc.setPixel(at.x, at.y, corner);
-    dc.setPixel(at.x + 1, at.y, right);
-    dc.setPixel(at.x, at.y + 1, below);
+    return g_humanHand[static_cast<std::size_t>(k)];
 }
-
-/// A card of the deck: `offset` from (W, g_midY), moved down and right by `step` stack steps.
-Point fromEdge(Point offset, int step)
+int computerCard(int k)
 {
-    return {g_clientWidth + offset.x + step * kStackStep, g_midY + offset.y + step * kStackStep};
+    return g_computerHand[static_cast<std::size_t>(k)];
+}
+bool isShown(int card)
+{
+    return IsCard(card) && g_cards[static_cast<std::size_t>(card)].shown() == 1;
 }
 
 void drawHumanRow(CVertanDlg& dlg)
@@ -64,7 +43,7 @@ void drawHumanRow(CVertanDlg& dlg)
     const int count = std::clamp(g_humanCount, 0, kMaxHand);
     if (g_humanShowing == 1) {
         // Two passes, so the raised cards lie over their neighbours in an overlapping row.
-        for (const bool shownPass : {false, true})
+        for (const bool shownPass : { false, true })
             for (int k = 1; k <= count; ++k)
                 if (isShown(humanCard(k)) == shownPass)
                     dlg.DrawCardFace(humanCard(k), HumanCardX(k), shownPass ? raised : y);
@@ -82,7 +61,7 @@ void drawComputerRow(CVertanDlg& dlg)
     const int count = std::clamp(g_computerCount, 0, kMaxHand);
     if (g_computerShowing == 1) {
         // The shown cards turn face up and come out of the row, over the backs.
-        for (const bool shownPass : {false, true})
+        for (const bool shownPass : { false, true })
             for (int k = 1; k <= count; ++k) {
                 if (isShown(computerCard(k)) != shownPass)
                     continue;
@@ -105,37 +84,30 @@ void drawComputerRow(CVertanDlg& dlg)
 /// shown card on top, their corners rounded.
 void drawRestOfDeck(CVertanDlg& dlg)
 {
-    platform::MemoryDC& dc = dlg.m_dcBuffer;
-    const Point turnedUp = fromEdge(kTurnedUpFromEdge, 0);
+    const Point turnedUp = TurnedUpCardPoint();
     dlg.DrawCardFace(g_trumpCard, turnedUp.x, turnedUp.y);
-    const auto back = static_cast<std::size_t>(std::clamp(g_cardBack, 1, kCardBackCount));
-    const platform::COLORREF backCorner = g_backColour[back][kBackCornerPoint];
-    for (int i = 0; i <= kRestBacks; ++i) {
-        const Point at = fromEdge(kRestFromEdge, i);
-        if (i < kRestBacks)
-            dlg.DrawCardBack(at.x, at.y);
-        else
-            dlg.DrawCardFace(g_deckShown, at.x, at.y);
+    for (int i = 0; i < kRestOfDeckCards; ++i) {
+        const Point at = RestOfDeckPoint(i);
+        DrawCard(dlg, i == kRestOfDeckCards - 1 ? g_deckShown : kNoCard, at.x, at.y);
+        // The lowest back lies on the turned-up card: its corner shows what lay there.
         if (i == 0)
-            touchCorner(dc, at, g_deckCornerPixel1, g_deckCornerPixel2, g_deckCornerPixel3);
+            TouchCorner(dlg, at.x, at.y, g_deckCornerPixel1, g_deckCornerPixel2, g_deckCornerPixel3);
         else
-            touchCorner(dc, at, backCorner, kStackCornerGrey, kStackCornerGrey);
+            TouchStackedCorner(dlg, at.x, at.y);
     }
 }
 
 /// The talon at the start of a deal: the turned-up card under four sideways backs.
 void drawTalon(CVertanDlg& dlg)
 {
-    platform::MemoryDC& dc = dlg.m_dcBuffer;
-    const Point turnedUp = fromEdge(kTurnedUpFromEdge, 0);
+    const Point turnedUp = TurnedUpCardPoint();
     dlg.DrawCardFace(g_trumpCard, turnedUp.x, turnedUp.y);
-    const auto background = static_cast<std::size_t>(std::clamp(g_background, 1, kCustomBackground));
-    const platform::COLORREF table = g_backgroundColour[background][kTableColourPoint];
+    const platform::COLORREF table = TableColour(std::clamp(g_background, 1, kCustomBackground));
     for (int i = 0; i < kTalonCards; ++i) {
-        const Point at = fromEdge(kTalonFromEdge, i);
-        dc.bitBlt(at.x, at.y, kCardHeight, kCardWidth, dlg.m_dcBackSide, 0, 0);
+        const Point at = TalonPoint(i);
+        DrawSideBack(dlg, at.x, at.y);
         if (i == 0)
-            touchCorner(dc, at, table, table, table);
+            TouchCorner(dlg, at.x, at.y, table, table, table);
     }
 }
 
@@ -157,11 +129,7 @@ void CVertanDlg::RedrawTable()
     m_dcBuffer.setBkColour(m_textBackColour);
     m_dcBuffer.setOpaqueBackground(true);
 
-    const int c = CentreX();
-    const int nameHalf = static_cast<int>(platform::ToCp1251(g_playerName).size()) / 2;
-    g_nameHeaderX = c - kNameHeaderOffset - nameHalf * kNameHeaderPixelsPerTwoLetters;
-    g_nameHeaderX2 = c - kNameHeader2Offset - nameHalf * kNameHeaderPixelsPerTwoLetters;
-
+    PlaceNameHeaders();
     m_dcBuffer.bitBlt(0, 0, g_clientWidth, g_clientHeight, m_dcTable, 0, 0);
     drawHumanRow(*this);
     drawComputerRow(*this);
