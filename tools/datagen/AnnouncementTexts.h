@@ -10,7 +10,7 @@ constexpr int kAnnouncementImages = 37;
 /// What announcement image n shows, n = 1..37. The voiced phrase n speaks the same words, so the
 /// picture and the voice can never disagree. Suits: 1 hearts, 2 diamonds, 3 spades, 4 clubs.
 /// Images 14 and 27 are never shown; they carry a neutral line.
-constexpr std::array<const char*, kAnnouncementImages + 1> kAnnouncementText{
+constexpr std::array<const char*, kAnnouncementImages + 1> kAnnouncementText {
     "",
     "Вы торгуетесь первым", // 1: the human bids first
     "Торгуется компьютер", // 2: the computer bids first
@@ -52,8 +52,8 @@ constexpr std::array<const char*, kAnnouncementImages + 1> kAnnouncementText{
 };
 
 /// The images that have a voiced phrase.
-constexpr std::array<int, 27> kVoicedImages{ 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 15, 16, 17, 18, 19, 20, 21,
-    22, 23, 24, 25, 26, 36, 37 };
+constexpr std::array<int, 27> kVoicedImages { 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 15, 16, 17, 18, 19,
+    20, 21, 22, 23, 24, 25, 26, 36, 37 };
 
 /// The about box's link captions: the first opens "mail/mail.htm", the second the game's web page.
 constexpr const char* kAboutMailCaption = "Написать автору";

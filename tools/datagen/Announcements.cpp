@@ -24,7 +24,7 @@ constexpr int kImageColumnX = 380;
 constexpr int kSecondColumnX = 395;
 constexpr int kThirdColumnX = 397;
 
-const std::array<SheetImage, kAnnouncementImages + 1> kSheet{ {
+const std::array<SheetImage, kAnnouncementImages + 1> kSheet { {
     { 0, {} },
     { 1, { kImageColumnX, 60 } },
     { 1470, { kImageColumnX, 97 } },
@@ -78,9 +78,9 @@ constexpr QPoint kWebCaptionAnchor(220, 227);
 constexpr int kSheetPairs = 50784;
 
 /// Half the width of image n, in pixels: the game's button rectangles and erase bands use it.
-constexpr std::array<int, kAnnouncementImages + 1> kHalfWidth{ 0, 190, 190, 190, 190, 190, 190, 190, 190, 190,
-    190, 190, 190, 190, 190, 190, 190, 190, 190, 190, 190, 190, 190, 190, 190, 190, 190, 190, 43, 25, 45, 60, 65,
-    85, 60, 80, 100, 100 };
+constexpr std::array<int, kAnnouncementImages + 1> kHalfWidth { 0, 190, 190, 190, 190, 190, 190, 190, 190,
+    190, 190, 190, 190, 190, 190, 190, 190, 190, 190, 190, 190, 190, 190, 190, 190, 190, 190, 190, 43, 25, 45,
+    60, 65, 85, 60, 80, 100, 100 };
 /// An image band is 40 rows, y -20..19 around the anchor.
 constexpr int kBandTop = -20;
 constexpr int kBandHeight = 40;
@@ -96,16 +96,17 @@ const QRect kWebCaptionArea(239, 110, 190, 16);
 
 /// Announcements in a bold serif, like the game's own text; the small link captions in a bold
 /// sans, whose plain strokes stay legible at 15 pixels.
-constexpr CaptionStyle kAnnouncementStyle{ "Liberation Serif", CaptionAlign::Centre };
-constexpr CaptionStyle kLinkStyle{ "Liberation Sans", CaptionAlign::Left };
+constexpr CaptionStyle kAnnouncementStyle { "Liberation Serif", CaptionAlign::Centre };
+constexpr CaptionStyle kLinkStyle { "Liberation Sans", CaptionAlign::Left };
 
 /// Pairs of the glyphs of suits 1..4 in "Mast.mst", and the sheet point the game subtracts.
-constexpr std::array<int, kSuits + 1> kGlyphPairs{ 0, 452, 624, 596, 508 };
+constexpr std::array<int, kSuits + 1> kGlyphPairs { 0, 452, 624, 596, 508 };
 constexpr QPoint kGlyphAnchor(498, 404);
 
 int pairsOfImage(int n)
 {
-    const int next = n < kAnnouncementImages ? kSheet[static_cast<std::size_t>(n + 1)].firstPair : kDroppedPair;
+    const int next
+        = n < kAnnouncementImages ? kSheet[static_cast<std::size_t>(n + 1)].firstPair : kDroppedPair;
     return next - kSheet[static_cast<std::size_t>(n)].firstPair;
 }
 
@@ -113,8 +114,8 @@ int pairsOfImage(int n)
 QRect imageArea(int n)
 {
     const int half = kHalfWidth[static_cast<std::size_t>(n)];
-    return QRect(-half + kStyleReachBefore, kBandTop + kStyleReachBefore, 2 * half - kStyleReachBefore - kStyleReachAfter,
-        kBandHeight - kStyleReachBefore - kStyleReachAfter);
+    return QRect(-half + kStyleReachBefore, kBandTop + kStyleReachBefore,
+        2 * half - kStyleReachBefore - kStyleReachAfter, kBandHeight - kStyleReachBefore - kStyleReachAfter);
 }
 
 void appendPairs(QByteArray& text, const PixelList& pixels, QPoint anchor)
@@ -146,7 +147,8 @@ QByteArray imageSheet()
         captionPixels(QString::fromUtf8(kAboutWebCaption), kWebCaptionPairs, kWebCaptionArea, kLinkStyle),
         kWebCaptionAnchor);
     if (sheet.count('\n') != kSheetPairs)
-        failGeneration(QStringLiteral("the image sheet holds %1 pairs, not %2").arg(sheet.count('\n')).arg(kSheetPairs));
+        failGeneration(
+            QStringLiteral("the image sheet holds %1 pairs, not %2").arg(sheet.count('\n')).arg(kSheetPairs));
     return sheet;
 }
 

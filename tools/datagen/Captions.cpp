@@ -15,7 +15,10 @@ constexpr double kLargestCaptionSize = 48.0;
 constexpr double kShrinkStep = 0.99;
 constexpr int kShrinkAttempts = 8;
 
-bool fits(const QRect& ink, const QRect& area) { return ink.width() <= area.width() && ink.height() <= area.height(); }
+bool fits(const QRect& ink, const QRect& area)
+{
+    return ink.width() <= area.width() && ink.height() <= area.height();
+}
 
 } // namespace
 
@@ -27,7 +30,8 @@ PixelList captionPixels(const QString& text, int count, const QRect& area, Capti
     QRect ink = boundsOf(rendering.pixels);
     // A text too wide at its natural weight is set smaller and bolder with the same pixel count.
     for (int attempt = 0; attempt < kShrinkAttempts && !fits(ink, area); ++attempt) {
-        rendering.size *= std::min({ 1.0, double(area.width()) / ink.width(), double(area.height()) / ink.height() })
+        rendering.size
+            *= std::min({ 1.0, double(area.width()) / ink.width(), double(area.height()) / ink.height() })
             * kShrinkStep;
         rendering.pixels = strongestPixels(outline(rendering.size), count);
         ink = boundsOf(rendering.pixels);

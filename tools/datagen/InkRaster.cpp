@@ -59,7 +59,10 @@ int halfCoveredCount(const QPainterPath& shape)
         pixels.begin(), pixels.end(), [](const CoveredPixel& p) { return p.coverage >= kHalfCoverage; }));
 }
 
-bool readingOrder(const QPoint& a, const QPoint& b) { return a.y() != b.y() ? a.y() < b.y() : a.x() < b.x(); }
+bool readingOrder(const QPoint& a, const QPoint& b)
+{
+    return a.y() != b.y() ? a.y() < b.y() : a.x() < b.x();
+}
 
 } // namespace
 
@@ -81,7 +84,8 @@ PixelList strongestPixels(const QPainterPath& shape, int count)
 {
     auto pixels = coverageOf(shape);
     if (static_cast<int>(pixels.size()) < count)
-        failGeneration(QStringLiteral("a picture touches %1 pixels, fewer than %2").arg(pixels.size()).arg(count));
+        failGeneration(
+            QStringLiteral("a picture touches %1 pixels, fewer than %2").arg(pixels.size()).arg(count));
     // The most covered pixels first; equal coverage in reading order, so the choice is repeatable.
     std::stable_sort(pixels.begin(), pixels.end(), [](const CoveredPixel& a, const CoveredPixel& b) {
         return a.coverage != b.coverage ? a.coverage > b.coverage : readingOrder(a.at, b.at);
@@ -118,7 +122,8 @@ QFont requireBoldFont(const QString& family)
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setStyleStrategy(QFont::NoFontMerging);
     if (QFontInfo(font).family() != family)
-        failGeneration(QStringLiteral("font \"%1\" is not installed (Debian package fonts-liberation2)").arg(family));
+        failGeneration(
+            QStringLiteral("font \"%1\" is not installed (Debian package fonts-liberation2)").arg(family));
     return font;
 }
 

@@ -22,16 +22,16 @@ namespace {
 const QPointF kStageCentre(648, 231);
 constexpr double kStageDepth = -150;
 
-constexpr Rgb kCardFace{ 1.0, 0.98, 0.9 };
-constexpr Rgb kRedPip{ 0.9, 0.05, 0.05 };
-constexpr Rgb kBlackPip{ 0.08, 0.08, 0.12 };
-constexpr Rgb kBackColour{ 0.12, 0.2, 0.65 };
-constexpr Rgb kBackFrame{ 0.9, 0.9, 1.0 };
-constexpr Rgb kBackPattern{ 0.95, 0.75, 0.2 };
-constexpr Rgb kPlateColour{ 0.6, 0.06, 0.08 };
-constexpr Rgb kLetterColour{ 1.0, 0.85, 0.3 };
-constexpr Rgb kBarColour{ 0.9, 0.9, 0.85 };
-constexpr Rgb kBarTrack{ 0.25, 0.25, 0.25 };
+constexpr Rgb kCardFace { 1.0, 0.98, 0.9 };
+constexpr Rgb kRedPip { 0.9, 0.05, 0.05 };
+constexpr Rgb kBlackPip { 0.08, 0.08, 0.12 };
+constexpr Rgb kBackColour { 0.12, 0.2, 0.65 };
+constexpr Rgb kBackFrame { 0.9, 0.9, 1.0 };
+constexpr Rgb kBackPattern { 0.95, 0.75, 0.2 };
+constexpr Rgb kPlateColour { 0.6, 0.06, 0.08 };
+constexpr Rgb kLetterColour { 1.0, 0.85, 0.3 };
+constexpr Rgb kBarColour { 0.9, 0.9, 0.85 };
+constexpr Rgb kBarTrack { 0.25, 0.25, 0.25 };
 
 /// Offsets below are from the stage centre, in frame pixels.
 /// The fan of four aces: cards turn about a pivot below them.
@@ -46,7 +46,7 @@ constexpr double kFanLayer = 6; ///< each next card lies this much nearer the vi
 constexpr double kPipSize = 52;
 constexpr double kIndexPipSize = 17;
 const QPointF kIndexPip(-kCardWidth / 2 + 14, -kCardHeight / 2 + 16);
-const Outline kBackLozenge{ { 0, -48 }, { 30, 0 }, { 0, 48 }, { -30, 0 } };
+const Outline kBackLozenge { { 0, -48 }, { 30, 0 }, { 0, 48 }, { -30, 0 } };
 
 /// The title plate with "ВЕРТАН" on both sides, each side readable from its own side.
 const QPointF kPlateCentre(0, -150);
@@ -63,9 +63,15 @@ constexpr double kSegmentWidth = 40;
 constexpr double kSegmentHeight = 16;
 constexpr double kSegmentGap = 4;
 
-QPointF onStage(QPointF offset) { return kStageCentre + offset; }
+QPointF onStage(QPointF offset)
+{
+    return kStageCentre + offset;
+}
 
-Rgb pipColour(int suit) { return suit <= 2 ? kRedPip : kBlackPip; }
+Rgb pipColour(int suit)
+{
+    return suit <= 2 ? kRedPip : kBlackPip;
+}
 
 /// One card, face and back: the face with the suit's pip in the middle and in two corners, the
 /// back a framed blue panel with a gold lozenge.
@@ -73,8 +79,8 @@ void addCard(std::vector<ModelPolygon>& model, int suit, QPointF centre, double 
 {
     const auto at = [&](QPointF local, double scale, double depth) {
         const double a = degrees * std::numbers::pi / 180;
-        return Placement{ { centre.x() + local.x() * std::cos(a) - local.y() * std::sin(a),
-                              centre.y() + local.x() * std::sin(a) + local.y() * std::cos(a) },
+        return Placement { { centre.x() + local.x() * std::cos(a) - local.y() * std::sin(a),
+                               centre.y() + local.x() * std::sin(a) + local.y() * std::cos(a) },
             degrees, scale, depth };
     };
     addFlat(model, cutRectangle(kCardWidth, kCardHeight, kCardCorner), at({}, 1, z), kCardFace);
@@ -84,7 +90,8 @@ void addCard(std::vector<ModelPolygon>& model, int suit, QPointF centre, double 
         addFlat(model, piece, at(-kIndexPip, kIndexPipSize, z + 1), pipColour(suit));
     }
     addFlat(model, cutRectangle(kCardWidth, kCardHeight, kCardCorner), at({}, 1, z - 2), kBackFrame);
-    addFlat(model, cutRectangle(kCardWidth - 12, kCardHeight - 12, kCardCorner), at({}, 1, z - 3), kBackColour);
+    addFlat(
+        model, cutRectangle(kCardWidth - 12, kCardHeight - 12, kCardCorner), at({}, 1, z - 3), kBackColour);
     addFlat(model, kBackLozenge, at({}, 1, z - 4), kBackPattern);
 }
 
@@ -94,7 +101,8 @@ void addFan(std::vector<ModelPolygon>& model)
     for (int i = 0; i < kCards; ++i) {
         const double degrees = (i - (kCards - 1) / 2.0) * kFanStep;
         const double a = degrees * std::numbers::pi / 180;
-        const QPointF centre = onStage(kFanPivot + QPointF(kFanRadius * std::sin(a), -kFanRadius * std::cos(a)));
+        const QPointF centre
+            = onStage(kFanPivot + QPointF(kFanRadius * std::sin(a), -kFanRadius * std::cos(a)));
         addCard(model, kFanSuits[i], centre, degrees, kStageDepth + i * kFanLayer);
     }
 }
@@ -103,7 +111,8 @@ void addTitle(std::vector<ModelPolygon>& model)
 {
     const std::u16string title = u"ВЕРТАН";
     const QPointF plate = onStage(kPlateCentre);
-    addFlat(model, cutRectangle(kPlateWidth, kPlateHeight, kPlateCorner), { plate, 0, 1, kStageDepth }, kPlateColour);
+    addFlat(model, cutRectangle(kPlateWidth, kPlateHeight, kPlateCorner), { plate, 0, 1, kStageDepth },
+        kPlateColour);
     const double width = title.size() * kLetterSize + (title.size() - 1) * kLetterGap;
     const double top = plate.y() - 0.7 * kLetterSize;
     for (std::size_t i = 0; i < title.size(); ++i) {
@@ -111,9 +120,10 @@ void addTitle(std::vector<ModelPolygon>& model)
         // Seen from behind, the back's letters stand in mirror order and mirrored, so they read.
         const double mirroredLeft = plate.x() + width / 2 - i * (kLetterSize + kLetterGap);
         for (const Outline& stroke : letterStrokes(title[i])) {
-            addFlat(model, stroke, { { left, top }, 0, kLetterSize, kStageDepth + kLetterLift }, kLetterColour);
-            addFlat(model, stroke, { { mirroredLeft, top }, 0, kLetterSize, kStageDepth - kLetterLift }, kLetterColour,
-                true);
+            addFlat(
+                model, stroke, { { left, top }, 0, kLetterSize, kStageDepth + kLetterLift }, kLetterColour);
+            addFlat(model, stroke, { { mirroredLeft, top }, 0, kLetterSize, kStageDepth - kLetterLift },
+                kLetterColour, true);
         }
     }
 }
@@ -126,13 +136,17 @@ void addProgressBar(std::vector<ModelPolygon>& model)
     // The loading fills the bar from the right of the model, which the last frame shows mirrored
     // on the left of the window.
     for (int k = 0; k < kProgressQuads; ++k) {
-        const double x = bar.x() + width / 2 - kSegmentGap - k * (kSegmentWidth + kSegmentGap) - kSegmentWidth / 2;
+        const double x
+            = bar.x() + width / 2 - kSegmentGap - k * (kSegmentWidth + kSegmentGap) - kSegmentWidth / 2;
         addFlat(model, rectangle(kSegmentWidth, kSegmentHeight), { { x, bar.y() }, 0, 1, kStageDepth + 1 },
             kBarColour);
     }
 }
 
-QByteArray number(double value, int decimals) { return QByteArray::number(value, 'f', decimals); }
+QByteArray number(double value, int decimals)
+{
+    return QByteArray::number(value, 'f', decimals);
+}
 
 QByteArray colourText(const Rgb& colour)
 {
@@ -160,7 +174,8 @@ QByteArray introModelText(const std::vector<ModelPolygon>& polygons)
         for (std::size_t v = 0; v < vertices.size(); ++v) {
             const bool closes = v + 1 == vertices.size();
             text += (closes ? "1 " : "0 ") + colourText(closes ? next : polygons[p].colour) + ' '
-                + number(vertices[v].x, 2) + ' ' + number(vertices[v].y, 2) + ' ' + number(vertices[v].z, 2) + '\n';
+                + number(vertices[v].x, 2) + ' ' + number(vertices[v].y, 2) + ' ' + number(vertices[v].z, 2)
+                + '\n';
         }
     }
     return text;
@@ -173,7 +188,9 @@ void writeIntroModel(const Output& out)
     for (const auto& polygon : model)
         vertices += polygon.vertices.size();
     if (vertices > kMaxIntroVertices)
-        failGeneration(QStringLiteral("the intro model has %1 vertices, the game reads %2").arg(vertices).arg(kMaxIntroVertices));
+        failGeneration(QStringLiteral("the intro model has %1 vertices, the game reads %2")
+                           .arg(vertices)
+                           .arg(kMaxIntroVertices));
     out.write(QStringLiteral("Zastavka.zst"), introModelText(model));
 }
 

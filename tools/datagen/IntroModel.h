@@ -19,7 +19,7 @@ using Rgb = std::array<double, 3>;
 
 /// One convex polygon of the intro model, in one colour.
 struct ModelPolygon {
-    Rgb colour{};
+    Rgb colour {};
     std::vector<Vertex3> vertices;
 };
 

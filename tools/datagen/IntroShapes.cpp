@@ -29,11 +29,11 @@ Outline box(double left, double top, double right, double bottom)
 
 } // namespace
 
-void addFlat(std::vector<ModelPolygon>& model, const Outline& outline, const Placement& where, const Rgb& colour,
-    bool mirrored)
+void addFlat(std::vector<ModelPolygon>& model, const Outline& outline, const Placement& where,
+    const Rgb& colour, bool mirrored)
 {
     const double a = where.degrees * std::numbers::pi / 180;
-    ModelPolygon polygon{ colour, {} };
+    ModelPolygon polygon { colour, {} };
     for (const QPointF& p : outline) {
         const double x = (mirrored ? -p.x() : p.x()) * where.scale;
         const double y = p.y() * where.scale;
@@ -69,12 +69,14 @@ std::vector<Outline> letterStrokes(char16_t letter)
     case u'В':
         return { box(0, 0, s, h), box(s, 0, 0.8, s), box(s, mid, 0.85, mid + s), box(s, h - s, 0.85, h),
             box(0.8 - s, s, 0.8, mid), box(1.0 - s, mid + s, 1.0, h - s),
-            { { 0.8, 0 }, { 0.95, s }, { 0.95, mid }, { 0.8, mid + s } }, { { 0.85, mid }, { 1.0, mid + s }, { 1.0, h - s }, { 0.85, h } } };
+            { { 0.8, 0 }, { 0.95, s }, { 0.95, mid }, { 0.8, mid + s } },
+            { { 0.85, mid }, { 1.0, mid + s }, { 1.0, h - s }, { 0.85, h } } };
     case u'Е':
         return { box(0, 0, s, h), box(s, 0, 1.0, s), box(s, mid, 0.8, mid + s), box(s, h - s, 1.0, h) };
     case u'Р':
         return { box(0, 0, s, h), box(s, 0, 0.8, s), box(s, mid, 0.8, mid + s), box(1.0 - s, s, 1.0, mid),
-            { { 0.8, 0 }, { 1.0, s }, { 1.0 - s, s } }, { { 1.0 - s, mid }, { 1.0, mid }, { 0.8, mid + s } } };
+            { { 0.8, 0 }, { 1.0, s }, { 1.0 - s, s } },
+            { { 1.0 - s, mid }, { 1.0, mid }, { 0.8, mid + s } } };
     case u'Т':
         return { box(0, 0, 1.0, s), box(0.5 - s / 2, s, 0.5 + s / 2, h) };
     case u'А':
@@ -95,8 +97,8 @@ Outline cutRectangle(double width, double height, double cut)
 {
     const double x = width / 2;
     const double y = height / 2;
-    return { { -x + cut, -y }, { x - cut, -y }, { x, -y + cut }, { x, y - cut }, { x - cut, y }, { -x + cut, y },
-        { -x, y - cut }, { -x, -y + cut } };
+    return { { -x + cut, -y }, { x - cut, -y }, { x, -y + cut }, { x, y - cut }, { x - cut, y },
+        { -x + cut, y }, { -x, y - cut }, { -x, -y + cut } };
 }
 
 } // namespace datagen

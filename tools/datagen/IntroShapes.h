@@ -22,8 +22,8 @@ using Outline = std::vector<QPointF>;
 
 /// Appends `outline` placed by `where` in `colour`; `mirrored` flips it left to right first, for
 /// a face that is read from behind.
-void addFlat(std::vector<ModelPolygon>& model, const Outline& outline, const Placement& where, const Rgb& colour,
-    bool mirrored = false);
+void addFlat(std::vector<ModelPolygon>& model, const Outline& outline, const Placement& where,
+    const Rgb& colour, bool mirrored = false);
 
 /// The convex pieces of suit 1..4's symbol in a box of about 1 x 1 centred on the origin.
 std::vector<Outline> suitPieces(int suit);

@@ -29,8 +29,9 @@ constexpr const char* kMailBody = R"(<h1>Связь с автором</h1>
 
 QByteArray page(const char* title, const char* body)
 {
-    return QByteArray("<!DOCTYPE html>\n<html lang=\"ru\">\n<head>\n<meta charset=\"utf-8\">\n<title>") + title
-        + "</title>\n<style>\n" + kPageStyle + "\n</style>\n</head>\n<body>\n" + body + "</body>\n</html>\n";
+    return QByteArray("<!DOCTYPE html>\n<html lang=\"ru\">\n<head>\n<meta charset=\"utf-8\">\n<title>")
+        + title + "</title>\n<style>\n" + kPageStyle + "\n</style>\n</head>\n<body>\n" + body
+        + "</body>\n</html>\n";
 }
 
 } // namespace

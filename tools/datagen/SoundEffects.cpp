@@ -25,7 +25,10 @@ using Wave = std::vector<double>;
 /// Repeatable white noise in -1..1 (xorshift32).
 class Noise {
 public:
-    explicit Noise(std::uint32_t seed) : state_(seed) {}
+    explicit Noise(std::uint32_t seed)
+        : state_(seed)
+    {
+    }
     double next()
     {
         state_ ^= state_ << 13;
@@ -38,13 +41,25 @@ private:
     std::uint32_t state_;
 };
 
-int samplesIn(double seconds) { return static_cast<int>(seconds * kSampleRate); }
-double timeOf(int sample) { return static_cast<double>(sample) / kSampleRate; }
+int samplesIn(double seconds)
+{
+    return static_cast<int>(seconds * kSampleRate);
+}
+double timeOf(int sample)
+{
+    return static_cast<double>(sample) / kSampleRate;
+}
 
 /// A sharp rise over `attack` seconds, then an exponential fall with time constant `decay`.
-double envelope(double t, double attack, double decay) { return (1.0 - std::exp(-t / attack)) * std::exp(-t / decay); }
+double envelope(double t, double attack, double decay)
+{
+    return (1.0 - std::exp(-t / attack)) * std::exp(-t / decay);
+}
 
-double sine(double hertz, double t) { return std::sin(2.0 * std::numbers::pi * hertz * t); }
+double sine(double hertz, double t)
+{
+    return std::sin(2.0 * std::numbers::pi * hertz * t);
+}
 
 /// A burst of bright noise at `start`: the edge of a card brushing another.
 void addFlick(Wave& wave, Noise& noise, double start, double amplitude, double decay)
@@ -143,7 +158,7 @@ PcmSound toPcm(const Wave& wave, double peak)
     double loudest = 0.0;
     for (const double v : wave)
         loudest = std::max(loudest, std::abs(v));
-    PcmSound sound{ kSampleRate, {} };
+    PcmSound sound { kSampleRate, {} };
     sound.samples.reserve(wave.size());
     for (const double v : wave)
         sound.samples.push_back(static_cast<std::int16_t>(std::lround(v / loudest * peak * kFullScale)));

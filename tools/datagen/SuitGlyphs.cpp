@@ -97,12 +97,13 @@ QPainterPath unitShape(int suit)
 PixelList suitGlyphPixels(int suit, int count)
 {
     const QPainterPath unit = unitShape(suit);
-    const Rendering rendering = renderExactly(
-        [&](double height) { return QTransform::fromScale(height, height).map(unit); }, count, kSmallestGlyph,
-        kLargestGlyph);
+    const Rendering rendering
+        = renderExactly([&](double height) { return QTransform::fromScale(height, height).map(unit); }, count,
+            kSmallestGlyph, kLargestGlyph);
     const QRect ink = boundsOf(rendering.pixels);
     if (ink.width() > kGlyphArea.width() || ink.height() > kGlyphArea.height())
-        failGeneration(QStringLiteral("suit glyph %1 of %2 pixels does not fit its button").arg(suit).arg(count));
+        failGeneration(
+            QStringLiteral("suit glyph %1 of %2 pixels does not fit its button").arg(suit).arg(count));
     const QPoint centre = kGlyphArea.center() - ink.center();
     return shifted(rendering.pixels, centre.x(), centre.y());
 }

@@ -58,7 +58,8 @@ void start(Utterance& u, const QString& speaker, const char* espeakVoice)
 {
     u.process = std::make_unique<QProcess>();
     u.process->start(speaker,
-        { QStringLiteral("-v"), QString::fromLatin1(espeakVoice), QStringLiteral("-w"), u.scratchFile, u.text });
+        { QStringLiteral("-v"), QString::fromLatin1(espeakVoice), QStringLiteral("-w"), u.scratchFile,
+            u.text });
 }
 
 QByteArray finish(Utterance& u)
@@ -93,9 +94,10 @@ void writeVoicePhrases(const Output& out)
     for (const Voice& voice : kVoices) {
         for (const int n : kVoicedImages) {
             const QString folder = QString::fromLatin1(voice.folder);
-            Utterance& u = utterances.emplace_back(Utterance{ QString::fromUtf8(kAnnouncementText[static_cast<std::size_t>(n)]),
-                scratch.filePath(QStringLiteral("%1%2.wav").arg(folder).arg(n)),
-                QStringLiteral("Sound/%1/%2.wav").arg(folder).arg(n), nullptr });
+            Utterance& u = utterances.emplace_back(
+                Utterance { QString::fromUtf8(kAnnouncementText[static_cast<std::size_t>(n)]),
+                    scratch.filePath(QStringLiteral("%1%2.wav").arg(folder).arg(n)),
+                    QStringLiteral("Sound/%1/%2.wav").arg(folder).arg(n), nullptr });
             start(u, speaker, voice.espeakVoice);
         }
     }

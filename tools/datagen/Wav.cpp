@@ -28,8 +28,14 @@ void append32(QByteArray& out, std::uint32_t value)
     out.append(bytes, 4);
 }
 
-std::uint32_t read32(const QByteArray& in, qsizetype at) { return qFromLittleEndian<std::uint32_t>(in.constData() + at); }
-std::uint16_t read16(const QByteArray& in, qsizetype at) { return qFromLittleEndian<std::uint16_t>(in.constData() + at); }
+std::uint32_t read32(const QByteArray& in, qsizetype at)
+{
+    return qFromLittleEndian<std::uint32_t>(in.constData() + at);
+}
+std::uint16_t read16(const QByteArray& in, qsizetype at)
+{
+    return qFromLittleEndian<std::uint16_t>(in.constData() + at);
+}
 
 } // namespace
 
@@ -37,7 +43,8 @@ QByteArray encodeWav(const PcmSound& sound)
 {
     const auto dataBytes = static_cast<std::uint32_t>(sound.samples.size() * kBytesPerSample);
     QByteArray out;
-    out.reserve(kRiffHeaderSize + 2 * kChunkHeaderSize + kFormatChunkSize + static_cast<qsizetype>(dataBytes));
+    out.reserve(
+        kRiffHeaderSize + 2 * kChunkHeaderSize + kFormatChunkSize + static_cast<qsizetype>(dataBytes));
     out += "RIFF";
     append32(out, 4 + kChunkHeaderSize + kFormatChunkSize + kChunkHeaderSize + dataBytes);
     out += "WAVEfmt ";
@@ -67,12 +74,12 @@ std::optional<PcmSound> decodeWav(const QByteArray& file)
         if (size > file.size() - body)
             return std::nullopt;
         if (id == "fmt ") {
-            if (size < kFormatChunkSize || read16(file, body) != kPcmFormat || read16(file, body + 2) != kMonoChannels
-                || read16(file, body + 14) != kBitsPerSample)
+            if (size < kFormatChunkSize || read16(file, body) != kPcmFormat
+                || read16(file, body + 2) != kMonoChannels || read16(file, body + 14) != kBitsPerSample)
                 return std::nullopt;
             sampleRate = static_cast<int>(read32(file, body + 4));
         } else if (id == "data" && sampleRate) {
-            PcmSound sound{ *sampleRate, {} };
+            PcmSound sound { *sampleRate, {} };
             sound.samples.reserve(static_cast<std::size_t>(size / kBytesPerSample));
             for (qsizetype i = 0; i + kBytesPerSample <= size; i += kBytesPerSample)
                 sound.samples.push_back(static_cast<std::int16_t>(read16(file, body + i)));
