@@ -30,9 +30,9 @@ PixelList captionPixels(const QString& text, int count, const QRect& area, Capti
     QRect ink = boundsOf(rendering.pixels);
     // A text too wide at its natural weight is set smaller and bolder with the same pixel count.
     for (int attempt = 0; attempt < kShrinkAttempts && !fits(ink, area); ++attempt) {
-        rendering.size
-            *= std::min({ 1.0, double(area.width()) / ink.width(), double(area.height()) / ink.height() })
-            * kShrinkStep;
+        const double overflow = std::max(static_cast<double>(ink.width()) / area.width(),
+            static_cast<double>(ink.height()) / area.height());
+        rendering.size *= kShrinkStep / std::max(1.0, overflow);
         rendering.pixels = strongestPixels(outline(rendering.size), count);
         ink = boundsOf(rendering.pixels);
     }
