@@ -1,0 +1,66 @@
+#pragma once
+
+#include "app/VertanDlg.h"
+#include "platform/MemoryDC.h"
+#include "platform/Rect.h"
+#include "support/HeadlessPlatform.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+
+namespace platform {
+/// Shows a rectangle in test failures by its edges.
+inline void PrintTo(const Rect& r, std::ostream* out)
+{
+    *out << "(" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ")";
+}
+} // namespace platform
+
+/// Colours of the test's card pictures, so that a drawn card can be found by its colour.
+constexpr platform::COLORREF kTestTable = platform::RGB(7, 8, 9);
+constexpr platform::COLORREF kTestBack = platform::RGB(1, 2, 3);
+constexpr platform::COLORREF kTestSideBack = platform::RGB(4, 5, 6);
+constexpr platform::COLORREF FaceColour(int card)
+{
+    return platform::RGB(card, 111, 222);
+}
+/// Announcement, caption and hover colours of the test table.
+constexpr platform::COLORREF kTestAnnouncement = platform::RGB(250, 250, 10);
+constexpr platform::COLORREF kTestCaption = platform::RGB(10, 250, 250);
+constexpr platform::COLORREF kTestHover = platform::RGB(250, 10, 250);
+
+/// Every test image: a block 7 pixels wide and 5 high centred on its anchor, row by row.
+constexpr int kTestImageHalfWidth = 3;
+constexpr int kTestImageHalfHeight = 2;
+constexpr int kTestImagePoints = 35;
+
+/// A table window on the offscreen platform with the headless services, every game value
+/// at its start, one-colour card pictures and block-shaped images; every suit glyph is a
+/// single pixel at its origin.
+class TableTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    /// Lays the table out for a client of that size (the size handler's computations).
+    void layOut(int width, int height);
+
+    /// The smallest rectangle holding every pixel of that colour in the client area of a
+    /// bitmap, or nothing when there is none.
+    std::optional<platform::Rect> bounds(const platform::MemoryDC& dc, platform::COLORREF colour) const;
+    /// Pixels of the client area that differ between two bitmaps.
+    int differences(const platform::MemoryDC& a, const platform::MemoryDC& b) const;
+
+    /// The sounds played since the test began, by name.
+    int played(const std::string& name) const;
+
+    /// The card's face drawn exactly at (x, y).
+    static platform::Rect cardAt(int x, int y) { return { x, y, x + 71, y + 96 }; }
+
+    HeadlessPlatform platform_;
+    std::unique_ptr<CVertanDlg> table_;
+};
