@@ -34,13 +34,6 @@ TEST(LayoutTest, RowSpacingOnBothSidesOfTheNarrowRule)
     }
 }
 
-TEST(LayoutTest, OneCardOnANarrowTableKeepsItsWidth)
-{
-    const RowSpacing row = SpaceRow(1, 60);
-    EXPECT_EQ(row.gap, 5);
-    EXPECT_EQ(row.step, 71);
-}
-
 TEST(LayoutTest, UnconditionalFormAppliesAtAnyWidthAndCount)
 {
     const RowSpacing wide = SpaceRow(12, 900, true);
