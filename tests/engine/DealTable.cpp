@@ -72,6 +72,13 @@ void DealTable::TearDown()
 void DealTable::Deal(int firstHand, const std::vector<int>& computer, const std::vector<int>& human,
     int turnedUp, const SecondDeal& second)
 {
+    ScriptDeal(firstHand, computer, human, turnedUp, second);
+    window_->StartDeal();
+}
+
+void DealTable::ScriptDeal(int firstHand, const std::vector<int>& computer, const std::vector<int>& human,
+    int turnedUp, const SecondDeal& second)
+{
     if (g_firstDealDone == 0)
         platform_.rand.script({firstHand == kHuman ? kHumanFirstDraw : kComputerFirstDraw});
     for (std::size_t i = 0; i < computer.size(); ++i)
@@ -80,7 +87,6 @@ void DealTable::Deal(int firstHand, const std::vector<int>& computer, const std:
         platform_.rand.script({second.computer[i], second.human[i]});
     platform_.rand.script({second.deckCard});
     platform_.clock.nowSeconds = kClockBase + turnedUp;
-    window_->StartDeal();
 }
 
 void DealTable::Click(const platform::Rect& button)

@@ -30,6 +30,9 @@ protected:
     /// six cards of each hand, the turned-up card (from the clock) and the second deal.
     void Deal(int firstHand, const std::vector<int>& computer, const std::vector<int>& human, int turnedUp,
         const SecondDeal& second);
+    /// Scripts the numbers and the clock of the next deal as Deal does, without starting it.
+    void ScriptDeal(int firstHand, const std::vector<int>& computer, const std::vector<int>& human, int turnedUp,
+        const SecondDeal& second);
 
     /// Answers the prompt in force with the mouse: the pointer leaves any button, moves to
     /// the middle of the rectangle and clicks there.
