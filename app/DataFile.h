@@ -9,10 +9,10 @@
 
 /// Why a data file of the program folder was refused.
 enum class DataFault {
-    None,       ///< read whole
-    Missing,    ///< cannot be read
-    Short,      ///< ends before all its numbers are there
-    TooLong,    ///< holds more numbers than its tables take
+    None, ///< read whole
+    Missing, ///< cannot be read
+    Short, ///< ends before all its numbers are there
+    TooLong, ///< holds more numbers than its tables take
     NotANumber, ///< holds a word that is not a number of the kind expected there
     OutOfRange, ///< holds a number its table cannot take (a pixel outside its image, a colour above 0xFFFFFF)
 };

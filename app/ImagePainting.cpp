@@ -3,13 +3,13 @@
 #include "app/ImageData.h"
 #include "app/Layout.h"
 #include "app/VertanDlg.h"
+#include "engine/CardTable.h"
 #include "engine/Settings.h"
 
 #include <algorithm>
 
 namespace {
 
-constexpr int kFaceCount = 32;
 constexpr int kCornerCount = 12;
 /// The sideways back's top-left corner: pixel 1 takes the back's point 95, pixels 2 and 3
 /// the card edge colour.
@@ -17,41 +17,39 @@ constexpr int kSideShadePoint = 95;
 constexpr platform::COLORREF kCardEdge = platform::RGB(200, 196, 200);
 constexpr int kSideEdgeCorners = 3;
 
-std::size_t At(int index) { return static_cast<std::size_t>(index); }
-
 } // namespace
 
 platform::COLORREF TableColour(int background)
 {
-    return g_backgroundColour[At(background)][At(kTableColourPoint)];
+    return g_backgroundColour[background][kTableColourPoint];
 }
 
 void PaintCardBack(platform::MemoryDC& upright, platform::MemoryDC& sideways, int back)
 {
     for (int j = 1; j <= g_cardPointCount; ++j) {
-        upright.setPixel(g_cardPointX[At(j)], g_cardPointY[At(j)], g_backColour[At(back)][At(j)]);
-        sideways.setPixel(g_sidePointX[At(j)], g_sidePointY[At(j)], g_backSideColour[At(back)][At(j)]);
+        upright.setPixel(g_cardPointX[j], g_cardPointY[j], g_backColour[back][j]);
+        sideways.setPixel(g_sidePointX[j], g_sidePointY[j], g_backSideColour[back][j]);
     }
 }
 
 void PaintCardCorners(platform::MemoryDC& faces, platform::MemoryDC& upright, platform::MemoryDC& sideways,
     int back, platform::COLORREF tableColour)
 {
-    for (int face = 1; face <= kFaceCount; ++face)
+    for (int face = 1; face <= g_deckSize; ++face)
         for (int k = 1; k <= kCornerCount; ++k)
-            faces.setPixel(g_cardCornerX[At(k)] + kCardWidth * (face - 1), g_cardCornerY[At(k)], tableColour);
+            faces.setPixel(g_cardCornerX[k] + kCardWidth * (face - 1), g_cardCornerY[k], tableColour);
     for (int k = 1; k <= kCornerCount; ++k) {
-        upright.setPixel(g_cardCornerX[At(k)], g_cardCornerY[At(k)], tableColour);
-        const platform::COLORREF side = k == 1 ? g_backSideColour[At(back)][At(kSideShadePoint)]
+        upright.setPixel(g_cardCornerX[k], g_cardCornerY[k], tableColour);
+        const platform::COLORREF side = k == 1 ? g_backSideColour[back][kSideShadePoint]
             : k <= kSideEdgeCorners            ? kCardEdge
                                                : tableColour;
-        sideways.setPixel(g_sideCornerX[At(k)], g_sideCornerY[At(k)], side);
+        sideways.setPixel(g_sideCornerX[k], g_sideCornerY[k], side);
     }
 }
 
 void FillCustomBackground(platform::COLORREF colour)
 {
-    auto& points = g_backgroundColour[At(kCustomBackground)];
+    auto& points = g_backgroundColour[kCustomBackground];
     std::fill(points.begin() + 1, points.end(), colour);
 }
 

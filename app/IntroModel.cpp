@@ -2,12 +2,15 @@
 
 namespace {
 
-bool IsColourPart(double value) { return value >= 0.0 && value <= 1.0; }
+bool IsColourPart(double value)
+{
+    return value >= 0.0 && value <= 1.0;
+}
 
 /// Reads red, green and blue (0..1) into record j.
 DataFault ReadColour(NumberScanner& in, std::size_t j)
 {
-    for (IntroTable* table : {&g_introRed, &g_introGreen, &g_introBlue}) {
+    for (IntroTable* table : { &g_introRed, &g_introGreen, &g_introBlue }) {
         double value = 0;
         if (const auto result = in.next(value); result != NumberScanner::Result::Number)
             return FaultOf(result);
@@ -23,7 +26,7 @@ DataFault ReadVertex(NumberScanner& in, std::size_t j)
 {
     if (const DataFault fault = ReadColour(in, j); fault != DataFault::None)
         return fault;
-    for (IntroTable* table : {&g_introX, &g_introY, &g_introZ}) {
+    for (IntroTable* table : { &g_introX, &g_introY, &g_introZ }) {
         // A record cut after its flag is a short file, not the file's regular end.
         if (const auto result = in.next((*table)[j]); result != NumberScanner::Result::Number)
             return FaultOf(result);

@@ -23,10 +23,10 @@ constexpr int kIntroFrameHeight = 700;
 
 using IntroTable = std::array<double, kIntroRecordCapacity + 1>;
 /// Colour (0..1 each) and position (pixels of the client area, z toward the viewer) of record j.
-inline IntroTable g_introRed{}, g_introGreen{}, g_introBlue{};
-inline IntroTable g_introX{}, g_introY{}, g_introZ{};
+inline IntroTable g_introRed {}, g_introGreen {}, g_introBlue {};
+inline IntroTable g_introX {}, g_introY {}, g_introZ {};
 /// 1 = record j is the last vertex of its polygon, 0 = not.
-inline std::array<int, kIntroRecordCapacity + 1> g_introPolygonEnd{};
+inline std::array<int, kIntroRecordCapacity + 1> g_introPolygonEnd {};
 /// Vertex records read, kProgressQuadRecords..kIntroRecordCapacity.
 inline int g_introVertexCount = 0;
 /// Shift of the shrinking model that keeps it aimed at the table centre, in pixels.

@@ -18,7 +18,7 @@ constexpr float kClearRed = 0.3F;
 constexpr float kClearGreen = 0.4F;
 constexpr float kClearBlue = 0.3F;
 /// The one light, up, to the left and in front of the frame's origin (a point light).
-constexpr GLfloat kLightPosition[4] = {100.0F, 100.0F, 100.0F, 1.0F};
+constexpr GLfloat kLightPosition[4] = { 100.0F, 100.0F, 100.0F, 1.0F };
 /// Bits of depth and stencil asked of the frame.
 constexpr int kDepthBits = 24;
 constexpr int kStencilBits = 8;
@@ -134,7 +134,8 @@ void IntroRenderer::clearDepth()
 void IntroRenderer::vertex(int record, const IntroPlacement& at)
 {
     const auto j = static_cast<std::size_t>(record);
-    gl_->glVertex3d(g_introX[j] / at.zoom + at.offsetX, g_introY[j] / at.zoom + at.offsetY, g_introZ[j] / at.zoom);
+    gl_->glVertex3d(
+        g_introX[j] / at.zoom + at.offsetX, g_introY[j] / at.zoom + at.offsetY, g_introZ[j] / at.zoom);
 }
 
 void IntroRenderer::drawModel(const IntroPlacement& at)

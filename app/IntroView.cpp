@@ -23,8 +23,8 @@ constexpr double kStartZoom = 19.0;
 constexpr double kZoomSteps = 50.0;
 /// Turn per frame, in degrees, and its axes before and after the turn-only frames.
 constexpr double kTurnDegrees = 1.0;
-constexpr double kFirstAxis[3] = {-10.0, -6.0, 0.0};
-constexpr double kLaterAxis[3] = {0.4, -10.0, 0.0};
+constexpr double kFirstAxis[3] = { -10.0, -6.0, 0.0 };
+constexpr double kLaterAxis[3] = { 0.4, -10.0, 0.0 };
 /// Downward drift per frame after the turn-only frames, in pixels.
 constexpr double kDriftY = 0.5;
 /// The model sinks away by the client width over this, per frame (integer division).
@@ -44,7 +44,10 @@ std::unique_ptr<IntroView> IntroView::Create(QWidget& host, QSize clientSize)
 }
 
 IntroView::IntroView(QWidget& host, QSize clientSize, std::unique_ptr<IntroRenderer> renderer)
-    : QWidget(&host), renderer_(std::move(renderer)), zoom_(kStartZoom), nextQuad_(kFirstQuadFromEnd)
+    : QWidget(&host)
+    , renderer_(std::move(renderer))
+    , zoom_(kStartZoom)
+    , nextQuad_(kFirstQuadFromEnd)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setGeometry(QRect(QPoint(0, 0), clientSize));
@@ -58,7 +61,7 @@ IntroView::~IntroView() = default;
 
 IntroPlacement IntroView::placement() const
 {
-    return {zoom_, g_introOffsetX, g_introOffsetY};
+    return { zoom_, g_introOffsetX, g_introOffsetY };
 }
 
 void IntroView::play()

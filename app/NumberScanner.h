@@ -11,21 +11,24 @@
 class NumberScanner {
 public:
     enum class Result {
-        Number,     ///< a number was read
-        End,        ///< only white space was left
+        Number, ///< a number was read
+        End, ///< only white space was left
         NotANumber, ///< the next word is not a number of the asked type, or does not fit it
     };
 
-    explicit NumberScanner(std::string_view text) : next_(text.data()), end_(text.data() + text.size()) {}
+    explicit NumberScanner(std::string_view text)
+        : next_(text.data())
+        , end_(text.data() + text.size())
+    {
+    }
 
     /// Reads the next number into value; value is left alone unless the result is Number.
-    template <class T>
-    Result next(T& value)
+    template <class T> Result next(T& value)
     {
         skipBlanks();
         if (next_ == end_)
             return Result::End;
-        T read{};
+        T read {};
         const auto [stop, error] = std::from_chars(next_, end_, read);
         if (error != std::errc() || (stop != end_ && !isBlank(*stop)))
             return Result::NotANumber;
@@ -47,7 +50,10 @@ public:
     }
 
 private:
-    static bool isBlank(char c) { return c == ' ' || c == '\n' || c == '\r' || c == '\t' || c == '\v' || c == '\f'; }
+    static bool isBlank(char c)
+    {
+        return c == ' ' || c == '\n' || c == '\r' || c == '\t' || c == '\v' || c == '\f';
+    }
 
     void skipBlanks()
     {

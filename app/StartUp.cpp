@@ -44,12 +44,12 @@ void PrepareWindow(CVertanDlg& table)
         table.showMaximized();
     table.setWindowTitle(QStringLiteral("Вертан"));
     table.m_dcBuffer.selectPen(platform::Pen::Null());
-    table.m_brush2 = {table.m_textBackColour};
-    table.m_brush3 = {kShadowGrey};
-    table.m_brush4 = {kRimGrey};
-    table.m_brush5 = {kBrightGreen};
-    table.m_brush6 = {kPaleGreen};
-    table.m_brush1 = {kTableGreen};
+    table.m_brush2 = { table.m_textBackColour };
+    table.m_brush3 = { kShadowGrey };
+    table.m_brush4 = { kRimGrey };
+    table.m_brush5 = { kBrightGreen };
+    table.m_brush6 = { kPaleGreen };
+    table.m_brush1 = { kTableGreen };
     table.m_dcBuffer.selectBrush(table.m_brush1);
     table.m_dcBuffer.rectangle(0, 0, g_clientWidth, g_clientHeight);
     table.surface().present(table.m_dcBuffer, 0, 0, g_clientWidth, g_clientHeight);

@@ -5,19 +5,26 @@ namespace {
 QString LevelText(int level)
 {
     switch (level) {
-    case 1: return QStringLiteral(",   Новичок,");
-    case 2: return QStringLiteral(",   Игрок,");
-    case 3: return QStringLiteral(",   Профи,");
-    default: return {};
+    case 1:
+        return QStringLiteral(",   Новичок,");
+    case 2:
+        return QStringLiteral(",   Игрок,");
+    case 3:
+        return QStringLiteral(",   Профи,");
+    default:
+        return {};
     }
 }
 
 QString LengthText(int gameLength)
 {
     switch (gameLength) {
-    case 1: return QStringLiteral("   Короткая партия.");
-    case 2: return QStringLiteral("   Длинная партия.");
-    default: return {};
+    case 1:
+        return QStringLiteral("   Короткая партия.");
+    case 2:
+        return QStringLiteral("   Длинная партия.");
+    default:
+        return {};
     }
 }
 

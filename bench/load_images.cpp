@@ -32,7 +32,8 @@ std::vector<QByteArray> DataTexts()
 {
     std::vector<QByteArray> texts;
     for (const ImageDataFile file : kImageDataFiles)
-        texts.push_back(platform::ReadWholeFile(kDataFolder + ImageDataFileName(file)).value_or(QByteArray()));
+        texts.push_back(
+            platform::ReadWholeFile(kDataFolder + ImageDataFileName(file)).value_or(QByteArray()));
     return texts;
 }
 
@@ -105,7 +106,7 @@ BENCHMARK(BM_FromCharsBound)->Unit(benchmark::kMillisecond);
 /// Pauses return at once: the intro's fixed frames are not what is measured.
 class InstantPause final : public platform::Pause {
 public:
-    void sleep(int) override {}
+    void sleep(int) override { }
 };
 
 /// Notes when the name dialog opens and confirms a name at once.
@@ -126,7 +127,7 @@ public:
 void BM_LaunchToNameDialog(benchmark::State& state)
 {
     QTemporaryDir folder;
-    for (const QString& name : QDir(kDataFolder).entryList({QStringLiteral("*.zst")}, QDir::Files))
+    for (const QString& name : QDir(kDataFolder).entryList({ QStringLiteral("*.zst") }, QDir::Files))
         QFile::copy(kDataFolder + name, folder.filePath(name));
     for (const ImageDataFile file : kImageDataFiles) {
         const QString name = ImageDataFileName(file);

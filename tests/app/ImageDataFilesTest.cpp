@@ -14,28 +14,41 @@ using platform::RGB;
 
 constexpr int kPoints = 6804;
 
-COLORREF FaceColour(int face, int point) { return RGB(face, point % 256, point / 256); }
-COLORREF BackColour(int back, int point) { return static_cast<COLORREF>(back * 100000 + point); }
-COLORREF BackgroundColour(int background, int point) { return static_cast<COLORREF>(background * 1000000 + point); }
+COLORREF FaceColour(int face, int point)
+{
+    return RGB(face, point % 256, point / 256);
+}
+COLORREF BackColour(int back, int point)
+{
+    return static_cast<COLORREF>(back * 100000 + point);
+}
+COLORREF BackgroundColour(int background, int point)
+{
+    return static_cast<COLORREF>(background * 1000000 + point);
+}
 
 /// The image data files read from texts the test builds, into a faces bitmap of the game's size.
 class ImageDataFilesTest : public ::testing::Test {
 protected:
     DataFault read(ImageDataFile file, const QByteArray& text)
     {
-        return ReadImageData(file, std::string_view(text.constData(), static_cast<std::size_t>(text.size())), faces);
+        return ReadImageData(
+            file, std::string_view(text.constData(), static_cast<std::size_t>(text.size())), faces);
     }
 
     void readCards()
     {
         ASSERT_EQ(read(ImageDataFile::CardPoints, imagetexts::CardPoints(71, 96, 454, 358)), DataFault::None);
         ASSERT_EQ(read(ImageDataFile::SidePoints, imagetexts::CardPoints(96, 71, 442, 370)), DataFault::None);
-        ASSERT_EQ(read(ImageDataFile::CardFaces, imagetexts::Colours(32, kPoints, FaceColour)), DataFault::None);
-        ASSERT_EQ(read(ImageDataFile::BackColours, imagetexts::Colours(8, kPoints, BackColour)), DataFault::None);
-        ASSERT_EQ(read(ImageDataFile::BackSideColours, imagetexts::Colours(8, kPoints, BackColour)), DataFault::None);
+        ASSERT_EQ(
+            read(ImageDataFile::CardFaces, imagetexts::Colours(32, kPoints, FaceColour)), DataFault::None);
+        ASSERT_EQ(
+            read(ImageDataFile::BackColours, imagetexts::Colours(8, kPoints, BackColour)), DataFault::None);
+        ASSERT_EQ(read(ImageDataFile::BackSideColours, imagetexts::Colours(8, kPoints, BackColour)),
+            DataFault::None);
     }
 
-    platform::MemoryDC faces{32 * 71, 96};
+    platform::MemoryDC faces { 32 * 71, 96 };
 };
 
 bool IsUprightCorner(int x, int y)
@@ -108,7 +121,8 @@ TEST_F(ImageDataFilesTest, TrailingBlanksAreNoValuesButExtraOrMissingValuesRefus
 
     // A ninth back, or a single value more, has no table to go to.
     EXPECT_EQ(read(ImageDataFile::BackColours, backs + "7\n"), DataFault::TooLong);
-    EXPECT_EQ(read(ImageDataFile::BackSideColours, imagetexts::Colours(9, kPoints, BackColour)), DataFault::TooLong);
+    EXPECT_EQ(read(ImageDataFile::BackSideColours, imagetexts::Colours(9, kPoints, BackColour)),
+        DataFault::TooLong);
     EXPECT_EQ(read(ImageDataFile::BackgroundColours, imagetexts::Colours(11, 40000, BackgroundColour)),
         DataFault::TooLong);
     EXPECT_EQ(read(ImageDataFile::CardPoints, imagetexts::CardPoints(71, 96, 454, 358) + "454 358\n"),
@@ -127,12 +141,12 @@ TEST_F(ImageDataFilesTest, GarbageAndValuesOutsideTheirImageAreRefused)
     const QByteArray second = QByteArray::number(BackColour(1, 2));
     const qsizetype at = backs.indexOf('\n') + 1;
 
-    for (const char* word : {"12x", "abc", "1.5", "+7", "0x10", "inf", "99999999999999999999999"}) {
+    for (const char* word : { "12x", "abc", "1.5", "+7", "0x10", "inf", "99999999999999999999999" }) {
         QByteArray damaged = backs;
         damaged.replace(at, second.size(), word);
         EXPECT_EQ(read(ImageDataFile::BackColours, damaged), DataFault::NotANumber) << word;
     }
-    for (const char* colour : {"-1", "16777216"}) {
+    for (const char* colour : { "-1", "16777216" }) {
         QByteArray damaged = backs;
         damaged.replace(at, second.size(), colour);
         EXPECT_EQ(read(ImageDataFile::BackColours, damaged), DataFault::OutOfRange) << colour;
@@ -142,15 +156,17 @@ TEST_F(ImageDataFilesTest, GarbageAndValuesOutsideTheirImageAreRefused)
     QByteArray points = imagetexts::CardPoints(71, 96, 454, 358);
     points.replace(0, points.indexOf(' '), QByteArray::number(454 + 71));
     EXPECT_EQ(read(ImageDataFile::CardPoints, points), DataFault::OutOfRange);
-    EXPECT_EQ(read(ImageDataFile::CardPoints, imagetexts::CardPoints(96, 71, 442, 370)), DataFault::OutOfRange);
+    EXPECT_EQ(
+        read(ImageDataFile::CardPoints, imagetexts::CardPoints(96, 71, 442, 370)), DataFault::OutOfRange);
 }
 
 TEST_F(ImageDataFilesTest, SheetIsCutIntoImagesAtFixedPairsWithTheirOwnAnchors)
 {
-    ASSERT_EQ(read(ImageDataFile::AnnouncementSheet, imagetexts::Sheet(imagetexts::kSheetPairs)), DataFault::None);
-    const int expectedCounts[] = {0, 1469, 1390, 1606, 1575, 1450, 1717, 1540, 1435, 1546, 1514, 1637, 2151, 1466,
-        1672, 383, 632, 991, 1211, 1180, 1055, 1322, 1278, 1246, 1369, 1883, 1198, 1404, 553, 288, 597, 751, 816,
-        997, 700, 600, 987, 1083};
+    ASSERT_EQ(
+        read(ImageDataFile::AnnouncementSheet, imagetexts::Sheet(imagetexts::kSheetPairs)), DataFault::None);
+    const int expectedCounts[] = { 0, 1469, 1390, 1606, 1575, 1450, 1717, 1540, 1435, 1546, 1514, 1637, 2151,
+        1466, 1672, 383, 632, 991, 1211, 1180, 1055, 1322, 1278, 1246, 1369, 1883, 1198, 1404, 553, 288, 597,
+        751, 816, 997, 700, 600, 987, 1083 };
     for (int n = 1; n <= 37; ++n) {
         EXPECT_EQ(g_announcementPointCount[n], expectedCounts[n]) << "image " << n;
         const int last = expectedCounts[n];
@@ -165,7 +181,8 @@ TEST_F(ImageDataFilesTest, SheetIsCutIntoImagesAtFixedPairsWithTheirOwnAnchors)
     EXPECT_EQ(g_aboutLink2Y[697], 697 % 7);
 
     // The sheet is read up to its fixed count; what follows is not read at all.
-    EXPECT_EQ(read(ImageDataFile::AnnouncementSheet, imagetexts::Sheet(imagetexts::kSheetPairs) + "more text"),
+    EXPECT_EQ(
+        read(ImageDataFile::AnnouncementSheet, imagetexts::Sheet(imagetexts::kSheetPairs) + "more text"),
         DataFault::None);
     EXPECT_EQ(read(ImageDataFile::AnnouncementSheet, imagetexts::Sheet(imagetexts::kSheetPairs - 1)),
         DataFault::Short);
@@ -173,7 +190,8 @@ TEST_F(ImageDataFilesTest, SheetIsCutIntoImagesAtFixedPairsWithTheirOwnAnchors)
 
 TEST_F(ImageDataFilesTest, GlyphsFillTheirFixedCountsAndTakeTheSuitColours)
 {
-    ASSERT_EQ(read(ImageDataFile::SuitGlyphs, imagetexts::Glyphs(imagetexts::kGlyphPairs + 10)), DataFault::None);
+    ASSERT_EQ(
+        read(ImageDataFile::SuitGlyphs, imagetexts::Glyphs(imagetexts::kGlyphPairs + 10)), DataFault::None);
     for (int suit = 1; suit <= 4; ++suit) {
         const int last = g_suitGlyphCount[suit];
         EXPECT_EQ(g_suitGlyphX[suit][1], suit);
@@ -184,7 +202,8 @@ TEST_F(ImageDataFilesTest, GlyphsFillTheirFixedCountsAndTakeTheSuitColours)
     EXPECT_EQ(g_suitColour[2], RGB(255, 0, 0));
     EXPECT_EQ(g_suitColour[3], RGB(0, 0, 0));
     EXPECT_EQ(g_suitColour[4], RGB(0, 0, 0));
-    EXPECT_EQ(read(ImageDataFile::SuitGlyphs, imagetexts::Glyphs(imagetexts::kGlyphPairs - 1)), DataFault::Short);
+    EXPECT_EQ(
+        read(ImageDataFile::SuitGlyphs, imagetexts::Glyphs(imagetexts::kGlyphPairs - 1)), DataFault::Short);
 }
 
 TEST_F(ImageDataFilesTest, LoadingStopsAtTheFirstFileRefusedAndNamesIt)

@@ -8,7 +8,8 @@ namespace {
 
 DataFault Read(const QByteArray& text, int width = 970, int height = 700)
 {
-    return ReadIntroModel(std::string_view(text.constData(), static_cast<std::size_t>(text.size())), width, height);
+    return ReadIntroModel(
+        std::string_view(text.constData(), static_cast<std::size_t>(text.size())), width, height);
 }
 
 TEST(IntroModelTest, FrameIsCentredInTheClientAreaByTruncatedHalves)

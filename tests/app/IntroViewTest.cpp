@@ -1,6 +1,6 @@
+#include "app/IntroView.h"
 #include "app/Globals.h"
 #include "app/IntroModel.h"
-#include "app/IntroView.h"
 #include "app/Layout.h"
 #include "platform/Files.h"
 #include "support/HeadlessPlatform.h"
@@ -16,7 +16,8 @@ TEST(IntroViewTest, FramesKeepTheirPaceAndSevenQuadsFollow)
 {
     HeadlessPlatform platform;
     ComputeLayout(kInitialClientWidth, kInitialClientHeight);
-    const std::optional<QByteArray> model = platform::ReadWholeFile(QStringLiteral(VERTAN_PROGRAM_DIR "/") + kIntroFile);
+    const std::optional<QByteArray> model
+        = platform::ReadWholeFile(QStringLiteral(VERTAN_PROGRAM_DIR "/") + kIntroFile);
     ASSERT_TRUE(model);
     ASSERT_EQ(ReadIntroModel(std::string_view(model->constData(), static_cast<std::size_t>(model->size())),
                   g_clientWidth, g_clientHeight),

@@ -59,7 +59,8 @@ protected:
     {
         folder_.write(name, QByteArray());
         QFile::remove(folder_.filePath(name));
-        ASSERT_TRUE(QFile::copy(QStringLiteral(VERTAN_PROGRAM_DIR "/") + name, folder_.filePath(name))) << name.toStdString();
+        ASSERT_TRUE(QFile::copy(QStringLiteral(VERTAN_PROGRAM_DIR "/") + name, folder_.filePath(name)))
+            << name.toStdString();
     }
 
     /// The next name dialog is offered a name (kept in `offered_`) and confirmed with `typed`.
@@ -84,18 +85,20 @@ protected:
     {
         for (int k = 1; k <= 12; ++k) {
             for (int face = 1; face <= 32; ++face)
-                ASSERT_EQ(table_->m_dcFaces.getPixel(g_cardCornerX[k] + 71 * (face - 1), g_cardCornerY[k]), table)
+                ASSERT_EQ(
+                    table_->m_dcFaces.getPixel(g_cardCornerX[k] + 71 * (face - 1), g_cardCornerY[k]), table)
                     << "face " << face << " corner " << k;
             EXPECT_EQ(table_->m_dcBack.getPixel(g_cardCornerX[k], g_cardCornerY[k]), table) << "corner " << k;
             if (k > 3) {
-                EXPECT_EQ(table_->m_dcBackSide.getPixel(g_sideCornerX[k], g_sideCornerY[k]), table) << "corner " << k;
+                EXPECT_EQ(table_->m_dcBackSide.getPixel(g_sideCornerX[k], g_sideCornerY[k]), table)
+                    << "corner " << k;
             }
         }
     }
 
     HeadlessPlatform platform_;
     ScriptedDialogs dialogs_;
-    platform::ScopedService<platform::DialogRunner> dialogsGuard_{dialogs_};
+    platform::ScopedService<platform::DialogRunner> dialogsGuard_ { dialogs_ };
     TempFolder folder_;
     std::unique_ptr<CVertanDlg> table_;
     QString offered_ = QStringLiteral("not asked");
@@ -107,7 +110,7 @@ TEST_F(StartUpTest, FirstRunWithNoFilesPlaysWithTheDefaultsAndRemembersTheName)
     startUp();
 
     EXPECT_TRUE(platform_.messageBox.shown.empty());
-    EXPECT_EQ(dialogs_.opened, std::vector<QString>{QStringLiteral("CVvod_imy")});
+    EXPECT_EQ(dialogs_.opened, std::vector<QString> { QStringLiteral("CVvod_imy") });
     EXPECT_EQ(offered_, QString());
     EXPECT_EQ(g_started, 1);
     EXPECT_EQ(g_glActive, 0) << "the first deal releases the intro";
@@ -146,10 +149,12 @@ TEST_F(StartUpTest, FirstRunWithNoFilesPlaysWithTheDefaultsAndRemembersTheName)
     expectCornersIn(TableColour(1));
     EXPECT_EQ(table_->m_dcBackSide.getPixel(0, 0), g_backSideColour[1][95]);
     EXPECT_EQ(table_->m_dcBack.getPixel(g_cardPointX[500], g_cardPointY[500]), g_backColour[1][500]);
-    EXPECT_EQ(table_->m_dcTile.getPixel(g_backgroundPointX[777], g_backgroundPointY[777]), g_backgroundColour[1][777]);
+    EXPECT_EQ(table_->m_dcTile.getPixel(g_backgroundPointX[777], g_backgroundPointY[777]),
+        g_backgroundColour[1][777]);
     // The clean table repeats the tile over the whole client area.
-    for (const auto& [x, y] : {std::pair{0, 0}, {199, 199}, {250, 30}, {639, 444}})
-        EXPECT_EQ(table_->m_dcTable.getPixel(x, y), table_->m_dcTile.getPixel(x % 200, y % 200)) << x << "," << y;
+    for (const auto& [x, y] : { std::pair { 0, 0 }, { 199, 199 }, { 250, 30 }, { 639, 444 } })
+        EXPECT_EQ(table_->m_dcTable.getPixel(x, y), table_->m_dcTile.getPixel(x % 200, y % 200))
+            << x << "," << y;
 }
 
 TEST_F(StartUpTest, LastPlayersProfileChoosesTheSettingsBeforeTheIntro)
@@ -234,10 +239,10 @@ TEST_F(StartUpTest, MissingOrDamagedDataFileEndsTheProgramWithItsName)
         bool remove;
     };
     const Damage damages[] = {
-        {kIntroFile, {}, true},
-        {QStringLiteral("Ryb/Ryb0.rbk"), {}, true},
-        {QStringLiteral("Fon/Fon.pol"), fullBackgrounds.left(fullBackgrounds.size() / 2), false},
-        {QStringLiteral("Opovechenie/Mast.mst"), "498 404 garbage", false},
+        { kIntroFile, {}, true },
+        { QStringLiteral("Ryb/Ryb0.rbk"), {}, true },
+        { QStringLiteral("Fon/Fon.pol"), fullBackgrounds.left(fullBackgrounds.size() / 2), false },
+        { QStringLiteral("Opovechenie/Mast.mst"), "498 404 garbage", false },
     };
     for (const Damage& damage : damages) {
         SetUp();
@@ -263,7 +268,8 @@ TEST_F(StartUpTest, MissingOrDamagedDataFileEndsTheProgramWithItsName)
 
 TEST(StartUpTexts, TitleNamesThePlayerLevelAndLength)
 {
-    EXPECT_EQ(TableTitle(QStringLiteral("Оля"), 2, 1), QStringLiteral("Вертан   -   Оля,   Игрок,   Короткая партия."));
+    EXPECT_EQ(TableTitle(QStringLiteral("Оля"), 2, 1),
+        QStringLiteral("Вертан   -   Оля,   Игрок,   Короткая партия."));
     EXPECT_EQ(TableTitle(QStringLiteral("x"), 4, 0), QStringLiteral("Вертан   -   x"));
 }
 

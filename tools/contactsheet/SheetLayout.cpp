@@ -17,7 +17,7 @@ void SheetLayout::section(const QString& title)
 {
     newRow();
     y_ = rowBottom_ + (items_.empty() ? kMargin : kGap * 2);
-    items_.push_back({{}, title, kMargin, y_, true});
+    items_.push_back({ {}, title, kMargin, y_, true });
     y_ += kTitleHeight;
     rowBottom_ = y_;
     x_ = kMargin;
@@ -27,7 +27,7 @@ void SheetLayout::add(const QImage& picture, const QString& caption)
 {
     if (x_ > kMargin && x_ + picture.width() > maxWidth_)
         newRow();
-    items_.push_back({picture, caption, x_, y_, false});
+    items_.push_back({ picture, caption, x_, y_, false });
     x_ += picture.width() + kGap;
     width_ = std::max(width_, x_ - kGap + kMargin);
     rowBottom_ = std::max(rowBottom_, y_ + kCaptionHeight + picture.height());

@@ -10,7 +10,10 @@
 class SheetLayout {
 public:
     /// Rows are broken before they would grow wider than this, in pixels.
-    explicit SheetLayout(int maxWidth) : maxWidth_(maxWidth) {}
+    explicit SheetLayout(int maxWidth)
+        : maxWidth_(maxWidth)
+    {
+    }
 
     /// Starts a new section under everything placed so far, headed by a title.
     void section(const QString& title);

@@ -1,10 +1,12 @@
 #include "SheetLayout.h"
 
+#include "app/Globals.h"
 #include "app/ImageData.h"
 #include "app/ImageDataFiles.h"
 #include "app/ImagePainting.h"
+#include "app/Layout.h"
 #include "app/VertanDlg.h"
-#include "app/Globals.h"
+#include "engine/CardTable.h"
 #include "engine/Settings.h"
 
 #include <QApplication>
@@ -20,13 +22,11 @@ namespace {
 constexpr int kSheetWidth = 1200;
 /// Card corners are painted in this colour, so the cards show their shape on the sheet.
 constexpr platform::COLORREF kCornerColour = platform::RGB(128, 128, 128);
-constexpr int kFaceCount = 32;
-constexpr int kTileCount = 10;
 
 /// A point image plotted in one colour on white, cropped to its points with a one-pixel rim.
 QImage PlotPoints(std::span<const int> xs, std::span<const int> ys, int count, QRgb colour)
 {
-    const auto first = std::size_t{1};
+    const auto first = std::size_t { 1 };
     const auto last = static_cast<std::size_t>(count) + 1;
     const auto [minX, maxX] = std::minmax_element(xs.begin() + first, xs.begin() + last);
     const auto [minY, maxY] = std::minmax_element(ys.begin() + first, ys.begin() + last);
@@ -37,7 +37,10 @@ QImage PlotPoints(std::span<const int> xs, std::span<const int> ys, int count, Q
     return image;
 }
 
-QRgb Rgb(platform::COLORREF colour) { return platform::qRgbFromColour(colour); }
+QRgb Rgb(platform::COLORREF colour)
+{
+    return platform::qRgbFromColour(colour);
+}
 
 } // namespace
 
@@ -61,8 +64,9 @@ int main(int argc, char** argv)
     SheetLayout sheet(kSheetWidth);
     sheet.section(QStringLiteral("Faces 1..32"));
     PaintCardCorners(table.m_dcFaces, table.m_dcBack, table.m_dcBackSide, 1, kCornerColour);
-    for (int face = 1; face <= kFaceCount; ++face)
-        sheet.add(table.m_dcFaces.image().copy(71 * (face - 1), 0, 71, 96), QString::number(face));
+    for (int face = 1; face <= g_deckSize; ++face)
+        sheet.add(table.m_dcFaces.image().copy(kCardWidth * (face - 1), 0, kCardWidth, kCardHeight),
+            QString::number(face));
 
     sheet.section(QStringLiteral("Backs 1..8, upright and sideways"));
     for (int back = 1; back <= kCardBackCount; ++back) {
@@ -73,7 +77,7 @@ int main(int argc, char** argv)
     }
 
     sheet.section(QStringLiteral("Backgrounds 1..10"));
-    for (int background = 1; background <= kTileCount; ++background) {
+    for (int background = 1; background <= kFileBackgroundCount; ++background) {
         g_background = background;
         table.PaintTile();
         sheet.add(table.m_dcTile.image(), QString::number(background));
@@ -82,7 +86,8 @@ int main(int argc, char** argv)
     sheet.section(QStringLiteral("Announcement images 1..37"));
     for (int n = 1; n < kAnnouncementCount; ++n) {
         const auto i = static_cast<std::size_t>(n);
-        sheet.add(PlotPoints(g_announcementPointX[i], g_announcementPointY[i], g_announcementPointCount[i], qRgb(0, 0, 0)),
+        sheet.add(PlotPoints(g_announcementPointX[i], g_announcementPointY[i], g_announcementPointCount[i],
+                      qRgb(0, 0, 0)),
             QString::number(n));
     }
 
@@ -92,8 +97,10 @@ int main(int argc, char** argv)
         sheet.add(PlotPoints(g_suitGlyphX[i], g_suitGlyphY[i], g_suitGlyphCount[i], Rgb(g_suitColour[i])),
             QString::number(suit));
     }
-    sheet.add(PlotPoints(g_aboutLink1X, g_aboutLink1Y, g_aboutLink1Count, qRgb(0, 0, 200)), QStringLiteral("link 1"));
-    sheet.add(PlotPoints(g_aboutLink2X, g_aboutLink2Y, g_aboutLink2Count, qRgb(0, 0, 200)), QStringLiteral("link 2"));
+    sheet.add(PlotPoints(g_aboutLink1X, g_aboutLink1Y, g_aboutLink1Count, qRgb(0, 0, 200)),
+        QStringLiteral("link 1"));
+    sheet.add(PlotPoints(g_aboutLink2X, g_aboutLink2Y, g_aboutLink2Count, qRgb(0, 0, 200)),
+        QStringLiteral("link 2"));
 
     if (!sheet.render().save(QString::fromLocal8Bit(argv[2]))) {
         std::fprintf(stderr, "cannot write %s\n", argv[2]);
