@@ -10,7 +10,7 @@ set -u
 
 readonly kDialogTimeout=60 # seconds from launch to the name dialog (intro and data loading)
 readonly kTableTimeout=60  # seconds from the name to the table
-readonly kExitTimeout=30   # seconds from Escape to the end of the process
+readonly kExitTimeout=30   # seconds from the first Escape to the end of the process
 readonly kCommandTimeout=10 # seconds any single xdotool or import call may take
 readonly kTypedName=tester # typed in lower case: the field turns letters to capitals
 readonly kExpectedName=TESTER
@@ -97,9 +97,11 @@ pid=$!
 dialog=$(wait_for_window "^$kDialogTitle\$" "$kDialogTimeout") || exit 1
 echo "first_run: name dialog $dialog is open"
 
-# Focus the field by a click into it, then type the name and confirm with Enter.
+# Focus the field by a click into it, replace whatever it holds by the name and confirm
+# with Enter.
 xdo windowfocus "$dialog"
 xdo mousemove --window "$dialog" 60 40 click 1
+xdo key ctrl+a
 xdo type --delay 60 "$kTypedName"
 xdo key Return
 
@@ -107,19 +109,21 @@ table=$(wait_for_window "$kExpectedName" "$kTableTimeout") || exit 1
 echo "first_run: table $table: $(timeout "$kCommandTimeout" xdotool getwindowname "$table")"
 [ -z "$(program_windows "^$kDialogTitle\$")" ] || fail "the name dialog is still open"
 
-# Let the first deal settle before the picture is taken.
-sleep 3
+# Let the first deal's animation settle before the picture is taken.
+sleep 6
 running || fail "the program ended before the screenshot"
 timeout "$kCommandTimeout" import -window root "$work/table.png" || fail "cannot take a screenshot"
 echo "first_run: screenshot $work/table.png"
 
+# The table takes no input while a deal's animation or a spoken announcement runs, and
+# drops keys pressed meanwhile; Escape is pressed again until the program ends.
 xdo windowfocus "$table"
-xdo key Escape
 deadline=$((SECONDS + kExitTimeout))
 while running && [ $SECONDS -lt $deadline ]; do
-    sleep 0.5
+    xdo key Escape
+    sleep 1
 done
-running && fail "the program did not end within $kExitTimeout s of Escape"
+running && fail "the program did not end within $kExitTimeout s of pressing Escape"
 wait "$pid"
 status=$?
 pid=""
