@@ -48,15 +48,16 @@ int TurnedUpSuitImage()
 /// The prompt of the turned-up suit, taken or passed: the suit and both captions go.
 void EraseTakeOrPass(CVertanDlg& dlg)
 {
-    ErasePrompt(dlg, {{TurnedUpSuitImage(), Spot::kCentre}, {image::kCaptionTake, Spot::kLeftCaption},
-                         {image::kCaptionPass, Spot::kRightCaption}});
+    ErasePrompt(dlg,
+        { { TurnedUpSuitImage(), Spot::kCentre }, { image::kCaptionTake, Spot::kLeftCaption },
+            { image::kCaptionPass, Spot::kRightCaption } });
     dlg.PresentTable();
 }
 
 /// The acknowledged bid of the computer at the upper spot and its caption go.
 void EraseComputerBid(CVertanDlg& dlg, int bidImage)
 {
-    ErasePrompt(dlg, {{image::kCaptionAcknowledge, Spot::kCentre}, {bidImage, Spot::kUpper}});
+    ErasePrompt(dlg, { { image::kCaptionAcknowledge, Spot::kCentre }, { bidImage, Spot::kUpper } });
     dlg.PresentTable();
 }
 
@@ -85,9 +86,9 @@ void OfferSuits(CVertanDlg& dlg, int questionImage, PromptState state)
 void EraseSuitQuestion(CVertanDlg& dlg, int questionImage, bool withPass)
 {
     if (withPass)
-        ErasePrompt(dlg, {{questionImage, Spot::kCentre}, {image::kCaptionPass, Spot::kRightCaption}});
+        ErasePrompt(dlg, { { questionImage, Spot::kCentre }, { image::kCaptionPass, Spot::kRightCaption } });
     else
-        ErasePrompt(dlg, {{questionImage, Spot::kCentre}});
+        ErasePrompt(dlg, { { questionImage, Spot::kCentre } });
     dlg.EraseSuitButtons();
 }
 
@@ -96,7 +97,7 @@ void HumanNames(CVertanDlg& dlg, int slot, int questionImage, bool withPass)
 {
     g_toMove = kHuman;
     EraseSuitQuestion(dlg, questionImage, withPass);
-    const int offered[] = {g_offeredSuit1, g_offeredSuit2, g_offeredSuit3};
+    const int offered[] = { g_offeredSuit1, g_offeredSuit2, g_offeredSuit3 };
     g_trumpSuit = offered[slot - 1];
     MarkTrump(dlg, g_trumpSuit, MarkShown::kWithTable);
     dlg.PresentTable();

@@ -40,8 +40,8 @@ void LandCard(CVertanDlg& dlg, int card, Point at)
         kCardHeight + 2 * kLandingMargin);
 }
 
-void SlideCardOnWindow(CVertanDlg& dlg, int card, int x, int fromY, int toY, int divisor, int eraseHeight,
-    bool pauseWhenStill)
+void SlideCardOnWindow(
+    CVertanDlg& dlg, int card, int x, int fromY, int toY, int divisor, int eraseHeight, bool pauseWhenStill)
 {
     if (g_animation != 1) {
         if (pauseWhenStill)

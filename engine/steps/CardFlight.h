@@ -4,7 +4,6 @@
 
 class CVertanDlg;
 
-
 /// Pause that stands in for an animation when animations are off, in ms.
 constexpr int kStillAnimationPause = 100;
 
@@ -24,5 +23,5 @@ void LandCard(CVertanDlg& dlg, int card, Point at);
 /// when the step truncates to 0). Each step first shows the back buffer's 71-wide area of
 /// `eraseHeight` rows where the card stood. With animations off the card does not move
 /// and, when `pauseWhenStill`, a still pause stands in. Landing is the caller's.
-void SlideCardOnWindow(CVertanDlg& dlg, int card, int x, int fromY, int toY, int divisor, int eraseHeight,
-    bool pauseWhenStill);
+void SlideCardOnWindow(
+    CVertanDlg& dlg, int card, int x, int fromY, int toY, int divisor, int eraseHeight, bool pauseWhenStill);

@@ -60,11 +60,11 @@ void LayOutDeal()
 /// Twelve backs fly from the deck to the two rows, the human's first.
 void ShowFirstDeal(CVertanDlg& dlg)
 {
-    const Point deck{DeckTopX(), DeckTopY()};
+    const Point deck { DeckTopX(), DeckTopY() };
     int x = g_humanGap;
     for (int flight = 1; flight <= kFirstDealFlights; ++flight) {
         const bool toHuman = flight % 2 == 1;
-        FlyCard(dlg, kNoCard, deck, {x, toHuman ? HumanRowTop() : g_rowUnit});
+        FlyCard(dlg, kNoCard, deck, { x, toHuman ? HumanRowTop() : g_rowUnit });
         if (!toHuman)
             x += g_humanGap + kCardWidth;
     }

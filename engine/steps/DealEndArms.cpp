@@ -56,9 +56,12 @@ void AcknowledgeSixTrumps(CVertanDlg& dlg, bool human)
     g_humanShowing = 0;
     g_computerShowing = 0;
     if (human)
-        ErasePrompt(dlg, {{image::kHumanSixTrumps, Spot::kCentre}, {image::kCaptionAcknowledge, Spot::kLowerCentre}});
+        ErasePrompt(dlg,
+            { { image::kHumanSixTrumps, Spot::kCentre },
+                { image::kCaptionAcknowledge, Spot::kLowerCentre } });
     else
-        ErasePrompt(dlg, {{image::kComputerSixTrumps, Spot::kUpper}, {image::kCaptionAcknowledge, Spot::kCentre}});
+        ErasePrompt(dlg,
+            { { image::kComputerSixTrumps, Spot::kUpper }, { image::kCaptionAcknowledge, Spot::kCentre } });
     dlg.PresentTable();
 
     RowSlide slide;

@@ -48,8 +48,9 @@ void AnswerHumanDeclaration(CVertanDlg& dlg, bool declare)
     if (declare)
         g_humanDeclPoints = DeclarationPoints(g_humanFifties, g_humanTwenties);
     MarkHumanShownCardsSeen();
-    EraseHumanDeclaration(dlg, {{g_shownAnnouncement1, Spot::kCentre}, {image::kCaptionYes, Spot::kLeftCaption},
-                                   {image::kCaptionNo, Spot::kRightCaption}});
+    EraseHumanDeclaration(dlg,
+        { { g_shownAnnouncement1, Spot::kCentre }, { image::kCaptionYes, Spot::kLeftCaption },
+            { image::kCaptionNo, Spot::kRightCaption } });
     LowerAndPlay(dlg, true, false);
 }
 
@@ -59,7 +60,8 @@ void AcknowledgeComputerDeclaration(CVertanDlg& dlg)
     g_humanShowing = 0;
     g_computerShowing = 0;
     g_computerDeclPoints = DeclarationPoints(g_computerFifties, g_computerTwenties);
-    ErasePrompt(dlg, {{image::kCaptionAcknowledge, Spot::kCentre}, {g_shownAnnouncement1, Spot::kUpper}});
+    ErasePrompt(
+        dlg, { { image::kCaptionAcknowledge, Spot::kCentre }, { g_shownAnnouncement1, Spot::kUpper } });
     dlg.PresentTable();
     LowerAndPlay(dlg, false, true);
 }
@@ -74,8 +76,9 @@ void AnswerBothDeclarations(CVertanDlg& dlg, bool declare)
     if (declare)
         g_humanDeclPoints = DeclarationPoints(g_humanFifties, g_humanTwenties);
     MarkHumanShownCardsSeen();
-    EraseHumanDeclaration(dlg, {{g_shownAnnouncement2, Spot::kUpper}, {g_shownAnnouncement1, Spot::kCentre},
-                                   {image::kCaptionYes, Spot::kLeftCaption}, {image::kCaptionNo, Spot::kRightCaption}});
+    EraseHumanDeclaration(dlg,
+        { { g_shownAnnouncement2, Spot::kUpper }, { g_shownAnnouncement1, Spot::kCentre },
+            { image::kCaptionYes, Spot::kLeftCaption }, { image::kCaptionNo, Spot::kRightCaption } });
     LowerAndPlay(dlg, true, true);
 }
 

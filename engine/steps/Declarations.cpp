@@ -1,7 +1,7 @@
+#include "engine/Declarations.h"
 #include "app/Sounds.h"
 #include "app/Spots.h"
 #include "app/VertanDlg.h"
-#include "engine/Declarations.h"
 #include "engine/GameState.h"
 #include "engine/PromptState.h"
 #include "engine/steps/RowSlide.h"

@@ -10,7 +10,9 @@
 /// at the target itself.
 struct Glide {
     Glide(int start, int to, int divisor)
-        : position(start), target(to), step(divisor > 0 ? (to - start) / divisor : 0)
+        : position(start)
+        , target(to)
+        , step(divisor > 0 ? (to - start) / divisor : 0)
     {
     }
 

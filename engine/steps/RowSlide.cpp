@@ -22,15 +22,16 @@ constexpr int kShownOffsetDivisor = 26;
 struct Row {
     const Hand& hand;
     int count;
-    bool faceUp;       ///< the row's resting cards show their faces (the human's)
-    int home;          ///< top y of the row
-    int shownY;        ///< top y of its shown cards
+    bool faceUp; ///< the row's resting cards show their faces (the human's)
+    int home; ///< top y of the row
+    int shownY; ///< top y of its shown cards
     SlidingCards cards;
     int (*slotX)(int slot);
 
     bool moves(int card) const
     {
-        return cards == SlidingCards::WholeHand || (cards == SlidingCards::Shown && g_cards[card].shown() == 1);
+        return cards == SlidingCards::WholeHand
+            || (cards == SlidingCards::Shown && g_cards[card].shown() == 1);
     }
     /// The band the row's cards sweep: from the upper of its two places, the card height and the offset.
     int bandTop() const { return std::min(home, shownY); }
@@ -39,7 +40,10 @@ struct Row {
     {
         RestoreRect(dlg, 0, bandTop(), g_clientWidth, ShownOffset() + kCardHeight);
     }
-    void showBand(CVertanDlg& dlg) const { ShowRect(dlg, 0, bandTop(), g_clientWidth, ShownOffset() + kCardHeight); }
+    void showBand(CVertanDlg& dlg) const
+    {
+        ShowRect(dlg, 0, bandTop(), g_clientWidth, ShownOffset() + kCardHeight);
+    }
 
     /// Draws every card: the moving ones face up at `movingY`, the others at home.
     void draw(CVertanDlg& dlg, int movingY, bool movingFaceUp) const
@@ -66,10 +70,11 @@ void SlideRows(CVertanDlg& dlg, const RowSlide& slide)
     const int humanRow = HumanRowTop();
     std::vector<Row> rows;
     if (slide.human != SlidingCards::None)
-        rows.push_back({g_humanHand, g_humanCount, true, humanRow, humanRow - ShownOffset(), slide.human, HumanCardX});
+        rows.push_back(
+            { g_humanHand, g_humanCount, true, humanRow, humanRow - ShownOffset(), slide.human, HumanCardX });
     if (slide.computer != SlidingCards::None)
-        rows.push_back({g_computerHand, g_computerCount, false, g_rowUnit, g_rowUnit + ShownOffset(),
-            slide.computer, ComputerCardX});
+        rows.push_back({ g_computerHand, g_computerCount, false, g_rowUnit, g_rowUnit + ShownOffset(),
+            slide.computer, ComputerCardX });
 
     std::vector<Glide> glides;
     for (const Row& row : rows)

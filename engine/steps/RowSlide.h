@@ -7,21 +7,21 @@ class CVertanDlg;
 /// face up. These slides take them out and put them back.
 
 enum class SlideWay {
-    OutOfRow,   ///< from the row to the shown place
+    OutOfRow, ///< from the row to the shown place
     BackIntoRow ///< from the shown place to the row
 };
 
 /// Which cards of a row move.
 enum class SlidingCards {
-    None,      ///< the row stays as it is
-    Shown,     ///< the cards whose `shown` mark is 1
+    None, ///< the row stays as it is
+    Shown, ///< the cards whose `shown` mark is 1
     WholeHand, ///< every card of the hand (six trumps)
 };
 
 /// When the card sound "H1" is heard.
 enum class SlideSound {
-    AtEndNoWait,   ///< after the last frame, not waited for
-    AtEndWaiting,  ///< after the last frame, waited for
+    AtEndNoWait, ///< after the last frame, not waited for
+    AtEndWaiting, ///< after the last frame, waited for
     BeforeLanding, ///< before the last frame is drawn, not waited for
 };
 

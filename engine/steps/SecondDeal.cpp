@@ -92,12 +92,13 @@ void DealExtraCards(int n)
 /// Backs fly to the two extra rows, the computer's first.
 void ShowExtraDeal(CVertanDlg& dlg, int n)
 {
-    const Point from{g_clientWidth - kSecondDealFromRight, g_midY - kSecondDealAboveMid};
+    const Point from { g_clientWidth - kSecondDealFromRight, g_midY - kSecondDealAboveMid };
     const int e = ExtraGap(n);
     int x = e;
     for (int flight = 1; flight <= 2 * n; ++flight) {
         const bool toComputer = flight % 2 == 1;
-        FlyCard(dlg, kNoCard, from, {x, toComputer ? g_rowUnit + kExtraRowInset : HumanRowTop() - kExtraRowInset});
+        FlyCard(dlg, kNoCard, from,
+            { x, toComputer ? g_rowUnit + kExtraRowInset : HumanRowTop() - kExtraRowInset });
         if (!toComputer)
             x += e + kCardWidth;
     }
@@ -107,7 +108,8 @@ void ShowExtraDeal(CVertanDlg& dlg, int n)
 void MarkTrumpAtDeck(CVertanDlg& dlg)
 {
     const int w = g_clientWidth;
-    RestoreRect(dlg, w - kDeckCornerFromRight, g_midY - kTurnedUpAboveMid, kDeckCornerWidth, kDeckCornerHeight);
+    RestoreRect(
+        dlg, w - kDeckCornerFromRight, g_midY - kTurnedUpAboveMid, kDeckCornerWidth, kDeckCornerHeight);
     dlg.DrawCardFace(g_trumpCard, w - kTurnedUpFromRight, g_midY - kTurnedUpAboveMid);
     RestoreRect(dlg, w - kMarkAreaFromRight, g_midY - kMarkAreaAboveMid, kMarkAreaWidth, kMarkAreaHeight);
     dlg.DrawTrumpMark(g_trumpSuit, kTrumpMarkSpot2);
@@ -174,16 +176,16 @@ void MergeRows(CVertanDlg& dlg, int n, RowSpacing spacing)
     const auto slotX = [&spacing](int p) { return p * spacing.gap + (p - 1) * spacing.step; };
 
     std::vector<MergingCard> cards;
-    for (const bool human : {true, false}) {
+    for (const bool human : { true, false }) {
         const Hand& hand = human ? g_humanHand : g_computerHand;
         const int row = human ? humanRow : g_rowUnit;
         for (int k = 1; k <= g_firstDealCount; ++k)
-            cards.push_back({hand[k], human, Glide(SlotX(k, g_humanGap), slotX(n + k), g_halfAnimSteps),
-                Glide(row, row, g_halfAnimSteps)});
+            cards.push_back({ hand[k], human, Glide(SlotX(k, g_humanGap), slotX(n + k), g_halfAnimSteps),
+                Glide(row, row, g_halfAnimSteps) });
         const int extraRow = human ? humanRow - kExtraRowInset : g_rowUnit + kExtraRowInset;
         for (int k = 1; k <= n; ++k)
-            cards.push_back({hand[g_firstDealCount + k], human, Glide(SlotX(k, e), slotX(k), g_halfAnimSteps),
-                Glide(extraRow, row, g_halfAnimSteps)});
+            cards.push_back({ hand[g_firstDealCount + k], human,
+                Glide(SlotX(k, e), slotX(k), g_halfAnimSteps), Glide(extraRow, row, g_halfAnimSteps) });
     }
 
     const auto restore = [&dlg, humanRow] {

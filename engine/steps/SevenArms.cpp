@@ -19,8 +19,9 @@ void EraseExchangeOffer(CVertanDlg& dlg)
 {
     g_humanSevenRaised = 0;
     g_computerSevenRaised = 0;
-    ErasePrompt(dlg, {{image::kOfferSevenExchange, Spot::kCentre}, {image::kCaptionExchange, Spot::kLeftCaption},
-                         {image::kCaptionKeep, Spot::kRightCaption}});
+    ErasePrompt(dlg,
+        { { image::kOfferSevenExchange, Spot::kCentre }, { image::kCaptionExchange, Spot::kLeftCaption },
+            { image::kCaptionKeep, Spot::kRightCaption } });
 }
 
 /// Button 5: the human exchanges his trump seven for the turned-up card.
@@ -50,7 +51,7 @@ void Keep(CVertanDlg& dlg)
     g_drawnCard = g_sevenCard;
     SlideCardOnWindow(dlg, g_sevenCard, x, raised, home, g_animSteps, kCardHeight, false);
     PlayEffect(Effect::CardFlick);
-    LandCard(dlg, g_sevenCard, {x, home});
+    LandCard(dlg, g_sevenCard, { x, home });
     dlg.DealRestAndStartPlay();
 }
 
@@ -59,7 +60,8 @@ void AcknowledgeComputerExchange(CVertanDlg& dlg)
 {
     g_humanSevenRaised = 0;
     g_computerSevenRaised = 0;
-    ErasePrompt(dlg, {{image::kComputerExchangedSeven, Spot::kUpper}, {image::kCaptionAcknowledge, Spot::kCentre}});
+    ErasePrompt(dlg,
+        { { image::kComputerExchangedSeven, Spot::kUpper }, { image::kCaptionAcknowledge, Spot::kCentre } });
     dlg.PresentTable();
     g_sevenExchanger = kComputer;
     dlg.DoSevenExchange();

@@ -1,3 +1,4 @@
+#include "engine/SevenExchange.h"
 #include "app/Layout.h"
 #include "app/Sounds.h"
 #include "app/Spots.h"
@@ -6,7 +7,6 @@
 #include "engine/CardTable.h"
 #include "engine/GameState.h"
 #include "engine/PromptState.h"
-#include "engine/SevenExchange.h"
 #include "engine/Settings.h"
 #include "engine/steps/Announce.h"
 #include "engine/steps/CardFlight.h"
@@ -42,13 +42,13 @@ struct SevenPlace {
 SevenPlace PlaceOfSeven(bool human)
 {
     const int rowY = human ? HumanRowTop() : g_rowUnit;
-    return {human, human ? HumanCardX(g_sevenPos) : ComputerCardX(g_sevenPos), rowY,
-        human ? rowY - ShownOffset() : rowY + ShownOffset()};
+    return { human, human ? HumanCardX(g_sevenPos) : ComputerCardX(g_sevenPos), rowY,
+        human ? rowY - ShownOffset() : rowY + ShownOffset() };
 }
 
 Point TurnedUpPoint()
 {
-    return {g_clientWidth - kTurnedUpFromRight, g_midY - kTurnedUpAboveMid};
+    return { g_clientWidth - kTurnedUpFromRight, g_midY - kTurnedUpAboveMid };
 }
 
 /// The seven moves out of its row, face up, and lands there with the card sound.
@@ -58,7 +58,7 @@ void TakeSevenOut(CVertanDlg& dlg, const SevenPlace& seven)
     ShowRect(dlg, seven.x, seven.rowY, kCardWidth, kCardHeight);
     SlideCardOnWindow(dlg, g_sevenCard, seven.x, seven.rowY, seven.outY, g_halfAnimSteps2, kCardHeight, true);
     PlayEffect(Effect::CardFlick);
-    LandCard(dlg, g_sevenCard, {seven.x, seven.outY});
+    LandCard(dlg, g_sevenCard, { seven.x, seven.outY });
 }
 
 /// The seven and the turned-up card cross the table to each other's place.
@@ -73,7 +73,7 @@ void CrossCards(CVertanDlg& dlg, const SevenPlace& seven, int sevenCard, int tak
         while (sevenX.far(kFlightNear) || sevenY.far(kFlightNear)) {
             ShowRect(dlg, takenX.position, takenY.position, kCardWidth, kCardHeight);
             ShowRect(dlg, sevenX.position, sevenY.position, kCardWidth, kCardHeight);
-            for (Glide* g : {&sevenX, &sevenY, &takenX, &takenY})
+            for (Glide* g : { &sevenX, &sevenY, &takenX, &takenY })
                 g->advance();
             CardOnWindow(dlg, taken, takenX.position, takenY.position);
             CardOnWindow(dlg, sevenCard, sevenX.position, sevenY.position);
@@ -101,7 +101,7 @@ void TakeCardIntoRow(CVertanDlg& dlg, const SevenPlace& seven, int taken)
     const int eraseHeight = seven.human ? kCardHeight : kCardHeight + ShownOffset();
     SlideCardOnWindow(dlg, taken, seven.x, seven.outY, seven.rowY, g_halfAnimSteps2, eraseHeight, false);
     PlayEffect(Effect::CardFlick);
-    LandCard(dlg, seven.human ? taken : kNoCard, {seven.x, seven.rowY});
+    LandCard(dlg, seven.human ? taken : kNoCard, { seven.x, seven.rowY });
 }
 
 } // namespace

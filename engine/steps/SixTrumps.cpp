@@ -1,9 +1,9 @@
+#include "engine/SixTrumps.h"
 #include "app/Spots.h"
 #include "app/VertanDlg.h"
 #include "engine/CardTable.h"
 #include "engine/GameState.h"
 #include "engine/PromptState.h"
-#include "engine/SixTrumps.h"
 #include "engine/steps/Announce.h"
 #include "engine/steps/RowSlide.h"
 

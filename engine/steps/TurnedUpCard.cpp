@@ -19,7 +19,7 @@ void TurnUpCard(CVertanDlg& dlg, std::time_t now)
     g_cards[card].location() = kFaceUpOnTable;
     g_trumpCard = card;
     SetCardValues();
-    FlyCard(dlg, card, {DeckTopX(), DeckTopY()},
-        {g_clientWidth - kTurnedUpFromRight, g_midY - kTurnedUpAboveMid});
+    FlyCard(dlg, card, { DeckTopX(), DeckTopY() },
+        { g_clientWidth - kTurnedUpFromRight, g_midY - kTurnedUpAboveMid });
     platform::Sleep(g_animDelay);
 }

@@ -11,11 +11,11 @@ namespace {
 /// around the table's centre.
 platform::Rect SheetCloseMark()
 {
-    return {CentreX() + 160, CentreY() - 210, CentreX() + 190, CentreY() - 180};
+    return { CentreX() + 160, CentreY() - 210, CentreX() + 190, CentreY() - 180 };
 }
 platform::Rect StatisticsCloseMark()
 {
-    return {CentreX() + 260, CentreY() - 150, CentreX() + 290, CentreY() - 120};
+    return { CentreX() + 260, CentreY() - 150, CentreX() + 290, CentreY() - 120 };
 }
 
 /// The deal-result prompt and the overlays are posed by later parts of the game; these
@@ -64,9 +64,9 @@ TEST_F(DealEndAnswers, AYesAtTheEndOfTheGameStartsANewOne)
     g_computerTotal = 200;
     g_humanBaits = 1;
     PoseDealResult();
-    platform_.messageBox.answer({true});
+    platform_.messageBox.answer({ true });
     // The first hand of the new game is drawn anew: a draw of 104 gives it to the human.
-    platform_.rand.script({104});
+    platform_.rand.script({ 104 });
     ScriptDeal(kHuman, plain::kComputer, plain::kHuman, plain::kTurnedUp, plain::kSecond);
 
     Click(window_->m_rcButton1);
@@ -86,7 +86,7 @@ TEST_F(DealEndAnswers, ANoAtTheEndOfTheGameLeavesAnEmptyTable)
     g_gameLength = 2;
     g_computerTotal = 1001;
     PoseDealResult();
-    platform_.messageBox.answer({false});
+    platform_.messageBox.answer({ false });
 
     Click(window_->m_rcButton1);
 

@@ -19,9 +19,9 @@ bool Holds(const Hand& hand, int count, int card)
 
 /// A computer hand that takes the turned-up suit 1 in the first round: five trumps (eight,
 /// nine, jack, queen, ace) and no run of three.
-const std::vector<int> kStrongComputer{5, 9, 17, 21, 29, 6};
-const std::vector<int> kHumanBesideStrong{13, 25, 2, 10, 18, 3};
-const SecondDeal kSecondBesideStrong{{30, 14, 7}, {26, 11, 4}, 31};
+const std::vector<int> kStrongComputer { 5, 9, 17, 21, 29, 6 };
+const std::vector<int> kHumanBesideStrong { 13, 25, 2, 10, 18, 3 };
+const SecondDeal kSecondBesideStrong { { 30, 14, 7 }, { 26, 11, 4 }, 31 };
 
 TEST_F(DealStartTest, FullDealFromStartToTheFirstLead)
 {
@@ -47,7 +47,7 @@ TEST_F(DealStartTest, FullDealFromStartToTheFirstLead)
     EXPECT_NE(g_announcement, image::kNone);
     EXPECT_EQ(window_->m_rcButton1, ImageBand(image::kCaptionTake, SpotPoint(Spot::kLeftCaption)));
     EXPECT_EQ(window_->m_rcButton2, ImageBand(image::kCaptionPass, SpotPoint(Spot::kRightCaption)));
-    EXPECT_EQ(PhrasesSpoken(), (std::vector<int>{image::kHumanBidsFirst, image::OfferedSuit(1)}));
+    EXPECT_EQ(PhrasesSpoken(), (std::vector<int> { image::kHumanBidsFirst, image::OfferedSuit(1) }));
 
     Click(window_->m_rcButton1);
 
@@ -82,7 +82,7 @@ TEST_F(DealStartTest, TheComputerBiddingFirstShowsItsAnswerAndTakes)
     EXPECT_EQ(g_announcement, image::kComputerTakes);
     EXPECT_EQ(g_shownAnnouncement1, image::kComputerTakes);
     EXPECT_EQ(window_->m_rcButton1, ImageBand(image::kCaptionAcknowledge, SpotPoint(Spot::kCentre)));
-    EXPECT_EQ(PhrasesSpoken(), (std::vector<int>{image::kComputerBidsFirst, image::kComputerTakes}));
+    EXPECT_EQ(PhrasesSpoken(), (std::vector<int> { image::kComputerBidsFirst, image::kComputerTakes }));
 
     Click(window_->m_rcButton1);
 
@@ -114,13 +114,13 @@ TEST_F(DealStartTest, AHangingTieSkipsTheBiddingAndTheTiedSideLeads)
 TEST_F(DealStartTest, SixTrumpsInTheHumansHandAreShownAndScore360)
 {
     // Seven to queen of suit 1 with its king turned up.
-    Deal(kComputer, {2, 10, 18, 6, 14, 22}, {1, 5, 9, 13, 17, 21}, 25, {});
+    Deal(kComputer, { 2, 10, 18, 6, 14, 22 }, { 1, 5, 9, 13, 17, 21 }, 25, {});
 
     EXPECT_EQ(g_humanSixTrumps, 1);
     EXPECT_EQ(g_promptState, PromptState::kHumanSixTrumps);
     EXPECT_EQ(g_humanShowing, 1);
     EXPECT_EQ(window_->m_rcButton1, ImageBand(image::kCaptionAcknowledge, SpotPoint(Spot::kLowerCentre)));
-    EXPECT_EQ(PhrasesSpoken(), (std::vector<int>{image::kHumanSixTrumps}));
+    EXPECT_EQ(PhrasesSpoken(), (std::vector<int> { image::kHumanSixTrumps }));
     const int raised = HumanRowTop() - g_clientHeight / 26;
     for (int k = 1; k <= 6; ++k) {
         EXPECT_EQ(g_cards[g_humanHand[k]].shown(), 1);
@@ -142,7 +142,7 @@ TEST_F(DealStartTest, SixTrumpsInTheHumansHandAreShownAndScore360)
 
 TEST_F(DealStartTest, SixTrumpsInTheComputersHandAreShownFaceUpAndScore360)
 {
-    Deal(kHuman, {6, 10, 14, 18, 22, 26}, {1, 9, 17, 3, 11, 19}, 2, {});
+    Deal(kHuman, { 6, 10, 14, 18, 22, 26 }, { 1, 9, 17, 3, 11, 19 }, 2, {});
 
     EXPECT_EQ(g_computerSixTrumps, 1);
     EXPECT_EQ(g_promptState, PromptState::kComputerSixTrumps);
@@ -169,7 +169,7 @@ TEST_F(DealStartTest, ZeroStepSlidesStillEndOnAShortTable)
     g_animSteps = 20;
     UpdateDerivedSettings();
     ComputeLayout(1024, 200);
-    Deal(kComputer, {2, 10, 18, 6, 14, 22}, {1, 5, 9, 13, 17, 21}, 25, {});
+    Deal(kComputer, { 2, 10, 18, 6, 14, 22 }, { 1, 5, 9, 13, 17, 21 }, 25, {});
     ASSERT_EQ(g_promptState, PromptState::kHumanSixTrumps);
     Click(window_->m_rcButton1);
     EXPECT_EQ(g_humanDealPoints, 360);

@@ -80,12 +80,12 @@ void DealTable::ScriptDeal(int firstHand, const std::vector<int>& computer, cons
     int turnedUp, const SecondDeal& second)
 {
     if (g_firstDealDone == 0)
-        platform_.rand.script({firstHand == kHuman ? kHumanFirstDraw : kComputerFirstDraw});
+        platform_.rand.script({ firstHand == kHuman ? kHumanFirstDraw : kComputerFirstDraw });
     for (std::size_t i = 0; i < computer.size(); ++i)
-        platform_.rand.script({computer[i], human[i]});
+        platform_.rand.script({ computer[i], human[i] });
     for (std::size_t i = 0; i < second.computer.size(); ++i)
-        platform_.rand.script({second.computer[i], second.human[i]});
-    platform_.rand.script({second.deckCard});
+        platform_.rand.script({ second.computer[i], second.human[i] });
+    platform_.rand.script({ second.deckCard });
     platform_.clock.nowSeconds = kClockBase + turnedUp;
 }
 
@@ -100,7 +100,7 @@ void DealTable::Click(const platform::Rect& button)
 
 void DealTable::ExpectEveryCardInOnePlace()
 {
-    std::array<int, g_deckSize + 1> places{};
+    std::array<int, g_deckSize + 1> places {};
     for (const int card : HandCards(g_humanHand, g_humanCount)) {
         ++places[static_cast<std::size_t>(card)];
         EXPECT_EQ(g_cards[card].location(), kInHumanHand) << "card " << card;

@@ -31,8 +31,8 @@ protected:
     void Deal(int firstHand, const std::vector<int>& computer, const std::vector<int>& human, int turnedUp,
         const SecondDeal& second);
     /// Scripts the numbers and the clock of the next deal as Deal does, without starting it.
-    void ScriptDeal(int firstHand, const std::vector<int>& computer, const std::vector<int>& human, int turnedUp,
-        const SecondDeal& second);
+    void ScriptDeal(int firstHand, const std::vector<int>& computer, const std::vector<int>& human,
+        int turnedUp, const SecondDeal& second);
 
     /// Answers the prompt in force with the mouse: the pointer leaves any button, moves to
     /// the middle of the rectangle and clicks there.
@@ -57,7 +57,7 @@ protected:
 /// seven, nine, jack and king of each suit, the computer only the eight, ten, queen and ace.
 namespace plain {
 constexpr int kTurnedUp = 1; ///< the seven of suit 1, so no trump seven is offered
-inline const std::vector<int> kComputer{5, 13, 21, 6, 14, 22};
-inline const std::vector<int> kHuman{9, 17, 25, 2, 10, 18};
-inline const SecondDeal kSecond{{29, 30, 7}, {26, 3, 11}, 31};
+inline const std::vector<int> kComputer { 5, 13, 21, 6, 14, 22 };
+inline const std::vector<int> kHuman { 9, 17, 25, 2, 10, 18 };
+inline const SecondDeal kSecond { { 29, 30, 7 }, { 26, 3, 11 }, 31 };
 } // namespace plain

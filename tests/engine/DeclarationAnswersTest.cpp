@@ -9,9 +9,9 @@ namespace {
 /// Second deals on the plain first deal: the human gets the seven, eight and nine of suit
 /// 3 (a twenty of value 3), the computer nothing, the nine to jack of suit 4 (value 5) or
 /// the seven to nine of suit 4 (value 3, equal).
-const SecondDeal kHumanTwenty{{29, 30, 15}, {7, 3, 11}, 31};
-const SecondDeal kBetterComputerTwenty{{12, 16, 20}, {7, 3, 11}, 31};
-const SecondDeal kEqualTwenties{{4, 8, 12}, {3, 7, 11}, 31};
+const SecondDeal kHumanTwenty { { 29, 30, 15 }, { 7, 3, 11 }, 31 };
+const SecondDeal kBetterComputerTwenty { { 12, 16, 20 }, { 7, 3, 11 }, 31 };
+const SecondDeal kEqualTwenties { { 4, 8, 12 }, { 3, 7, 11 }, 31 };
 
 int Slot(const Hand& hand, int count, int card)
 {
@@ -40,7 +40,7 @@ TEST_F(DeclarationAnswers, TheHumanDeclaresHisTwenty)
     ASSERT_EQ(g_promptState, PromptState::kHumanDeclares);
     EXPECT_EQ(g_shownAnnouncement1, image::kHumanTwenty);
     EXPECT_EQ(window_->m_rcButton1, ImageBand(image::kCaptionYes, SpotPoint(Spot::kLeftCaption)));
-    for (const int card : {3, 7, 11})
+    for (const int card : { 3, 7, 11 })
         EXPECT_TRUE(FaceDrawnAt(card, HumanCardX(Slot(g_humanHand, g_humanCount, card)), Raised()));
 
     Click(window_->m_rcButton1);
@@ -48,7 +48,7 @@ TEST_F(DeclarationAnswers, TheHumanDeclaresHisTwenty)
     EXPECT_EQ(g_humanDeclPoints, 20);
     EXPECT_EQ(g_computerDeclPoints, 0);
     EXPECT_EQ(g_humanShowing, 0);
-    for (const int card : {3, 7, 11}) {
+    for (const int card : { 3, 7, 11 }) {
         EXPECT_EQ(g_cards[card].status(), kStatusSeen);
         EXPECT_TRUE(FaceDrawnAt(card, HumanCardX(Slot(g_humanHand, g_humanCount, card)), HumanRowTop()));
     }
@@ -66,7 +66,7 @@ TEST_F(DeclarationAnswers, ANoStillShowsTheCardsToTheComputer)
     Click(window_->m_rcButton2);
 
     EXPECT_EQ(g_humanDeclPoints, 0);
-    for (const int card : {3, 7, 11})
+    for (const int card : { 3, 7, 11 })
         EXPECT_EQ(g_cards[card].status(), kStatusSeen);
     EXPECT_EQ(g_humanLeadsTrick, 1);
 }
@@ -80,11 +80,11 @@ TEST_F(DeclarationAnswers, OnlyTheDeclaringSideLiftsItsRun)
     EXPECT_EQ(g_humanShowing, 0);
     EXPECT_EQ(g_computerShowing, 1);
     // The human's lower twenty was found, but stays in his row, unseen.
-    for (const int card : {3, 7, 11}) {
+    for (const int card : { 3, 7, 11 }) {
         EXPECT_EQ(g_cards[card].shown(), 1);
         EXPECT_TRUE(FaceDrawnAt(card, HumanCardX(Slot(g_humanHand, g_humanCount, card)), HumanRowTop()));
     }
-    for (const int card : {12, 16, 20})
+    for (const int card : { 12, 16, 20 })
         EXPECT_TRUE(FaceDrawnAt(card, ComputerCardX(Slot(g_computerHand, g_computerCount, card)), Lowered()));
 
     Click(window_->m_rcButton1);
@@ -92,10 +92,11 @@ TEST_F(DeclarationAnswers, OnlyTheDeclaringSideLiftsItsRun)
     EXPECT_EQ(g_computerDeclPoints, 20);
     EXPECT_EQ(g_humanDeclPoints, 0);
     EXPECT_EQ(g_computerShowing, 0);
-    for (const int card : {3, 7, 11})
+    for (const int card : { 3, 7, 11 })
         EXPECT_EQ(g_cards[card].status(), kStatusInPlay);
-    for (const int card : {12, 16, 20})
-        EXPECT_FALSE(FaceDrawnAt(card, ComputerCardX(Slot(g_computerHand, g_computerCount, card)), g_rowUnit));
+    for (const int card : { 12, 16, 20 })
+        EXPECT_FALSE(
+            FaceDrawnAt(card, ComputerCardX(Slot(g_computerHand, g_computerCount, card)), g_rowUnit));
     EXPECT_EQ(g_humanLeadsTrick, 1);
 }
 
@@ -130,7 +131,7 @@ TEST_F(DeclarationAnswers, EqualTwentiesScoreForTheComputerAlone)
 
     EXPECT_EQ(g_humanDeclPoints, 0);
     EXPECT_EQ(g_computerDeclPoints, 20);
-    for (const int card : {3, 7, 11})
+    for (const int card : { 3, 7, 11 })
         EXPECT_EQ(g_cards[card].status(), kStatusSeen);
 }
 

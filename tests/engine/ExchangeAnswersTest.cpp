@@ -13,14 +13,14 @@ using ExchangeAnswersTest = DealTable;
 
 /// The nine of suit 1 is turned up and the human holds the trump seven.
 constexpr int kTurnedUpNine = 9;
-const std::vector<int> kComputer{5, 13, 21, 6, 14, 22};
-const std::vector<int> kHumanWithSeven{1, 17, 25, 2, 10, 18};
-const SecondDeal kSecond{{29, 30, 7}, {26, 3, 11}, 31};
+const std::vector<int> kComputer { 5, 13, 21, 6, 14, 22 };
+const std::vector<int> kHumanWithSeven { 1, 17, 25, 2, 10, 18 };
+const SecondDeal kSecond { { 29, 30, 7 }, { 26, 3, 11 }, 31 };
 
 /// The computer holds the trump seven outside any run.
-const std::vector<int> kComputerWithSeven{1, 13, 21, 6, 14, 22};
-const std::vector<int> kHumanBesideSeven{17, 25, 2, 10, 18, 3};
-const SecondDeal kSecondBesideSeven{{29, 30, 7}, {26, 11, 4}, 31};
+const std::vector<int> kComputerWithSeven { 1, 13, 21, 6, 14, 22 };
+const std::vector<int> kHumanBesideSeven { 17, 25, 2, 10, 18, 3 };
+const SecondDeal kSecondBesideSeven { { 29, 30, 7 }, { 26, 11, 4 }, 31 };
 
 int PositionOf(const Hand& hand, int count, int card)
 {

@@ -21,7 +21,7 @@ TEST(GlideTest, StepsTheDistanceInTruncatedEqualSteps)
 {
     // A card raised by 29 pixels (H = 768) with 10 animation steps: 5 steps of -5 bring it
     // within 5 pixels of its place.
-    EXPECT_EQ(Frames(554, 525, 5, 5), (std::vector<int>{549, 544, 539, 534, 529}));
+    EXPECT_EQ(Frames(554, 525, 5, 5), (std::vector<int> { 549, 544, 539, 534, 529 }));
     // A flight of 300 pixels in 10 steps of 30.
     const std::vector<int> flight = Frames(0, 300, 10, 20);
     ASSERT_EQ(flight.size(), 10u);
