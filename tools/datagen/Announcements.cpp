@@ -1,6 +1,7 @@
 #include "AnnouncementTexts.h"
 #include "Captions.h"
 #include "Failure.h"
+#include "ListText.h"
 #include "Output.h"
 #include "SuitGlyphs.h"
 #include "Writers.h"
@@ -75,7 +76,7 @@ constexpr int kWebCaptionPairs = 697;
 constexpr QPoint kMailCaptionAnchor(252, 265);
 constexpr QPoint kWebCaptionAnchor(220, 227);
 /// The whole sheet, in pairs.
-constexpr int kSheetPairs = 50784;
+constexpr std::size_t kSheetPairs = 50784;
 
 /// Half the width of image n, in pixels: the game's button rectangles and erase bands use it.
 constexpr std::array<int, kAnnouncementImages + 1> kHalfWidth { 0, 190, 190, 190, 190, 190, 190, 190, 190,
@@ -118,46 +119,44 @@ QRect imageArea(int n)
         2 * half - kStyleReachBefore - kStyleReachAfter, kBandHeight - kStyleReachBefore - kStyleReachAfter);
 }
 
-void appendPairs(QByteArray& text, const PixelList& pixels, QPoint anchor)
-{
-    for (const QPoint& p : pixels)
-        text += QByteArray::number(p.x() + anchor.x()) + ' ' + QByteArray::number(p.y() + anchor.y()) + '\n';
-}
-
 QByteArray imageSheet()
 {
-    QByteArray sheet;
-    QByteArray images;
+    PixelList sheet;
+    // Pictures go onto the sheet at their anchors, which the game subtracts again.
+    const auto append = [&sheet](const PixelList& pixels, QPoint anchor) {
+        const PixelList placed = shifted(pixels, anchor.x(), anchor.y());
+        sheet.insert(sheet.end(), placed.begin(), placed.end());
+    };
     for (int n = 1; n <= kAnnouncementImages; ++n) {
-        const auto& entry = kSheet[static_cast<std::size_t>(n)];
-        appendPairs(images,
-            captionPixels(QString::fromUtf8(kAnnouncementText[static_cast<std::size_t>(n)]), pairsOfImage(n),
-                imageArea(n), kAnnouncementStyle),
-            entry.anchor);
+        const auto i = static_cast<std::size_t>(n);
+        append(captionPixels(QString::fromUtf8(kAnnouncementText[i]), pairsOfImage(n), imageArea(n),
+                   kAnnouncementStyle),
+            kSheet[i].anchor);
     }
-    sheet += images;
     // The dropped pair and the unused part carry nothing: repeat the sheet's first pairs.
-    const QList<QByteArray> lines = images.split('\n');
-    for (int i = 0; i < 1 + kUnusedPairs; ++i)
-        sheet += lines[i] + '\n';
-    appendPairs(sheet,
+    const PixelList filler(sheet.begin(), sheet.begin() + 1 + kUnusedPairs);
+    sheet.insert(sheet.end(), filler.begin(), filler.end());
+    append(
         captionPixels(QString::fromUtf8(kAboutMailCaption), kMailCaptionPairs, kMailCaptionArea, kLinkStyle),
         kMailCaptionAnchor);
-    appendPairs(sheet,
-        captionPixels(QString::fromUtf8(kAboutWebCaption), kWebCaptionPairs, kWebCaptionArea, kLinkStyle),
+    append(captionPixels(QString::fromUtf8(kAboutWebCaption), kWebCaptionPairs, kWebCaptionArea, kLinkStyle),
         kWebCaptionAnchor);
-    if (sheet.count('\n') != kSheetPairs)
+    if (sheet.size() != kSheetPairs)
         failGeneration(
-            QStringLiteral("the image sheet holds %1 pairs, not %2").arg(sheet.count('\n')).arg(kSheetPairs));
-    return sheet;
+            QStringLiteral("the image sheet holds %1 pairs, not %2").arg(sheet.size()).arg(kSheetPairs));
+    ListText text(kSheetPairs);
+    for (const QPoint p : sheet)
+        text.appendPoint(p, {});
+    return text.bytes();
 }
 
 QByteArray suitGlyphs()
 {
-    QByteArray text;
+    ListText text(kGlyphPairs[1] + kGlyphPairs[2] + kGlyphPairs[3] + kGlyphPairs[4]);
     for (int suit = 1; suit <= kSuits; ++suit)
-        appendPairs(text, suitGlyphPixels(suit, kGlyphPairs[static_cast<std::size_t>(suit)]), kGlyphAnchor);
-    return text;
+        for (const QPoint p : suitGlyphPixels(suit, kGlyphPairs[static_cast<std::size_t>(suit)]))
+            text.appendPoint(p, kGlyphAnchor);
+    return text.bytes();
 }
 
 } // namespace
