@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Spots.h"
 #include "app/VertanDlg.h"
 #include "platform/MemoryDC.h"
 #include "platform/Rect.h"
@@ -58,6 +59,11 @@ protected:
     /// The sounds played since the test began, by name.
     int played(const std::string& name) const;
 
+    /// The middle of a rectangle, where a test puts the pointer.
+    static Point centreOf(const platform::Rect& r)
+    {
+        return { (r.left + r.right) / 2, (r.top + r.bottom) / 2 };
+    }
     /// The card's face drawn exactly at (x, y).
     static platform::Rect cardAt(int x, int y) { return { x, y, x + 71, y + 96 }; }
 
