@@ -48,3 +48,13 @@ void ComputeLayout(int width, int height)
     g_upperY = g_midY - rowsApart / 4;
     g_lowerY = g_midY + rowsApart / 4;
 }
+
+void ResetLayout()
+{
+    g_clientWidth = g_clientHeight = 0;
+    g_centreX = g_centreY = 0;
+    g_rowUnit = g_midY = g_upperY = g_lowerY = 0;
+    g_humanCardStep = g_computerCardStep = kCardWidth;
+    g_humanGap = g_computerGap = 0;
+    g_tiledWidth = g_tiledHeight = 0;
+}

@@ -53,6 +53,9 @@ RowSpacing SpaceRow(int n, int width, bool always = false);
 /// Top y of the human's row: H - 3 * r - 100.
 int HumanRowTop();
 
+/// Puts every layout value back to its start value (tests use it).
+void ResetLayout();
+
 /// Computes every layout value from a client size (the part of the size handler that
 /// runs before start-up too).
 void ComputeLayout(int width, int height);

@@ -29,7 +29,7 @@ void TableView::paintEvent(QPaintEvent* event)
     // start-up shows the intro and a modal dialog, which must not run inside a paint.
     if (!startUpQueued_) {
         startUpQueued_ = true;
-        QTimer::singleShot(0, &table_, [this] { table_.OnPaint(); });
+        QTimer::singleShot(0, &table_, [this] { table_.RunStep([this] { table_.OnPaint(); }); });
     }
 }
 
@@ -45,7 +45,7 @@ void TableView::resizeEvent(QResizeEvent*)
 void TableView::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint p = event->position().toPoint();
-    table_.OnMouseMove(p.x(), p.y());
+    table_.RunStep([&] { table_.OnMouseMove(p.x(), p.y()); });
 }
 
 void TableView::mousePressEvent(QMouseEvent* event)
@@ -53,5 +53,5 @@ void TableView::mousePressEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton)
         return;
     const QPoint p = event->position().toPoint();
-    table_.OnLButtonDown(p.x(), p.y());
+    table_.RunStep([&] { table_.OnLButtonDown(p.x(), p.y()); });
 }

@@ -55,7 +55,8 @@ void CVertanDlg::buildMenu()
             }
             QAction* action = menu->addAction(item.text);
             action->setData(item.command);
-            connect(action, &QAction::triggered, this, [this, handler = item.handler] { (this->*handler)(); });
+            connect(action, &QAction::triggered, this,
+                [this, handler = item.handler] { RunStep([this, handler] { (this->*handler)(); }); });
         }
     }
 }
@@ -124,7 +125,9 @@ void CVertanDlg::closeEvent(QCloseEvent* event)
     // The close box ends the game exactly as Escape does; once ended, a second close
     // request must not write the settings again.
     event->ignore();
-    if (!m_ended)
+    if (m_stepDepth > 0)
+        m_closePending = true;
+    else if (!m_ended)
         OnCancel();
 }
 

@@ -120,6 +120,19 @@ public:
     void DrawCardFace(int card, int x, int y);
     void DrawCardBack(int x, int y);
 
+    /// Runs one game step (a click, a menu command, the start-up). A close request that
+    /// arrives while a step pauses is held and carried out once the step has returned.
+    template <class Step>
+    void RunStep(Step&& step)
+    {
+        ++m_stepDepth;
+        step();
+        if (--m_stepDepth == 0 && m_closePending && !m_ended) {
+            m_closePending = false;
+            OnCancel();
+        }
+    }
+
     /// What the window shows; the table view paints from it.
     platform::WindowSurface& surface() { return m_surface; }
     /// The widget of the client area (below the menu).
@@ -173,6 +186,9 @@ private:
     TableView* m_tableView = nullptr;
     platform::WindowSurface m_surface;
     bool m_ended = false;
+    /// Game steps running (nested while a step opens a modal dialog).
+    int m_stepDepth = 0;
+    bool m_closePending = false;
     /// The intro's OpenGL view, from the start-up's first frame to the first deal; null
     /// when the system offers no OpenGL.
     std::unique_ptr<IntroView> m_intro;

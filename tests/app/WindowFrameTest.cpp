@@ -28,6 +28,7 @@ protected:
         qputenv("VERTAN_PROGRAM_DIR", dir_.path().toUtf8());
         ResetSettings();
         ResetGlobals();
+        ResetLayout();
         window_ = std::make_unique<CVertanDlg>();
         g_settingsFile = kSharedSettingsFile;
         platform::COLORREF custom = 0;
@@ -135,6 +136,20 @@ TEST_F(WindowFrameTest, CloseBoxAndExitCommandWriteTheSameFile)
     second.OnExit();
     EXPECT_FALSE(second.isVisible());
     EXPECT_EQ(settingsOnDisk(), "0 1 0 1 3 1 1 1 3 2 8 1000 1 1 10 2");
+}
+
+TEST_F(WindowFrameTest, CloseDuringAGameStepWaitsForTheStepToReturn)
+{
+    window_->show();
+    bool visibleInStep = false;
+    window_->RunStep([&] {
+        window_->close();
+        visibleInStep = window_->isVisible();
+        EXPECT_TRUE(settingsOnDisk().isEmpty()) << "nothing is written while the step runs";
+    });
+    EXPECT_TRUE(visibleInStep);
+    EXPECT_FALSE(window_->isVisible());
+    EXPECT_EQ(settingsOnDisk(), "0 1 0 1 3 1 1 1 1 2 8 1000 1 1 10 2");
 }
 
 TEST_F(WindowFrameTest, SizeMessagesBeforeAndAfterStartUp)
