@@ -90,6 +90,22 @@ TEST_F(BiddingAnswersTest, PassingInTheSecondRoundMakesTheComputerNameItsSuit)
     ExpectEveryCardInOnePlace();
 }
 
+TEST_F(BiddingAnswersTest, AGameLoadedAtTheSecondRoundStillGetsASuitNamed)
+{
+    Deal(kHuman, plain::kComputer, plain::kHuman, plain::kTurnedUp, plain::kSecond);
+    Click(window_->m_rcButton2);
+    Click(window_->m_rcButton1);
+    ASSERT_EQ(g_promptState, PromptState::kHumanNamesOrPasses);
+    // A saved game does not keep the computer's cached choice.
+    g_computerNamedSuit = 0;
+    g_bidEvalState = 0;
+
+    Click(window_->m_rcButton2);
+
+    EXPECT_EQ(g_promptState, PromptState::kComputerNamedAfterPass);
+    EXPECT_EQ(g_trumpSuit, 2);
+}
+
 TEST_F(BiddingAnswersTest, TheHumanTakesAfterTheComputerPassedFirst)
 {
     Deal(kComputer, plain::kComputer, plain::kHuman, plain::kTurnedUp, plain::kSecond);
