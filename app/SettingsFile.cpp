@@ -1,5 +1,6 @@
 #include "app/SettingsFile.h"
 
+#include "dialogs/PlayerName.h"
 #include "engine/Settings.h"
 #include "platform/Cp1251.h"
 #include "platform/Files.h"
@@ -163,7 +164,11 @@ QString ReadLastPlayer(const QString& folder)
         return {};
     static const QRegularExpression blanks(QStringLiteral("\\s+"));
     const QStringList words = platform::FromCp1251(*text).split(blanks, Qt::SkipEmptyParts);
-    return words.isEmpty() ? QString() : words.first().left(kMaxNameLength);
+    if (words.isEmpty())
+        return {};
+    // The name becomes part of file names: a word the name dialog would refuse is no name.
+    const QString name = words.first().left(kMaxNameLength);
+    return NameRefusal(name).isEmpty() ? name : QString();
 }
 
 bool WriteLastPlayer(const QString& folder, const QString& playerName)

@@ -46,6 +46,7 @@ bool WriteSettingsFile(const QString& path, platform::COLORREF customColour);
 /// ignored, spelled as on disk; empty when the player has none.
 QString FindProfile(const QString& folder, const QString& playerName);
 
-/// The first word of the last-player file, at most 12 characters; empty when missing.
+/// The first word of the last-player file, at most 12 characters; empty when missing or
+/// when the word is not a name the name dialog would take.
 QString ReadLastPlayer(const QString& folder);
 bool WriteLastPlayer(const QString& folder, const QString& playerName);

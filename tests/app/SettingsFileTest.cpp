@@ -105,16 +105,13 @@ TEST_F(SettingsFileTest, DamagedFilesFallBackFieldByField)
     EXPECT_EQ(FormatSettings(ParseSettings("99999999999999999999999 1")), kDefaultsText);
 }
 
-TEST_F(SettingsFileTest, UnwritableFolderLeavesTheOldFileWhole)
+TEST_F(SettingsFileTest, AFolderThatCannotBeWrittenIsPassedOver)
 {
-    const QString locked = folder() + "locked/";
-    writeFile(locked + "config.krt", "old");
-    QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    if (QFileInfo(locked).isWritable())
-        GTEST_SKIP() << "running with rights that ignore folder permissions";
-    EXPECT_FALSE(WriteSettingsFile(locked + "config.krt", 0));
-    EXPECT_EQ(readFile(locked + "config.krt"), "old");
-    QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    // A plain file where the folder should be: no rights can make that writable.
+    writeFile(folder() + "blocked", "not a folder");
+    EXPECT_FALSE(WriteSettingsFile(folder() + "blocked/config.krt", 0));
+    EXPECT_FALSE(WriteLastPlayer(folder() + "blocked/", "IVAN"));
+    EXPECT_EQ(readFile(folder() + "blocked"), "not a folder");
 }
 
 TEST_F(SettingsFileTest, ProfileIsChosenIgnoringLetterCase)
@@ -142,6 +139,10 @@ TEST_F(SettingsFileTest, LastPlayerFile)
     EXPECT_EQ(ReadLastPlayer(folder()), "ABCDEFGHIJKL") << "at most twelve characters";
     writeFile(folder() + "Stat/ig.sta", "");
     EXPECT_EQ(ReadLastPlayer(folder()), QString());
+    for (const char* unsafe : {"../etc", "a/b", "x.ind", "bad\\name"}) {
+        writeFile(folder() + "Stat/ig.sta", unsafe);
+        EXPECT_EQ(ReadLastPlayer(folder()), QString()) << unsafe << " would become a path";
+    }
 }
 
 } // namespace
