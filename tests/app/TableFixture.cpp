@@ -10,6 +10,7 @@
 #include "engine/Settings.h"
 
 #include <algorithm>
+#include <ranges>
 
 namespace {
 
@@ -89,10 +90,12 @@ void TableTest::layOut(int width, int height)
 
 std::optional<platform::Rect> TableTest::bounds(const platform::MemoryDC& dc, platform::COLORREF colour) const
 {
+    const QRgb wanted = platform::qRgbFromColour(colour);
     std::optional<platform::Rect> found;
-    for (int y = 0; y < g_clientHeight; ++y)
+    for (int y = 0; y < g_clientHeight; ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(dc.image().constScanLine(y));
         for (int x = 0; x < g_clientWidth; ++x) {
-            if (dc.getPixel(x, y) != colour)
+            if (row[x] != wanted)
                 continue;
             if (!found)
                 found = platform::Rect { x, y, x + 1, y + 1 };
@@ -101,15 +104,19 @@ std::optional<platform::Rect> TableTest::bounds(const platform::MemoryDC& dc, pl
             found->right = std::max(found->right, x + 1);
             found->bottom = std::max(found->bottom, y + 1);
         }
+    }
     return found;
 }
 
 int TableTest::differences(const platform::MemoryDC& a, const platform::MemoryDC& b) const
 {
     int count = 0;
-    for (int y = 0; y < g_clientHeight; ++y)
-        for (int x = 0; x < g_clientWidth; ++x)
-            count += a.getPixel(x, y) != b.getPixel(x, y) ? 1 : 0;
+    for (int y = 0; y < g_clientHeight; ++y) {
+        const auto* rowA = reinterpret_cast<const QRgb*>(a.image().constScanLine(y));
+        const auto* rowB = reinterpret_cast<const QRgb*>(b.image().constScanLine(y));
+        count += static_cast<int>(std::ranges::count_if(
+            std::views::iota(0, g_clientWidth), [&](int x) { return rowA[x] != rowB[x]; }));
+    }
     return count;
 }
 
