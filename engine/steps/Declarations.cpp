@@ -2,7 +2,6 @@
 #include "app/Sounds.h"
 #include "app/Spots.h"
 #include "app/VertanDlg.h"
-#include "engine/GameState.h"
 #include "engine/PromptState.h"
 #include "engine/steps/RowSlide.h"
 #include "platform/Pause.h"

@@ -1,6 +1,5 @@
 #include "engine/steps/FirstBid.h"
 
-#include "app/Sounds.h"
 #include "app/Spots.h"
 #include "app/VertanDlg.h"
 #include "engine/GameState.h"

@@ -8,7 +8,6 @@
 #include "engine/GameState.h"
 #include "engine/PromptState.h"
 #include "engine/Settings.h"
-#include "engine/steps/Announce.h"
 #include "engine/steps/CardFlight.h"
 #include "engine/steps/DeckDrawing.h"
 #include "engine/steps/Glide.h"
