@@ -4,13 +4,13 @@
 #include "engine/CardTable.h"
 #include "engine/DealReset.h"
 #include "engine/FirstHand.h"
-#include "engine/FreeCardDraw.h"
 #include "engine/GameState.h"
 #include "engine/PromptState.h"
 #include "engine/Settings.h"
 #include "engine/steps/CardFlight.h"
 #include "engine/steps/DeckDrawing.h"
 #include "engine/steps/FirstBid.h"
+#include "engine/steps/HandDeal.h"
 #include "engine/steps/TurnedUpCard.h"
 #include "platform/Clock.h"
 #include "platform/Pause.h"
@@ -69,22 +69,6 @@ void ShowFirstDeal(CVertanDlg& dlg)
     platform::Sleep(g_dealPause);
 }
 
-/// Six cards to each hand, the computer's first of each pair.
-void DealFirstCards()
-{
-    platform::RandomSource& random = platform::ServiceSlot<platform::RandomSource>::get();
-    for (int i = 1; i <= g_firstDealCount; ++i) {
-        const int computerCard = DrawFreeCard(random);
-        g_cards[computerCard].location() = kInComputerHand;
-        g_computerHand[i] = computerCard;
-        g_computerCount = i;
-        const int humanCard = DrawFreeCard(random);
-        g_cards[humanCard].location() = kInHumanHand;
-        g_humanHand[i] = humanCard;
-        g_humanCount = i;
-    }
-}
-
 } // namespace
 
 void CVertanDlg::StartDeal()
@@ -103,7 +87,7 @@ void CVertanDlg::StartDeal()
     ShowFirstDeal(*this);
     TurnUpCard(*this, platform::Time());
     DrawSidewaysDeck(*this);
-    DealFirstCards();
+    DealCardPairs(1, g_firstDealCount);
 
     SortHumanHand();
     DrawHumanHand();

@@ -20,13 +20,13 @@ constexpr int kShownOffsetDivisor = 26;
 
 /// One hand row taking part in a slide.
 struct Row {
-    const Hand& hand;
-    int count;
+    const Hand& hand; ///< the row's hand, cards at positions 1..count
+    int count; ///< cards in the hand, 0..12
     bool faceUp; ///< the row's resting cards show their faces (the human's)
-    int home; ///< top y of the row
-    int shownY; ///< top y of its shown cards
-    SlidingCards cards;
-    int (*slotX)(int slot);
+    int home; ///< top y of the row, in pixels
+    int shownY; ///< top y of its shown cards, in pixels
+    SlidingCards cards; ///< which of its cards move
+    int (*slotX)(int slot); ///< left x of slot 1..count of the row, in pixels
 
     bool moves(int card) const
     {
@@ -45,7 +45,7 @@ struct Row {
         ShowRect(dlg, 0, bandTop(), g_clientWidth, ShownOffset() + kCardHeight);
     }
 
-    /// Draws every card: the moving ones face up at `movingY`, the others at home.
+    /// Draws every card: the moving ones at `movingY` (face up or as backs), the others at home.
     void draw(CVertanDlg& dlg, int movingY, bool movingFaceUp) const
     {
         int slot = 0;

@@ -10,6 +10,7 @@
 #include "engine/Settings.h"
 #include "engine/steps/CardFlight.h"
 #include "engine/steps/Glide.h"
+#include "engine/steps/HandDeal.h"
 #include "engine/steps/StartOfPlay.h"
 #include "engine/steps/TableCopy.h"
 #include "engine/steps/TurnedUpCard.h"
@@ -72,21 +73,6 @@ int ExtraGap(int n)
 int SlotX(int k, int gap)
 {
     return k * gap + kCardWidth * (k - 1);
-}
-
-void DealExtraCards(int n)
-{
-    platform::RandomSource& random = platform::ServiceSlot<platform::RandomSource>::get();
-    for (int i = g_firstDealCount + 1; i <= g_firstDealCount + n; ++i) {
-        const int computerCard = DrawFreeCard(random);
-        g_cards[computerCard].location() = kInComputerHand;
-        g_computerHand[i] = computerCard;
-        g_computerCount = i;
-        const int humanCard = DrawFreeCard(random);
-        g_cards[humanCard].location() = kInHumanHand;
-        g_humanHand[i] = humanCard;
-        g_humanCount = i;
-    }
 }
 
 /// Backs fly to the two extra rows, the computer's first.
@@ -160,10 +146,10 @@ void TurnHumanExtraCards(CVertanDlg& dlg, int n)
 
 /// One card of the merge: where it is drawn, gliding from its place to its slot.
 struct MergingCard {
-    int card;
-    bool faceUp;
-    Glide x;
-    Glide y;
+    int card; ///< card 1..32
+    bool faceUp; ///< drawn face up (the human's) or as a back
+    Glide x; ///< left x, in pixels
+    Glide y; ///< top y, in pixels
 };
 
 /// The first-deal cards move right to make room and the extra cards drop into the rows
@@ -232,7 +218,7 @@ void CVertanDlg::DealRestAndStartPlay()
 {
     const int n = ExtraCards();
     platform::Srand(static_cast<unsigned>(platform::Time()));
-    DealExtraCards(n);
+    DealCardPairs(g_firstDealCount + 1, g_firstDealCount + n);
     ShowExtraDeal(*this, n);
 
     g_declSkipFirstSix = 1;
