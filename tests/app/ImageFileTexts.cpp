@@ -1,5 +1,7 @@
 #include "ImageFileTexts.h"
 
+#include <algorithm>
+
 namespace imagetexts {
 
 namespace {
