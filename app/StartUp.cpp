@@ -63,6 +63,10 @@ void Abandon(CVertanDlg& table, const DataFileResult& result)
     table.done(QDialog::Rejected);
 }
 
+/// Who plays when the name dialog is left with Escape on a first run: the name ends up in
+/// file names and the title, so it is never empty.
+const QString kUnnamedPlayer = QStringLiteral("ИГРОК");
+
 /// The name dialog, offering the last player's name. Whether it ends with OK or not, its
 /// field holds the name to play under.
 QString AskPlayerName()
@@ -70,7 +74,7 @@ QString AskPlayerName()
     CVvod_imy dialog;
     dialog.m_name = ReadLastPlayer(g_programDir);
     platform::RunModal(dialog);
-    return dialog.m_name;
+    return dialog.m_name.isEmpty() ? kUnnamedPlayer : dialog.m_name;
 }
 
 void SetSuits()

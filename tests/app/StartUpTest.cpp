@@ -157,6 +157,15 @@ TEST_F(StartUpTest, FirstRunWithNoFilesPlaysWithTheDefaultsAndRemembersTheName)
             << x << "," << y;
 }
 
+TEST_F(StartUpTest, EscapeOnAFirstRunPlaysUnderADefaultName)
+{
+    dialogs_.answerAs<CVvod_imy>([](CVvod_imy&) { return int(QDialog::Rejected); });
+    startUp();
+
+    EXPECT_EQ(g_playerName, QStringLiteral("ИГРОК")) << "the name makes file names and the title";
+    EXPECT_EQ(folder_.read(kLastPlayerFile), platform::ToCp1251(QStringLiteral("ИГРОК")));
+}
+
 TEST_F(StartUpTest, LastPlayersProfileChoosesTheSettingsBeforeTheIntro)
 {
     folder_.write(kLastPlayerFile, "petr");
