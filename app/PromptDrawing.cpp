@@ -8,6 +8,7 @@
 #include "engine/CardTable.h"
 #include "engine/GameState.h"
 
+#include <algorithm>
 #include <initializer_list>
 
 namespace {
