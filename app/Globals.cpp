@@ -1,5 +1,7 @@
 #include "app/Globals.h"
 
+#include "app/TableDrawing.h"
+
 void ResetGlobals()
 {
     g_playerName.clear();
@@ -14,4 +16,5 @@ void ResetGlobals()
     g_statRowCount = 0;
     g_started = 0;
     g_glActive = 0;
+    ResetTableDrawing();
 }

@@ -52,5 +52,5 @@ inline int g_started = 0;
 /// 1 while the intro's OpenGL context exists.
 inline int g_glActive = 0;
 
-/// Puts the shared strings back to their start values (tests use it).
+/// Puts the shared strings and the table drawing's state back to their start values (tests use it).
 void ResetGlobals();

@@ -3,7 +3,6 @@
 #include "app/Globals.h"
 #include "app/ImageData.h"
 #include "app/Layout.h"
-#include "app/TableDrawing.h"
 #include "engine/CardTable.h"
 #include "engine/GameState.h"
 #include "engine/PromptState.h"
@@ -47,7 +46,6 @@ void TableTest::SetUp()
     ResetCardTable();
     ResetGameState();
     ResetPromptState();
-    ResetTableDrawing();
     table_ = std::make_unique<CVertanDlg>();
     // The tests draw the table themselves: the first paint must not start the game.
     g_started = 1;
@@ -80,7 +78,6 @@ void TableTest::TearDown()
     table_.reset();
     ResetGlobals();
     ResetPromptState();
-    ResetTableDrawing();
 }
 
 void TableTest::layOut(int width, int height)
