@@ -123,31 +123,45 @@ inline platform::Rect QuestionBand()
         q.y + kImageHalfHeight };
 }
 
-/// The deck at the right edge: the turned-up card's top-left corner, the cards of the rest
-/// of the deck (three backs and the shown card, i = 0..3) and the sideways backs of the
-/// talon at the start of a deal (i = 0..3), each stacked 2 pixels right of and below the last.
+/// The deck at the right edge, as offsets from (W, g_midY): the turned-up card's top-left
+/// corner, the lowest card of the rest of the deck (three backs and the shown card on top)
+/// and the lowest sideways back of the talon at the start of a deal. Each further card of
+/// a stack lies 2 pixels right of and below the one beneath it.
+constexpr Point kTurnedUpFromEdge { -107, -61 };
+constexpr Point kRestOfDeckFromEdge { -89, -40 };
+constexpr Point kTalonFromEdge { -122, -16 };
 constexpr int kDeckStackStep = 2;
+/// The led card's top-left corner from (c, g_midY); the answering card lies 21 right of
+/// and 27 below it.
+constexpr Point kLeadCardFromCentre { -36, -61 };
+constexpr Point kAnswerCardFromCentre { -15, -34 };
+
+/// Card i (0 = the lowest) of a stack whose lowest card stands `offset` from (W, g_midY).
+inline Point DeckPoint(Point offset, int i)
+{
+    return { g_clientWidth + offset.x + kDeckStackStep * i, g_midY + offset.y + kDeckStackStep * i };
+}
 inline Point TurnedUpCardPoint()
 {
-    return { g_clientWidth - 107, g_midY - 61 };
+    return DeckPoint(kTurnedUpFromEdge, 0);
 }
 inline Point RestOfDeckPoint(int i)
 {
-    return { g_clientWidth - 89 + kDeckStackStep * i, g_midY - 40 + kDeckStackStep * i };
+    return DeckPoint(kRestOfDeckFromEdge, i);
 }
 inline Point TalonPoint(int i)
 {
-    return { g_clientWidth - 122 + kDeckStackStep * i, g_midY - 16 + kDeckStackStep * i };
+    return DeckPoint(kTalonFromEdge, i);
 }
 
-/// Top-left corners of the led card, and of the answering card 21 right and 27 below it.
+/// Top-left corners of the led card and of the answering card.
 inline Point LeadCardPoint()
 {
-    return { CentreX() - 36, g_midY - 61 };
+    return { CentreX() + kLeadCardFromCentre.x, g_midY + kLeadCardFromCentre.y };
 }
 inline Point AnswerCardPoint()
 {
-    return { CentreX() - 15, g_midY - 34 };
+    return { CentreX() + kAnswerCardFromCentre.x, g_midY + kAnswerCardFromCentre.y };
 }
 
 /// Glyph origin of suit button 1..3 of prompt 7 (between the left and the right caption,
