@@ -109,13 +109,7 @@ void drawCloseMarkHighlight(CVertanDlg& dlg, const PanelBox& box)
     dc.selectPen(platform::Pen::Null());
     dc.selectBrush(dlg.m_brush5);
     dc.ellipse(mark.left, mark.top, mark.right + kHighlightShift, mark.bottom + kHighlightShift);
-    dc.selectPen(g_penCloseMark);
-    const int r = box.right;
-    const int t = box.top;
-    dc.moveTo(r + 16, t + 6);
-    dc.lineTo(r + 34, t + 24);
-    dc.moveTo(r + 16, t + 24);
-    dc.lineTo(r + 34, t + 6);
+    DrawCloseMarkCross(dc, g_penCloseMark, box, kHighlightShift);
     // The 3-pixel cross reaches a pixel past the disc's box.
     dlg.surface().flush(mark.left - 1, mark.top - 1, mark.width() + 3, mark.height() + 3);
 }

@@ -25,6 +25,12 @@ constexpr int kShadowShift = 15;
 constexpr int kCloseMarkGap = 10;
 constexpr int kCloseMarkSize = 30;
 
+/// The close mark's rim shows this many pixels round its disc.
+constexpr int kCloseMarkRim = 3;
+/// The cross on the close mark: 18 pixels square, 5 inside the disc's box.
+constexpr int kCrossInset = 5;
+constexpr int kCrossSize = 18;
+
 /// Rows of a page of the score sheet; the sheet's rows are 15 pixels apart, the first one
 /// 173 above the centre line, the game-end rows 10 lower than the deal-row grid.
 constexpr int kSheetPageRows = 22;
@@ -133,6 +139,15 @@ platform::Rect CloseMarkRect(const PanelBox& box)
         box.top + kCloseMarkSize };
 }
 
+void DrawCloseMarkCross(platform::MemoryDC& dc, const platform::Pen& pen, const PanelBox& box, int shift)
+{
+    const platform::Rect mark = CloseMarkRect(box);
+    const int left = mark.left + kCrossInset + shift;
+    const int top = mark.top + kCrossInset + shift;
+    line(dc, pen, left, top, left + kCrossSize, top + kCrossSize);
+    line(dc, pen, left, top + kCrossSize, left + kCrossSize, top);
+}
+
 void DrawPanelFrame(CVertanDlg& dlg, platform::MemoryDC& dc, const PanelBox& box)
 {
     const int l = box.left;
@@ -144,22 +159,24 @@ void DrawPanelFrame(CVertanDlg& dlg, platform::MemoryDC& dc, const PanelBox& box
     dc.selectPen(platform::Pen::Null());
     dc.selectBrush(dlg.m_brush3);
     dc.setMixMode(platform::MixMode::MaskPen);
+    const platform::Rect mark = CloseMarkRect(box);
+    const platform::Rect rim { mark.left - kCloseMarkRim, mark.top - kCloseMarkRim,
+        mark.right + kCloseMarkRim, mark.bottom + kCloseMarkRim };
     dc.rectangle(l - kShadowShift, t - kShadowShift, r - kShadowShift, b - kShadowShift);
-    dc.ellipse(r - 8, t - 18, r + 28, t + 18);
+    dc.ellipse(
+        rim.left - kShadowShift, rim.top - kShadowShift, rim.right - kShadowShift, rim.bottom - kShadowShift);
     dc.setMixMode(platform::MixMode::CopyPen);
 
     dc.selectBrush(dlg.m_brush4);
-    dc.ellipse(r + 7, t - 3, r + 43, t + 33);
+    dc.ellipse(rim.left, rim.top, rim.right, rim.bottom);
     dc.selectBrush(dlg.m_brush2);
     dc.rectangle(l, t, r, b);
-    const platform::Rect mark = CloseMarkRect(box);
     dc.selectBrush(dlg.m_brush6);
     dc.ellipse(mark.left, mark.top, mark.right, mark.bottom);
 
     line(dc, g_penGreyBold, l + 1, b - 1, r - 1, b - 1);
     line(dc, g_penGreyBold, r - 1, t + 1, r - 1, b - 1);
-    line(dc, g_penDarkRedBold, r + 15, t + 5, r + 33, t + 23);
-    line(dc, g_penDarkRedBold, r + 15, t + 23, r + 33, t + 5);
+    DrawCloseMarkCross(dc, g_penDarkRedBold, box, 0);
     // A three-pixel bevel lights the top and left edges.
     for (int i = 0; i < 3; ++i) {
         line(dc, g_penLightGrey, l, t + i, r - i, t + i);

@@ -24,6 +24,9 @@ PanelBox StatisticsPanelBox(int c, int cy);
 /// The close mark's button rectangle of a panel: 30 x 30 right of its top-right corner.
 platform::Rect CloseMarkRect(const PanelBox& box);
 
+/// The cross on a panel's close mark, moved `shift` pixels right and down.
+void DrawCloseMarkCross(platform::MemoryDC& dc, const platform::Pen& pen, const PanelBox& box, int shift);
+
 /// Shadow, panel, close mark and frame of a box, drawn with the window's brushes.
 void DrawPanelFrame(CVertanDlg& dlg, platform::MemoryDC& dc, const PanelBox& box);
 
