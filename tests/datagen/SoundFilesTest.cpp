@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 /// What is wrong with a sound file for the game's player: it must be a plain 16-bit mono PCM
@@ -20,16 +22,16 @@ std::string faultsOfWav(const QString& relativePath)
     if (wav.size() <= kHeader || !wav.startsWith("RIFF") || wav.mid(8, 8) != "WAVEfmt "
         || wav.mid(36, 4) != "data")
         return "not a canonical WAV";
-    const auto u16 = [&](qsizetype at) { return qFromLittleEndian<quint16>(wav.constData() + at); };
-    const auto u32 = [&](qsizetype at) { return qFromLittleEndian<quint32>(wav.constData() + at); };
+    const std::vector<uchar> bytes(wav.begin(), wav.end());
+    const auto u16 = [&](qsizetype at) { return qFromLittleEndian<quint16>(bytes.data() + at); };
+    const auto u32 = [&](qsizetype at) { return qFromLittleEndian<quint32>(bytes.data() + at); };
     if (u16(20) != 1 || u16(22) != 1 || u16(34) != 16)
         return "not 16-bit mono PCM";
     if (u32(4) != wav.size() - 8 || u32(40) != wav.size() - kHeader)
         return "chunk sizes do not match the file";
     int loudest = 0;
     for (qsizetype at = kHeader; at + 1 < wav.size(); at += 2)
-        loudest
-            = std::max(loudest, std::abs(static_cast<int>(qFromLittleEndian<qint16>(wav.constData() + at))));
+        loudest = std::max(loudest, std::abs(static_cast<int>(qFromLittleEndian<qint16>(bytes.data() + at))));
     return loudest > 1000 ? "" : "silent";
 }
 
