@@ -83,6 +83,14 @@ void MemoryDC::bitBlt(int x, int y, int w, int h, const MemoryDC& src, int sx, i
     const QImage& from = self ? snapshot : src.image_;
     const int fromX = self ? 0 : sx;
     const int fromY = self ? 0 : sy;
+    // Whole rows of equal bitmaps are one block: one large copy streams past the cache,
+    // which a full-table repaint needs to stay well inside one animation step.
+    if (op == RasterOp::SrcCopy && !self && x == 0 && fromX == 0 && w == width()
+        && image_.bytesPerLine() == from.bytesPerLine()) {
+        std::copy(rowPixels(from, fromY), rowPixels(from, fromY) + static_cast<std::size_t>(w) * h,
+            rowPixels(image_, y));
+        return;
+    }
     for (int row = 0; row < h; ++row)
         combineRow(rowPixels(image_, y + row) + x, rowPixels(from, fromY + row) + fromX, w, op);
 }

@@ -83,6 +83,22 @@ TEST(MemoryDCPixels, BlockCopyIsClippedToBothBitmaps)
     EXPECT_EQ(dest.getPixel(0, 1), RGB(0, 0, 0));
 }
 
+TEST(MemoryDCPixels, WholeRowsCopyAsOneBlockBetweenRowsOfEqualBitmaps)
+{
+    const MemoryDC src = Numbered(5, 8);
+    MemoryDC dest(5, 6);
+    dest.bitBlt(0, 2, 5, 9, src, 0, 3);
+    EXPECT_EQ(dest.getPixel(0, 1), RGB(0, 0, 0)) << "rows above the target stay";
+    EXPECT_EQ(dest.getPixel(0, 2), RGB(0, 3, 7));
+    EXPECT_EQ(dest.getPixel(4, 2), RGB(4, 3, 7));
+    EXPECT_EQ(dest.getPixel(4, 5), RGB(4, 6, 7)) << "cut at the bottom of the target";
+
+    MemoryDC wider(6, 4);
+    wider.bitBlt(0, 0, 6, 4, src, 0, 0);
+    EXPECT_EQ(wider.getPixel(4, 1), RGB(4, 1, 7));
+    EXPECT_EQ(wider.getPixel(5, 1), RGB(0, 0, 0)) << "a wider target keeps its own last column";
+}
+
 TEST(MemoryDCPixels, RasterOpsCombineEachColourBit)
 {
     constexpr COLORREF kDest = RGB(0xF0, 0x0F, 0xAA);
