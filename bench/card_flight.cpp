@@ -11,7 +11,6 @@
 #include "platform/Pause.h"
 #include "platform/Sound.h"
 
-#include <QApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -63,14 +62,3 @@ void BM_WholeFlight(benchmark::State& state)
 BENCHMARK(BM_WholeFlight)->Arg(5)->Arg(10)->Arg(20)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

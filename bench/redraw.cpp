@@ -13,7 +13,6 @@
 #include "engine/PromptState.h"
 #include "engine/Settings.h"
 
-#include <QApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -92,14 +91,3 @@ void BM_RedrawWithScoreSheet(benchmark::State& state)
 BENCHMARK(BM_RedrawWithScoreSheet)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
