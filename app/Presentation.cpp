@@ -1,4 +1,3 @@
-#include "app/ImageData.h"
 #include "app/Layout.h"
 #include "app/PointImages.h"
 #include "app/PromptDrawing.h"

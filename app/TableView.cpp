@@ -6,7 +6,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
-#include <QWindow>
 
 TableView::TableView(CVertanDlg& table) : QWidget(&table), table_(table)
 {

@@ -1,6 +1,5 @@
 #include "TableFixture.h"
 
-#include "app/Hover.h"
 #include "app/TableDrawing.h"
 #include "engine/CardTable.h"
 #include "engine/CardValues.h"

@@ -1,10 +1,8 @@
 #include "TableFixture.h"
 
 #include "app/Hover.h"
-#include "app/Layout.h"
 #include "app/Spots.h"
 #include "engine/CardTable.h"
-#include "engine/GameState.h"
 #include "engine/PromptState.h"
 #include "engine/Settings.h"
 

@@ -3,7 +3,6 @@
 #include "app/Hover.h"
 #include "app/ImageData.h"
 #include "app/ImageDataFiles.h"
-#include "app/Layout.h"
 #include "app/Spots.h"
 #include "app/TableDrawing.h"
 #include "engine/PromptState.h"

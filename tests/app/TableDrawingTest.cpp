@@ -1,6 +1,5 @@
 #include "TableFixture.h"
 
-#include "app/Layout.h"
 #include "app/Spots.h"
 #include "app/TableDrawing.h"
 #include "engine/CardTable.h"

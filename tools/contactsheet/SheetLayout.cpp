@@ -1,5 +1,7 @@
 #include "SheetLayout.h"
 
+#include <QPainter>
+
 #include <algorithm>
 
 namespace {
