@@ -114,7 +114,7 @@ constexpr int kRankJack = 4;
 constexpr int kRankQueen = 5;
 constexpr int kRankKing = 6;
 constexpr int kRankAce = 7;
-constexpr int kRanks = 8;
+/// Suits 1..4.
 constexpr int kSuits = 4;
 
 /// Card identifier 1..32 of a rank index 0..7 and a suit 1..4.

@@ -11,7 +11,6 @@ constexpr std::array<int, 8> kTrumpPoints { 0, 0, 14, 10, 20, 3, 4, 11 };
 constexpr std::array<int, 8> kTrumpStrength { 9, 10, 15, 13, 16, 11, 12, 14 };
 
 /// Trump strengths the bidding, the declarations and the exchange look for.
-constexpr int kTrumpSevenStrength = 9;
 constexpr int kTrumpEightStrength = 10;
 constexpr int kTrumpQueenStrength = 11;
 constexpr int kTrumpKingStrength = 12;

@@ -29,7 +29,6 @@ enum class PromptState : int {
     kHumanSixTrumps = 20, ///< acknowledge the human's six trumps
     kComputerSixTrumps = 21, ///< acknowledge the computer's six trumps
 };
-constexpr int kLastPromptState = 21;
 
 /// The hovered on-table button (`g_hotButton`); each button of each prompt has its own number.
 enum class PromptButton : int {
@@ -102,8 +101,6 @@ constexpr int kCaptionAcknowledge = 34;
 constexpr int kHumanLeads = 35;
 constexpr int kHumanSixTrumps = 36;
 constexpr int kComputerSixTrumps = 37;
-/// Images 0..38.
-constexpr int kCount = 39;
 
 /// The turned-up suit 1..4 offered as trump: images 3..6.
 constexpr int OfferedSuit(int suit)
