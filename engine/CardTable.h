@@ -7,6 +7,7 @@
 /// One card of the deck: 20 integer fields numbered as the saved game stores them.
 /// Fields 0 and 9 to 16 carry nothing.
 struct CardRecord {
+    /// Fields 0..19 by number; the engine uses 1..8 and 17..19.
     std::array<int, 20> field {};
 
     /// Field by number, for code that chooses the field (the sorts, the saved game).
@@ -25,14 +26,15 @@ struct CardRecord {
     int& sequence() { return field[5]; }
     /// 0 in play, 4 seen by the computer, 5 played.
     int& status() { return field[6]; }
-    /// Computer lead evaluation marks.
+    /// 0/1: a mark of the computer's lead evaluation (levels 2 and 3).
     int& beatable() { return field[7]; }
+    /// A count the computer's lead evaluation notes (levels 2 and 3), 0 or more.
     int& strongerOut() { return field[8]; }
-    /// 1 = already used in a run.
+    /// 1 = already used in a run; 0/1.
     int& inRun() { return field[17]; }
-    /// 1 = belongs to a declaration or six trumps and is drawn moved out of its row.
+    /// 1 = belongs to a declaration or six trumps and is drawn moved out of its row; 0/1.
     int& shown() { return field[18]; }
-    /// Scratch mark of the selection sorts.
+    /// Scratch mark of the selection sorts: 1 = already taken; 0/1.
     int& sortMark() { return field[19]; }
 
     int suit() const { return field[1]; }
@@ -68,12 +70,16 @@ constexpr int kNoSide = 0;
 /// "No card" wherever a card identifier 1..32 is expected.
 constexpr int kNoCard = 0;
 
+/// Cards in the deck: the bound of every loop over card identifiers and of the card draw.
 constexpr int g_deckSize = 32;
+/// Cards to each hand in the first deal; the second deal fills positions 7 onward.
 constexpr int g_firstDealCount = 6;
+/// Field numbers of `location`, `points`, `strength` and `sequence` in a CardRecord.
 constexpr int g_colLocation = 2;
 constexpr int g_colPoints = 3;
 constexpr int g_colStrength = 4;
 constexpr int g_colSequence = 5;
+/// `g_hangingTie` when no tied deal's points hang.
 constexpr int g_noHangingTie = 0;
 
 /// The most cards a hand holds: six from the first deal and up to six from the second.
@@ -84,8 +90,10 @@ using Hand = std::array<int, kMaxHand + 1>;
 
 /// Card table indexed by identifier 1..32 (4 x rank index + suit); record 0 is never a card.
 inline std::array<CardRecord, g_deckSize + 1> g_cards {};
+/// The human's hand in display order, and its count 0..12.
 inline Hand g_humanHand {};
 inline int g_humanCount = 0;
+/// The computer's hand, never sorted, and its count 0..12.
 inline Hand g_computerHand {};
 inline int g_computerCount = 0;
 /// Trump suit 1..4 and the three other suits in ascending order.
