@@ -11,6 +11,7 @@
 #include "engine/steps/DeckDrawing.h"
 #include "engine/steps/FirstBid.h"
 #include "engine/steps/HandDeal.h"
+#include "engine/steps/TableCopy.h"
 #include "engine/steps/TurnedUpCard.h"
 #include "platform/Clock.h"
 #include "platform/Pause.h"
@@ -81,8 +82,7 @@ void CVertanDlg::StartDeal()
     g_humanCardStep = kCardWidth;
     g_computerCardStep = kCardWidth;
 
-    m_dcBuffer.bitBlt(0, 0, g_clientWidth, g_clientHeight, m_dcTable, 0, 0);
-    PresentTable();
+    ClearTable(*this);
     BuildDeck(*this);
     ShowFirstDeal(*this);
     TurnUpCard(*this, platform::Time());

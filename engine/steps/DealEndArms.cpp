@@ -1,4 +1,3 @@
-#include "app/Layout.h"
 #include "app/Spots.h"
 #include "app/VertanDlg.h"
 #include "engine/CardTable.h"
@@ -8,6 +7,7 @@
 #include "engine/steps/Announce.h"
 #include "engine/steps/Arms.h"
 #include "engine/steps/RowSlide.h"
+#include "engine/steps/TableCopy.h"
 #include "platform/MessageBox.h"
 #include "platform/Pause.h"
 
@@ -39,8 +39,7 @@ void NextDeal(CVertanDlg& dlg)
         if (!platform::AskYesNo(QStringLiteral("Начать новую партию?"))) {
             // The table stays empty until a new game is started from the menu.
             g_deckShown = kDeckNotShown;
-            dlg.m_dcBuffer.bitBlt(0, 0, g_clientWidth, g_clientHeight, dlg.m_dcTable, 0, 0);
-            dlg.PresentTable();
+            ClearTable(dlg);
             return;
         }
         ResetForNewGame();

@@ -46,8 +46,7 @@ void Keep(CVertanDlg& dlg)
     const int x = HumanCardX(g_sevenPos);
     const int home = HumanRowTop();
     const int raised = home - ShownOffset();
-    RestoreRect(dlg, x, raised, kCardWidth, kCardHeight);
-    ShowRect(dlg, x, raised, kCardWidth, kCardHeight);
+    ClearRect(dlg, x, raised, kCardWidth, kCardHeight);
     g_drawnCard = g_sevenCard;
     SlideCardOnWindow(dlg, g_sevenCard, x, raised, home, g_animSteps, kCardHeight, false);
     PlayEffect(Effect::CardFlick);

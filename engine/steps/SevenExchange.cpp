@@ -53,8 +53,7 @@ Point TurnedUpPoint()
 /// The seven moves out of its row, face up, and lands there with the card sound.
 void TakeSevenOut(CVertanDlg& dlg, const SevenPlace& seven)
 {
-    RestoreRect(dlg, seven.x, seven.rowY, kCardWidth, kCardHeight);
-    ShowRect(dlg, seven.x, seven.rowY, kCardWidth, kCardHeight);
+    ClearRect(dlg, seven.x, seven.rowY, kCardWidth, kCardHeight);
     SlideCardOnWindow(dlg, g_sevenCard, seven.x, seven.rowY, seven.outY, g_halfAnimSteps2, kCardHeight, true);
     PlayEffect(Effect::CardFlick);
     LandCard(dlg, g_sevenCard, { seven.x, seven.outY });
@@ -94,8 +93,7 @@ void TakeCardIntoRow(CVertanDlg& dlg, const SevenPlace& seven, int taken)
     dlg.DrawCardFace(taken, seven.x, seven.outY);
     ShowRect(dlg, seven.x, seven.outY, kCardWidth, kCardHeight);
     platform::Sleep(kTakenCardShowPauses * g_dealPause);
-    RestoreRect(dlg, seven.x, seven.outY, kCardWidth, kCardHeight);
-    ShowRect(dlg, seven.x, seven.outY, kCardWidth, kCardHeight);
+    ClearRect(dlg, seven.x, seven.outY, kCardWidth, kCardHeight);
 
     const int eraseHeight = seven.human ? kCardHeight : kCardHeight + ShownOffset();
     SlideCardOnWindow(dlg, taken, seven.x, seven.outY, seven.rowY, g_halfAnimSteps2, eraseHeight, false);
@@ -139,12 +137,10 @@ void CVertanDlg::DoSevenExchange()
         return;
     const SevenPlace seven = PlaceOfSeven(human);
 
-    RestoreRect(*this, seven.x, seven.outY, kCardWidth, kCardHeight);
-    ShowRect(*this, seven.x, seven.outY, kCardWidth, kCardHeight);
+    ClearRect(*this, seven.x, seven.outY, kCardWidth, kCardHeight);
     const int cornerX = g_clientWidth - kDeckCornerFromRight;
     const int cornerY = g_midY - kTurnedUpAboveMid;
-    RestoreRect(*this, cornerX, cornerY, kDeckCornerWidth, kDeckCornerHeight);
-    ShowRect(*this, cornerX, cornerY, kDeckCornerWidth, kDeckCornerHeight);
+    ClearRect(*this, cornerX, cornerY, kDeckCornerWidth, kDeckCornerHeight);
 
     CrossCards(*this, seven, sevenCard, taken);
     DrawSidewaysDeck(*this);

@@ -32,6 +32,17 @@ void ShowRect(CVertanDlg& dlg, int x, int y, int w, int h)
     dlg.surface().present(dlg.m_dcBuffer, x, y, w, h);
 }
 
+void ClearRect(CVertanDlg& dlg, int x, int y, int w, int h)
+{
+    RestoreRect(dlg, x, y, w, h);
+    ShowRect(dlg, x, y, w, h);
+}
+
+void ClearTable(CVertanDlg& dlg)
+{
+    ClearRect(dlg, 0, 0, g_clientWidth, g_clientHeight);
+}
+
 void DrawSideBack(CVertanDlg& dlg, int x, int y)
 {
     dlg.m_dcBuffer.bitBlt(x, y, kCardHeight, kCardWidth, dlg.m_dcBackSide, 0, 0);

@@ -12,6 +12,10 @@ class CVertanDlg;
 void RestoreRect(CVertanDlg& dlg, int x, int y, int w, int h);
 /// Back buffer -> window, w x h at (x, y).
 void ShowRect(CVertanDlg& dlg, int x, int y, int w, int h);
+/// Restore, then show: w x h at (x, y) is bare table in the back buffer and on the window.
+void ClearRect(CVertanDlg& dlg, int x, int y, int w, int h);
+/// The whole client area cleared: an empty table.
+void ClearTable(CVertanDlg& dlg);
 
 /// The sideways card back (96 x 71) into the back buffer.
 void DrawSideBack(CVertanDlg& dlg, int x, int y);
