@@ -120,6 +120,22 @@ void drawGameEndRows(platform::MemoryDC& dc, int c, int cy)
     g_sheetRow = row;
 }
 
+/// The score sheet's frame and rules around the centre (c, cy); its box.
+PanelBox drawSheetFrame(CVertanDlg& dlg, int c, int cy)
+{
+    const PanelBox box = SheetPanelBox(c, cy);
+    DrawPanelFrame(dlg, dlg.m_dcBuffer, box);
+    DrawSheetRules(dlg.m_dcBuffer, c, cy);
+    return box;
+}
+
+/// A panel's close mark is its one button, A, live while g_announcement is caption 34.
+void closeMarkIsButtonA(CVertanDlg& dlg, const PanelBox& box)
+{
+    g_announcement = image::kCaptionAcknowledge;
+    dlg.m_rcButton1 = CloseMarkRect(box);
+}
+
 } // namespace
 
 PanelBox SheetPanelBox(int c, int cy)
@@ -212,9 +228,7 @@ void DrawDealResultPanel(CVertanDlg& dlg)
     platform::MemoryDC& dc = dlg.m_dcBuffer;
     const int c = CentreX();
     const int cy = CentreY();
-    const PanelBox box = SheetPanelBox(c, cy);
-    DrawPanelFrame(dlg, dc, box);
-    DrawSheetRules(dc, c, cy);
+    const PanelBox box = drawSheetFrame(dlg, c, cy);
     if (g_gameOver == 1)
         drawGameEndRows(dc, c, cy);
     const int headerY = cy - kHeaderFromCentre;
@@ -223,8 +237,7 @@ void DrawDealResultPanel(CVertanDlg& dlg)
     dc.textOut(
         g_nameHeaderX, headerY, g_playerName + QStringLiteral("  ") + QString::number(g_humanDealPoints));
     DrawSheetRows(dc, c, cy);
-    g_announcement = image::kCaptionAcknowledge;
-    dlg.m_rcButton1 = CloseMarkRect(box);
+    closeMarkIsButtonA(dlg, box);
 }
 
 void DrawScoreSheetPanel(CVertanDlg& dlg)
@@ -232,15 +245,12 @@ void DrawScoreSheetPanel(CVertanDlg& dlg)
     platform::MemoryDC& dc = dlg.m_dcBuffer;
     const int c = CentreX();
     const int cy = CentreY();
-    const PanelBox box = SheetPanelBox(c, cy);
-    DrawPanelFrame(dlg, dc, box);
-    DrawSheetRules(dc, c, cy);
+    const PanelBox box = drawSheetFrame(dlg, c, cy);
     const int headerY = cy - kHeaderFromCentre;
     dc.textOut(c + kSheetComputerHeaderX, headerY, QStringLiteral("КОМПЬЮТЕР"));
     dc.textOut(g_nameHeaderX2, headerY, g_playerName);
     DrawSheetRows(dc, c, cy);
-    g_announcement = image::kCaptionAcknowledge;
-    dlg.m_rcButton1 = CloseMarkRect(box);
+    closeMarkIsButtonA(dlg, box);
 }
 
 void DrawStatisticsPanel(CVertanDlg& dlg)
@@ -273,7 +283,6 @@ void DrawStatisticsPanel(CVertanDlg& dlg)
             line(dc, g_penDimGrey, c - kStatRuleHalfWidth, y + kStatRowRuleBelow, c + kStatRuleHalfWidth,
                 y + kStatRowRuleBelow);
     }
-    g_announcement = image::kCaptionAcknowledge;
     g_promptState = PromptState::kStatistics;
-    dlg.m_rcButton1 = CloseMarkRect(box);
+    closeMarkIsButtonA(dlg, box);
 }
