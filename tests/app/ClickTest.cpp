@@ -23,9 +23,7 @@ protected:
         g_sheetOpen = 1;
         g_sheetSavedPrompt = PromptState::kComputerDeclares;
         g_sheetSavedAnnouncement = image::kCaptionAcknowledge;
-        g_promptState = PromptState::kScoreSheet;
-        g_announcement = image::kCaptionAcknowledge;
-        table_->RedrawTable();
+        pose(PromptState::kScoreSheet);
         table_->OnMouseMove(centreOf(table_->m_rcButton1).x, centreOf(table_->m_rcButton1).y);
     }
 };

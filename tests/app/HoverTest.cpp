@@ -18,12 +18,6 @@ constexpr char kHoverSound[] = "Sound\\Knop.wav";
 /// A prompt posed by a full repaint of a 1024 x 768 table, then the pointer moved over it.
 class HoverTest : public TableTest {
 protected:
-    void pose(PromptState state, int announcement = image::kCaptionAcknowledge)
-    {
-        g_promptState = state;
-        g_announcement = announcement;
-        table_->RedrawTable();
-    }
     void moveTo(Point p) { table_->OnMouseMove(p.x, p.y); }
     void moveAway() { table_->OnMouseMove(5, 5); }
     const platform::MemoryDC& window() const { return table_->surface().dc(); }

@@ -17,12 +17,6 @@ using platform::RGB;
 /// lower 449; answer A's caption stands at x = 256 and answer B's at 768.
 class PromptDrawingTest : public TableTest {
 protected:
-    void pose(PromptState state, int announcement = image::kCaptionAcknowledge)
-    {
-        g_promptState = state;
-        g_announcement = announcement;
-        table_->RedrawTable();
-    }
     Rect a() const { return table_->m_rcButton1; }
     Rect b() const { return table_->m_rcButton2; }
     std::array<Rect, 3> suits() const { return { table_->m_rcSuit1, table_->m_rcSuit2, table_->m_rcSuit3 }; }

@@ -85,6 +85,13 @@ void TableTest::layOut(int width, int height)
     ComputeLayout(width, height);
 }
 
+void TableTest::pose(PromptState state, int announcement)
+{
+    g_promptState = state;
+    g_announcement = announcement;
+    table_->RedrawTable();
+}
+
 std::optional<platform::Rect> TableTest::bounds(const platform::MemoryDC& dc, platform::COLORREF colour) const
 {
     const QRgb wanted = platform::qRgbFromColour(colour);

@@ -2,6 +2,7 @@
 
 #include "app/Spots.h"
 #include "app/VertanDlg.h"
+#include "engine/PromptState.h"
 #include "platform/MemoryDC.h"
 #include "platform/Rect.h"
 #include "support/HeadlessPlatform.h"
@@ -49,6 +50,9 @@ protected:
 
     /// Lays the table out for a client of that size (the size handler's computations).
     void layOut(int width, int height);
+    /// Poses a prompt showing an image (the acknowledge caption unless told) and repaints
+    /// the whole table, as the engine leaves it for the pointer.
+    void pose(PromptState state, int announcement = image::kCaptionAcknowledge);
 
     /// The smallest rectangle holding every pixel of that colour in the client area of a
     /// bitmap, or nothing when there is none.
