@@ -22,8 +22,10 @@ constexpr int kAnnouncementCount = 38;
 
 /// Points of an upright or sideways card image: 71 x 96 less the 12 corner pixels.
 constexpr int g_cardPointCount = 6804;
-/// Points of the 200 x 200 background tile.
-constexpr int kTilePoints = 40000;
+/// The background tile is square, this many pixels a side.
+constexpr int kTileSize = 200;
+/// Points of the background tile: every pixel of it.
+constexpr int kTilePoints = kTileSize * kTileSize;
 /// The point of a background whose colour stands for the table's colour (the card corners take it).
 constexpr int kTableColourPoint = 200;
 

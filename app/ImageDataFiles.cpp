@@ -27,7 +27,6 @@ struct PointFrame {
 constexpr int kMaxSheetOffset = 2000;
 /// The largest Windows colour value: blue, green, red at full strength.
 constexpr long long kMaxColour = 0xffffff;
-constexpr int kTileSize = 200;
 
 constexpr PointFrame kCardFrame { 454, 358, 0, kCardWidth - 1, 0, kCardHeight - 1 };
 constexpr PointFrame kSideFrame { 442, 370, 0, kCardHeight - 1, 0, kCardWidth - 1 };

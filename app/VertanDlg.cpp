@@ -1,11 +1,13 @@
 #include "app/VertanDlg.h"
 
 #include "app/Globals.h"
+#include "app/ImageData.h"
 #include "app/IntroView.h"
 #include "app/Layout.h"
 #include "app/MenuCommands.h"
 #include "app/ProgramFolder.h"
 #include "app/TableView.h"
+#include "engine/CardTable.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -15,12 +17,15 @@
 
 namespace {
 
-/// Sizes of the bitmaps the cards are painted into once, in pixels.
-constexpr int kFacesWidth = 32 * kCardWidth;
-constexpr int kTileSize = 200;
-/// The table bitmaps cover at least this much, and at least the screen.
+/// Width of the bitmap the 32 faces are painted into once, side by side, in pixels.
+constexpr int kFacesWidth = g_deckSize * kCardWidth;
+/// The table bitmaps cover at least this much, and at least the screen, in pixels.
 constexpr int kMinTableWidth = 1600;
 constexpr int kMinTableHeight = 1200;
+/// Panel texts: 11-point (in tenths of a point), light grey on a brick-red panel.
+constexpr int kPanelFontSize = 110;
+constexpr platform::COLORREF kPanelTextColour = platform::RGB(180, 180, 180);
+constexpr platform::COLORREF kPanelColour = platform::RGB(134, 62, 34);
 
 } // namespace
 
@@ -79,9 +84,9 @@ bool CVertanDlg::OnInitDialog()
     m_dcBuffer.create(screen.width(), screen.height());
     m_surface.resize(screen.width(), screen.height());
 
-    m_font = platform::pointFont(110);
-    m_textColour = platform::RGB(180, 180, 180);
-    m_textBackColour = platform::RGB(134, 62, 34);
+    m_font = platform::pointFont(kPanelFontSize);
+    m_textColour = kPanelTextColour;
+    m_textBackColour = kPanelColour;
     setWindowIcon(QIcon(g_programDir + QStringLiteral("Pictures/icon.png")));
     return true;
 }
