@@ -16,35 +16,33 @@ namespace {
 /// Backs in the stacked deck and in the sideways rest of the deck.
 constexpr int kStackedBacks = 5;
 constexpr int kSidewaysBacks = 4;
-/// Each card of a stack lies this much right of and below the one beneath it, in pixels.
-constexpr int kStackShift = 2;
 /// The bottom back of the stacked deck, from (c, g_midY).
 constexpr int kDeckLeft = 39;
 constexpr int kDeckAbove = 52;
 /// The area of the stacked deck cleared when it is taken away: 79 x 104.
 constexpr int kDeckAreaWidth = 79;
 constexpr int kDeckAreaHeight = 104;
-/// The bottom sideways back: from the right edge, and below g_midY (negative: above).
-constexpr int kSideLeftOfEdge = 122;
-constexpr int kSideBelowMid = -16;
+/// The deck's corner at the right edge, in pixels.
+constexpr int kDeckCornerWidth = 102;
+constexpr int kDeckCornerHeight = 122;
 
 } // namespace
 
 int DeckTopX()
 {
-    return CentreX() - kDeckLeft + (kStackedBacks - 1) * kStackShift;
+    return CentreX() - kDeckLeft + (kStackedBacks - 1) * kDeckStackStep;
 }
 
 int DeckTopY()
 {
-    return g_midY - kDeckAbove + (kStackedBacks - 1) * kStackShift;
+    return g_midY - kDeckAbove + (kStackedBacks - 1) * kDeckStackStep;
 }
 
 void BuildDeck(CVertanDlg& dlg)
 {
     for (int i = 0; i < kStackedBacks; ++i) {
-        const int x = CentreX() - kDeckLeft + i * kStackShift;
-        const int y = g_midY - kDeckAbove + i * kStackShift;
+        const int x = CentreX() - kDeckLeft + i * kDeckStackStep;
+        const int y = g_midY - kDeckAbove + i * kDeckStackStep;
         dlg.DrawCardBack(x, y);
         if (i > 0)
             TouchStackedCorner(dlg, x, y);
@@ -61,17 +59,23 @@ void DrawSidewaysDeck(CVertanDlg& dlg)
     const auto background = static_cast<std::size_t>(std::clamp(g_background, 1, kCustomBackground));
     const platform::COLORREF table = g_backgroundColour[background][kTableColourPoint];
     for (int i = 0; i < kSidewaysBacks; ++i) {
-        const int x = g_clientWidth - kSideLeftOfEdge + i * kStackShift;
-        const int y = g_midY + kSideBelowMid + i * kStackShift;
-        DrawSideBack(dlg, x, y);
+        const Point at = TalonPoint(i);
+        DrawSideBack(dlg, at.x, at.y);
         if (i == 0) {
-            TouchCorner(dlg, x, y, table, table, table);
+            TouchCorner(dlg, at.x, at.y, table, table, table);
             PlayEffect(Effect::Deal);
             dlg.PresentTable();
             continue;
         }
         platform::Sleep(g_dealPause);
         PlayEffect(Effect::Deal);
-        ShowRect(dlg, x, y, kCardHeight, kCardWidth);
+        ShowRect(dlg, at.x, at.y, kCardHeight, kCardWidth);
     }
+}
+
+platform::Rect DeckCornerRect()
+{
+    const int left = TalonPoint(0).x;
+    const int top = TurnedUpCardPoint().y;
+    return { left, top, left + kDeckCornerWidth, top + kDeckCornerHeight };
 }

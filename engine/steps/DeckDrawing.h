@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Rect.h"
+
 class CVertanDlg;
 
 /// The deck at the start of a deal: five backs stacked in the middle of the table, one
@@ -15,3 +17,7 @@ int DeckTopY();
 /// table, after the middle of the table is cleared of the stacked deck: the first back is
 /// shown with the whole table, the three on it one by one.
 void DrawSidewaysDeck(CVertanDlg& dlg);
+
+/// The deck's corner at the right edge, 102 x 122 from the left of the sideways backs and
+/// the top of the turned-up card: restored before that corner is drawn anew.
+platform::Rect DeckCornerRect();

@@ -9,11 +9,11 @@
 #include "engine/PromptState.h"
 #include "engine/Settings.h"
 #include "engine/steps/CardFlight.h"
+#include "engine/steps/DeckDrawing.h"
 #include "engine/steps/Glide.h"
 #include "engine/steps/HandDeal.h"
 #include "engine/steps/StartOfPlay.h"
 #include "engine/steps/TableCopy.h"
-#include "engine/steps/TurnedUpCard.h"
 #include "platform/Clock.h"
 #include "platform/Pause.h"
 #include "platform/Rand.h"
@@ -33,24 +33,13 @@ constexpr int kSecondDealAboveMid = 46;
 constexpr int kExtraRowInset = 100;
 /// Width the extra rows leave to the deck at the right, in pixels.
 constexpr int kExtraRowReserve = 145;
-/// The corner of the deck redrawn with the trump mark: 102 x 122 at (W - 122, M - 61) for
-/// the cards, 38 x 42 at (W - 160, M - 20) cleared for the mark, and 146 x 122 at
-/// (W - 156, M - 61) shown.
-constexpr int kDeckCornerFromRight = 122;
-constexpr int kDeckCornerWidth = 102;
-constexpr int kDeckCornerHeight = 122;
-constexpr int kMarkAreaFromRight = 160;
-constexpr int kMarkAreaAboveMid = 20;
-constexpr int kMarkAreaWidth = 38;
-constexpr int kMarkAreaHeight = 42;
+/// The deck's corner shown with the trump mark beside it: 146 wide from W - 156, as high
+/// as the corner redrawn.
 constexpr int kDeckShownFromRight = 156;
 constexpr int kDeckShownWidth = 146;
-/// The rest of the deck with the shown card on it: three backs and the card, stacked from
-/// (W - 89, M - 40) two pixels apart; 95 x 123 shown from the turned-up card's corner.
-constexpr int kRestFromRight = 89;
-constexpr int kRestAboveMid = 40;
+/// The rest of the deck with the shown card on it: three backs and the card; 95 x 123
+/// shown from the turned-up card's corner.
 constexpr int kRestBacks = 3;
-constexpr int kRestShift = 2;
 constexpr int kRestShownWidth = 95;
 constexpr int kRestShownHeight = 123;
 /// Pause after the shown deck card and after the human's new cards are turned, in ms.
@@ -90,17 +79,19 @@ void ShowExtraDeal(CVertanDlg& dlg, int n)
     }
 }
 
-/// The turned-up card is drawn again with the trump mark beside it.
+/// The turned-up card is drawn again without the sideways backs, and the trump mark beside
+/// it: any mark at spot 1 is cleared, and the mark stands at spot 2, nearer the card.
 void MarkTrumpAtDeck(CVertanDlg& dlg)
 {
-    const int w = g_clientWidth;
-    RestoreRect(
-        dlg, w - kDeckCornerFromRight, g_midY - kTurnedUpAboveMid, kDeckCornerWidth, kDeckCornerHeight);
-    dlg.DrawCardFace(g_trumpCard, w - kTurnedUpFromRight, g_midY - kTurnedUpAboveMid);
-    RestoreRect(dlg, w - kMarkAreaFromRight, g_midY - kMarkAreaAboveMid, kMarkAreaWidth, kMarkAreaHeight);
+    const platform::Rect corner = DeckCornerRect();
+    RestoreRect(dlg, corner.left, corner.top, corner.width(), corner.height());
+    const Point turnedUp = TurnedUpCardPoint();
+    dlg.DrawCardFace(g_trumpCard, turnedUp.x, turnedUp.y);
+    const platform::Rect oldMark = TrumpMarkRect(kTrumpMarkSpot1);
+    RestoreRect(dlg, oldMark.left, oldMark.top, oldMark.width(), oldMark.height());
     dlg.DrawTrumpMark(g_trumpSuit, kTrumpMarkSpot2);
     g_trumpMarkPos = kTrumpMarkSpot2;
-    ShowRect(dlg, w - kDeckShownFromRight, g_midY - kTurnedUpAboveMid, kDeckShownWidth, kDeckCornerHeight);
+    ShowRect(dlg, g_clientWidth - kDeckShownFromRight, corner.top, kDeckShownWidth, corner.height());
     platform::Sleep(g_dealPause);
 }
 
@@ -111,25 +102,23 @@ void ShowDeckCard(CVertanDlg& dlg)
     g_cards[card].location() = kFaceUpOnTable;
     g_deckShown = card;
 
-    const int x = g_clientWidth - kRestFromRight;
-    const int y = g_midY - kRestAboveMid;
+    const Point lowest = RestOfDeckPoint(0);
     // The lowest back lies on the turned-up card: its corner takes what the window shows
     // there, and redraws round it the same way.
     const platform::MemoryDC& window = dlg.surface().dc();
-    g_deckCornerPixel1 = window.getPixel(x, y);
-    g_deckCornerPixel2 = window.getPixel(x + 1, y);
-    g_deckCornerPixel3 = window.getPixel(x, y + 1);
-    dlg.DrawCardBack(x, y);
-    TouchCorner(dlg, x, y, g_deckCornerPixel1, g_deckCornerPixel2, g_deckCornerPixel3);
+    g_deckCornerPixel1 = window.getPixel(lowest.x, lowest.y);
+    g_deckCornerPixel2 = window.getPixel(lowest.x + 1, lowest.y);
+    g_deckCornerPixel3 = window.getPixel(lowest.x, lowest.y + 1);
+    dlg.DrawCardBack(lowest.x, lowest.y);
+    TouchCorner(dlg, lowest.x, lowest.y, g_deckCornerPixel1, g_deckCornerPixel2, g_deckCornerPixel3);
     for (int i = 1; i <= kRestBacks; ++i) {
-        const int xi = x + i * kRestShift;
-        const int yi = y + i * kRestShift;
-        DrawCard(dlg, i == kRestBacks ? card : kNoCard, xi, yi);
-        TouchStackedCorner(dlg, xi, yi);
+        const Point at = RestOfDeckPoint(i);
+        DrawCard(dlg, i == kRestBacks ? card : kNoCard, at.x, at.y);
+        TouchStackedCorner(dlg, at.x, at.y);
     }
     PlayEffect(Effect::CardFlick);
-    ShowRect(dlg, g_clientWidth - kTurnedUpFromRight, g_midY - kTurnedUpAboveMid, kRestShownWidth,
-        kRestShownHeight);
+    const Point turnedUp = TurnedUpCardPoint();
+    ShowRect(dlg, turnedUp.x, turnedUp.y, kRestShownWidth, kRestShownHeight);
     platform::Sleep(kTurnPause);
 }
 

@@ -13,17 +13,11 @@
 #include "engine/steps/Glide.h"
 #include "engine/steps/RowSlide.h"
 #include "engine/steps/TableCopy.h"
-#include "engine/steps/TurnedUpCard.h"
 #include "platform/Clock.h"
 #include "platform/Pause.h"
 
 namespace {
 
-/// The deck's corner with the turned-up card, restored before the swap: 102 x 122 from
-/// (W - 122, M - 61).
-constexpr int kDeckCornerFromRight = 122;
-constexpr int kDeckCornerWidth = 102;
-constexpr int kDeckCornerHeight = 122;
 /// With animations off the swapped cards stand still this long, in ms.
 constexpr int kStillSwapPause = 300;
 /// The taken card shows at the seven's place for this many deal pauses.
@@ -45,11 +39,6 @@ SevenPlace PlaceOfSeven(bool human)
         human ? rowY - ShownOffset() : rowY + ShownOffset() };
 }
 
-Point TurnedUpPoint()
-{
-    return { g_clientWidth - kTurnedUpFromRight, g_midY - kTurnedUpAboveMid };
-}
-
 /// The seven moves out of its row, face up, and lands there with the card sound.
 void TakeSevenOut(CVertanDlg& dlg, const SevenPlace& seven)
 {
@@ -62,7 +51,7 @@ void TakeSevenOut(CVertanDlg& dlg, const SevenPlace& seven)
 /// The seven and the turned-up card cross the table to each other's place.
 void CrossCards(CVertanDlg& dlg, const SevenPlace& seven, int sevenCard, int taken)
 {
-    const Point deck = TurnedUpPoint();
+    const Point deck = TurnedUpCardPoint();
     if (g_animation == 1) {
         Glide sevenX(seven.x, deck.x, g_animSteps);
         Glide sevenY(seven.outY, deck.y, g_animSteps);
@@ -138,9 +127,8 @@ void CVertanDlg::DoSevenExchange()
     const SevenPlace seven = PlaceOfSeven(human);
 
     ClearRect(*this, seven.x, seven.outY, kCardWidth, kCardHeight);
-    const int cornerX = g_clientWidth - kDeckCornerFromRight;
-    const int cornerY = g_midY - kTurnedUpAboveMid;
-    ClearRect(*this, cornerX, cornerY, kDeckCornerWidth, kDeckCornerHeight);
+    const platform::Rect corner = DeckCornerRect();
+    ClearRect(*this, corner.left, corner.top, corner.width(), corner.height());
 
     CrossCards(*this, seven, sevenCard, taken);
     DrawSidewaysDeck(*this);

@@ -1,6 +1,6 @@
 #include "engine/steps/TurnedUpCard.h"
 
-#include "app/Layout.h"
+#include "app/Spots.h"
 #include "app/TableDrawing.h"
 #include "engine/CardTable.h"
 #include "engine/CardValues.h"
@@ -19,7 +19,6 @@ void TurnUpCard(CVertanDlg& dlg, std::time_t now)
     g_cards[card].location() = kFaceUpOnTable;
     g_trumpCard = card;
     SetCardValues();
-    FlyCard(dlg, card, { DeckTopX(), DeckTopY() },
-        { g_clientWidth - kTurnedUpFromRight, g_midY - kTurnedUpAboveMid });
+    FlyCard(dlg, card, { DeckTopX(), DeckTopY() }, TurnedUpCardPoint());
     platform::Sleep(g_animDelay);
 }
