@@ -63,11 +63,7 @@ void AcknowledgeSixTrumps(CVertanDlg& dlg, bool human)
             { { image::kComputerSixTrumps, Spot::kUpper }, { image::kCaptionAcknowledge, Spot::kCentre } });
     dlg.PresentTable();
 
-    RowSlide slide;
-    slide.way = SlideWay::BackIntoRow;
-    (human ? slide.human : slide.computer) = SlidingCards::WholeHand;
-    slide.sound = SlideSound::AtEndWaiting;
-    SlideRows(dlg, slide);
+    SlideWholeRow(dlg, human, SlideWay::BackIntoRow);
 
     g_humanCount = 0;
     g_computerCount = 0;

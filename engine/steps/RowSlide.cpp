@@ -107,3 +107,12 @@ void SlideRows(CVertanDlg& dlg, const RowSlide& slide)
     if (slide.sound != SlideSound::BeforeLanding)
         PlayEffect(Effect::CardFlick, slide.sound == SlideSound::AtEndWaiting ? Wait::UntilEnd : Wait::No);
 }
+
+void SlideWholeRow(CVertanDlg& dlg, bool human, SlideWay way)
+{
+    RowSlide slide;
+    slide.way = way;
+    (human ? slide.human : slide.computer) = SlidingCards::WholeHand;
+    slide.sound = SlideSound::AtEndWaiting;
+    SlideRows(dlg, slide);
+}

@@ -41,3 +41,6 @@ int ShownOffset();
 /// pixels from their end (none when the step truncates to 0), then the cards are drawn at
 /// their end: moving computer cards face up while out of the row, backs once back in it.
 void SlideRows(CVertanDlg& dlg, const RowSlide& slide);
+
+/// Six trumps: the holder's whole row slides out or back, and the card sound is waited for.
+void SlideWholeRow(CVertanDlg& dlg, bool human, SlideWay way);

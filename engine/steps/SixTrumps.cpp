@@ -2,7 +2,6 @@
 #include "app/Spots.h"
 #include "app/VertanDlg.h"
 #include "engine/CardTable.h"
-#include "engine/GameState.h"
 #include "engine/PromptState.h"
 #include "engine/steps/Announce.h"
 #include "engine/steps/RowSlide.h"
@@ -12,11 +11,7 @@ namespace {
 /// The holder's whole row moves out of place, face up, and every card of it counts as shown.
 void ShowWholeRow(CVertanDlg& dlg, bool human)
 {
-    RowSlide slide;
-    slide.way = SlideWay::OutOfRow;
-    (human ? slide.human : slide.computer) = SlidingCards::WholeHand;
-    slide.sound = SlideSound::AtEndWaiting;
-    SlideRows(dlg, slide);
+    SlideWholeRow(dlg, human, SlideWay::OutOfRow);
     const Hand& hand = human ? g_humanHand : g_computerHand;
     for (const int card : HandCards(hand, human ? g_humanCount : g_computerCount))
         g_cards[card].shown() = 1;
