@@ -28,6 +28,15 @@ void ErasePrompt(CVertanDlg& dlg, std::initializer_list<PlacedImage> images)
     g_buttonsActive = 0;
 }
 
+void MarkTrump(CVertanDlg& dlg, int suit, MarkShown shown)
+{
+    if (shown == MarkShown::kAlone)
+        dlg.ShowTrumpMark(suit, kTrumpMarkSpot1);
+    else
+        dlg.DrawTrumpMark(suit, kTrumpMarkSpot1);
+    g_trumpMarkPos = kTrumpMarkSpot1;
+}
+
 void PoseTakeOrPass(CVertanDlg& dlg, PromptState state)
 {
     Announce(dlg, image::OfferedSuit(g_trumpSuit), Spot::kCentre);

@@ -23,6 +23,13 @@ struct PlacedImage {
 /// Showing the cleared table is the caller's.
 void ErasePrompt(CVertanDlg& dlg, std::initializer_list<PlacedImage> images);
 
+/// How the trump mark reaches the window: its own rectangle at once, or later with the
+/// whole table.
+enum class MarkShown { kAlone, kWithTable };
+
+/// The trump's glyph at mark spot 1, beside the turned-up card, recorded in `g_trumpMarkPos`.
+void MarkTrump(CVertanDlg& dlg, int suit, MarkShown shown);
+
 /// The take-or-pass question on the turned-up suit (prompt 1 or 6): the suit offered at
 /// the centre, "take" as answer A and "pass" as answer B.
 void PoseTakeOrPass(CVertanDlg& dlg, PromptState state);

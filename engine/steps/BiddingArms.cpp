@@ -10,19 +10,6 @@
 
 namespace {
 
-/// How the trump mark reaches the window: its own rectangle, or with the whole table.
-enum class MarkShown { kAlone, kWithTable };
-
-/// The trump's glyph at mark spot 1, beside the turned-up card.
-void MarkTrump(CVertanDlg& dlg, int suit, MarkShown shown)
-{
-    if (shown == MarkShown::kAlone)
-        dlg.ShowTrumpMark(suit, kTrumpMarkSpot1);
-    else
-        dlg.DrawTrumpMark(suit, kTrumpMarkSpot1);
-    g_trumpMarkPos = kTrumpMarkSpot1;
-}
-
 /// The turned-up suit was taken in the first round: its seven may be exchanged first.
 void AfterFirstRoundTake(CVertanDlg& dlg)
 {

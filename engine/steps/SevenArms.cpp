@@ -28,8 +28,7 @@ void EraseExchangeOffer(CVertanDlg& dlg)
 void Exchange(CVertanDlg& dlg)
 {
     EraseExchangeOffer(dlg);
-    dlg.DrawTrumpMark(g_trumpSuit, kTrumpMarkSpot1);
-    g_trumpMarkPos = kTrumpMarkSpot1;
+    MarkTrump(dlg, g_trumpSuit, MarkShown::kWithTable);
     dlg.PresentTable();
     g_sevenExchanger = kHuman;
     dlg.DoSevenExchange();
