@@ -18,7 +18,11 @@ constexpr int kSpecialJackAndNine = kSpecialJack + kSpecialNine;
 constexpr int kSpecialJackAndPair = kSpecialJack + kSpecialPair;
 constexpr int kSpecialAll = kSpecialJack + kSpecialNine + kSpecialPair;
 
-/// Answers of ComputerChooseSuit besides the indexes 2..4.
+/// Suit index of the turned-up suit T, and of the first other suit (indexes 2..4).
+constexpr int kTurnedUpIndex = 1;
+constexpr int kFirstOtherIndex = 2;
+
+/// Answers of the evaluation besides the indexes 2..4: the computer takes T; no suit qualifies.
 constexpr int kTakeTurnedUpSuit = 1;
 constexpr int kNoSuitQualifies = 0;
 
@@ -100,7 +104,7 @@ struct HandEvaluation {
     std::array<SuitEvaluation, 5> suit {};
     int turnedUp = 0;
 
-    const SuitEvaluation& trump() const { return suit[1]; }
+    const SuitEvaluation& trump() const { return suit[kTurnedUpIndex]; }
     bool turnedUpIsJack() const { return turnedUp == kTrumpJackStrength; }
     bool turnedUpIsNine() const { return turnedUp == kTrumpNineStrength; }
     bool turnedUpIsQueenOrKing() const
@@ -115,8 +119,8 @@ HandEvaluation EvaluateHand()
     SetOtherSuits();
     const auto cards = HandCards(g_computerHand, g_computerCount);
     HandEvaluation hand;
-    hand.suit[1] = EvaluateSuit(cards, g_trumpSuit);
-    for (int index = 2; index <= kSuits; ++index)
+    hand.suit[kTurnedUpIndex] = EvaluateSuit(cards, g_trumpSuit);
+    for (int index = kFirstOtherIndex; index <= kSuits; ++index)
         hand.suit[static_cast<std::size_t>(index)] = EvaluateSuit(cards, OtherSuitOfIndex(index));
     hand.turnedUp = IsCard(g_trumpCard) ? CardStrength(g_trumpCard, g_trumpSuit) : 0;
     return hand;
@@ -164,6 +168,12 @@ bool TakesOverWeakSuit(const HandEvaluation& hand)
         || (t.special >= kSpecialNine && t.seven && t.queenOrKing && hand.turnedUpIsQueenOrKing())
         || (t.special >= kSpecialPair && t.count >= 3)
         || (t.special >= kSpecialNine && t.count >= 3 && ((t.sum == 25 && t.queenOrKing) || t.sum == 27));
+}
+
+/// What either answer gives without evaluating: the cached suit, or 0 in an unknown mode.
+int AnswerWithoutEvaluating()
+{
+    return g_bidEvalState == kBidCached ? g_computerNamedSuit : 0;
 }
 
 } // namespace
@@ -224,15 +234,13 @@ int OtherSuitOfIndex(int index)
 
 int ComputerAcceptsTrump()
 {
-    if (g_bidEvalState == kBidCached)
-        return g_computerNamedSuit;
     if (g_bidEvalState != kBidEvaluate)
-        return 0;
+        return AnswerWithoutEvaluating();
     const HandEvaluation hand = EvaluateHand();
     if (TakesInFirstRound(hand))
-        return 1;
+        return kTakeTurnedUpSuit;
     g_computerNamedSuit = 0;
-    for (int index = 2; index <= kSuits; ++index) {
+    for (int index = kFirstOtherIndex; index <= kSuits; ++index) {
         if (WorthNaming(hand.suit[static_cast<std::size_t>(index)])) {
             g_computerNamedSuit = OtherSuitOfIndex(index);
             break;
@@ -243,16 +251,14 @@ int ComputerAcceptsTrump()
 
 int ComputerChooseSuit()
 {
-    if (g_bidEvalState == kBidCached)
-        return g_computerNamedSuit;
     if (g_bidEvalState != kBidEvaluate)
-        return 0;
+        return AnswerWithoutEvaluating();
     const HandEvaluation hand = EvaluateHand();
     if (TakesInFirstRound(hand))
         return kTakeTurnedUpSuit;
     int best = 0;
     int bestIndex = kNoSuitQualifies;
-    for (int index = 2; index <= kSuits; ++index) {
+    for (int index = kFirstOtherIndex; index <= kSuits; ++index) {
         const int grade = GradeOtherSuit(hand.suit[static_cast<std::size_t>(index)]);
         if (grade > best) {
             best = grade;
