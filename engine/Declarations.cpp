@@ -5,16 +5,13 @@
 #include "engine/GameState.h"
 #include "engine/RunSearch.h"
 #include "engine/Settings.h"
+#include "engine/TrumpHonours.h"
 
 #include <span>
 
 namespace {
 
-/// Weights of the computer's reasons to show its runs: the trump jack, nine and pair it
-/// holds count as much as their points, and it shows from 34 on.
-constexpr int kJackWeight = 20;
-constexpr int kNineWeight = 14;
-constexpr int kPairWeight = 20;
+/// The computer shows its runs when they and its trump honours are worth 34 or more.
 constexpr int kShowFrom = 34;
 /// Equal best runs are worth less to the computer: both sides score them.
 constexpr int kEqualTwentiesDiscount = 20;
@@ -159,12 +156,7 @@ bool ComputerKeepsDeclaration()
         if (record.strength() != kTrumpJackStrength && record.strength() != kTrumpNineStrength)
             otherPoints += record.points();
     }
-    g_computerHasTrumpJack = HoldsStrength(cards, kTrumpJackStrength) ? 1 : 0;
-    g_computerHasTrumpNine = HoldsStrength(cards, kTrumpNineStrength) ? 1 : 0;
-    g_computerHasTrumpPair = TrumpPairFlag(cards);
-
-    const int bonuses = kJackWeight * g_computerHasTrumpJack + kNineWeight * g_computerHasTrumpNine
-        + kPairWeight * g_computerHasTrumpPair;
+    const int bonuses = ValueComputerTrumpHonours(cards);
     int score = kTwentyPoints * g_computerTwenties + bonuses;
     if (g_equalTwenties == 1)
         score -= kEqualTwentiesDiscount;

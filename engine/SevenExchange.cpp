@@ -7,27 +7,20 @@
 #include "engine/GameState.h"
 #include "engine/RunSearch.h"
 #include "engine/Settings.h"
+#include "engine/TrumpHonours.h"
 
 #include <algorithm>
 #include <vector>
 
 namespace {
 
-/// Bonuses of the trump cards the exchange valuation counts.
-constexpr int kJackBonus = 20;
-constexpr int kNineBonus = 14;
-constexpr int kPairBonus = 20;
+/// Besides the honours, the exchange valuation counts the trump ace at its points.
 constexpr int kAceBonus = 11;
 /// An early draw (below 34 - 2 x extra cards) swaps only for a hand at least as good; a
 /// later one also for a hand up to 10 worse.
 constexpr int kEarlyDrawBase = 34;
 constexpr int kEarlyDrawPerExtraCard = 2;
 constexpr int kLateDrawTolerance = 10;
-
-bool Holds(std::span<const int> cards, int card)
-{
-    return std::find(cards.begin(), cards.end(), card) != cards.end();
-}
 
 int TrumpOf(int rank)
 {
@@ -41,16 +34,12 @@ SevenExchangeValuation ValueHandForSevenExchange(std::span<const int> cards)
     const RunSearchResult runs = SearchRuns(cards);
     g_computerFifties = runs.fifties;
     g_computerTwenties = runs.twenties;
-    g_computerHasTrumpJack = Holds(cards, TrumpOf(kRankJack)) ? 1 : 0;
-    g_computerHasTrumpNine = Holds(cards, TrumpOf(kRankNine)) ? 1 : 0;
-    g_computerHasTrumpPair = Holds(cards, TrumpOf(kRankQueen)) && Holds(cards, TrumpOf(kRankKing)) ? 1 : 0;
-    const int ace = Holds(cards, TrumpOf(kRankAce)) ? 1 : 0;
+    const int honours = ValueComputerTrumpHonours(cards);
+    const int ace = HoldsTrump(cards, kRankAce) ? 1 : 0;
 
     SevenExchangeValuation valuation;
-    valuation.value = DeclarationPoints(runs.fifties, runs.twenties) + kJackBonus * g_computerHasTrumpJack
-        + kNineBonus * g_computerHasTrumpNine + kPairBonus * g_computerHasTrumpPair + kAceBonus * ace;
-    const int seven = TrumpOf(kRankSeven);
-    valuation.sevenInRun = Holds(cards, seven) && g_cards[seven].inRun() == 1;
+    valuation.value = DeclarationPoints(runs.fifties, runs.twenties) + honours + kAceBonus * ace;
+    valuation.sevenInRun = HoldsTrump(cards, kRankSeven) && g_cards[TrumpOf(kRankSeven)].inRun() == 1;
     return valuation;
 }
 
