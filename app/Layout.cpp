@@ -25,7 +25,7 @@ RowSpacing SpaceRow(int n, int width, bool always)
 
 int HumanRowTop()
 {
-    return g_clientHeight - 3 * g_rowUnit - 100;
+    return g_clientHeight - kHumanRowUnits * g_rowUnit - kHumanRowLift;
 }
 
 void ComputeLayout(int width, int height)
@@ -34,7 +34,7 @@ void ComputeLayout(int width, int height)
     g_clientHeight = height;
     g_centreX = width / 2;
     g_centreY = height / 2;
-    g_rowUnit = height / 20;
+    g_rowUnit = height / kRowUnitDivisor;
 
     const RowSpacing human = SpaceRow(g_humanCount, width);
     g_humanCardStep = human.step;

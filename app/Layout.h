@@ -10,6 +10,11 @@ constexpr int kCardHeight = 96;
 constexpr int kNarrowWidth = 900;
 /// Margin kept at both ends of an overlapping row, in pixels.
 constexpr int kNarrowGap = 5;
+/// The row unit is this fraction of the client height: H / 20.
+constexpr int kRowUnitDivisor = 20;
+/// The human's row stands 3 row units and 100 pixels above the bottom of the client area.
+constexpr int kHumanRowUnits = 3;
+constexpr int kHumanRowLift = 100;
 
 /// The client area the table window opens with.
 constexpr int kInitialClientWidth = 640;
