@@ -14,9 +14,11 @@ inline const QString kIntroFile = QStringLiteral("Zastavka.zst");
 
 /// The most vertex records the tables hold.
 constexpr int kIntroRecordCapacity = 949;
-/// Vertices of the seven progress quads at the end of the model: four a quad.
+/// A quad's vertices: four consecutive records.
+constexpr int kQuadVertices = 4;
+/// The seven progress quads at the end of the model, and their vertex records.
 constexpr int kProgressQuadCount = 7;
-constexpr int kProgressQuadRecords = 4 * kProgressQuadCount;
+constexpr int kProgressQuadRecords = kQuadVertices * kProgressQuadCount;
 /// The model is drawn in a frame of this size, in pixels, centred in the client area.
 constexpr int kIntroFrameWidth = 970;
 constexpr int kIntroFrameHeight = 700;

@@ -168,7 +168,7 @@ void IntroRenderer::drawQuad(int first, double red, double green, double blue, c
     makeCurrent();
     gl_->glColor3d(red, green, blue);
     gl_->glBegin(GL_POLYGON);
-    for (int record = first; record < first + 4; ++record)
+    for (int record = first; record < first + kQuadVertices; ++record)
         vertex(record, at);
     gl_->glEnd();
 }

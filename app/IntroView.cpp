@@ -96,7 +96,7 @@ void IntroView::drawProgressQuad()
     renderer_->clearDepth();
     renderer_->drawQuad(g_introVertexCount - nextQuad_, 0.0, 0.0, kQuadBlue, placement());
     present();
-    nextQuad_ -= 4;
+    nextQuad_ -= kQuadVertices;
 }
 
 void IntroView::refresh()
