@@ -3,6 +3,21 @@
 /// The sixteen user settings, in the order of the settings file. They live for the whole
 /// run; the option dialogs, a change of player and a loaded game replace them.
 
+/// Second-deal cards to each hand at program start.
+constexpr int kInitialExtraCards = 3;
+/// Sleep per animation step at program start, in ms.
+constexpr int kInitialAnimDelay = 8;
+/// Pause after a trick at program start, in ms.
+constexpr int kInitialTrickPause = 1000;
+/// Steps of one card flight at program start.
+constexpr int kInitialAnimSteps = 10;
+/// Announcement drawing style at program start.
+constexpr int kInitialAnnouncementStyle = 2;
+
+/// `g_gameLength`: a short game (to 501 points) or a long one (to 1001).
+constexpr int kShortGame = 1;
+constexpr int kLongGame = 2;
+
 /// 1 = the main window is maximised.
 inline int g_maximized = 0;
 /// Table background 1..11 as read from the settings file; 11 = the custom colour.
@@ -14,7 +29,7 @@ inline int g_loadedCardBack = 1;
 /// Card back in force 1..8.
 inline int g_cardBack = 1;
 /// Cards each hand receives in the second deal, 3..6.
-inline int g_extraCards = 3;
+inline int g_extraCards = kInitialExtraCards;
 /// Announcement voice: 1 male, 2 female, 3 none.
 inline int g_voice = 0;
 /// Hand order: 1 by suits, 2 by points.
@@ -23,28 +38,28 @@ inline int g_handSort = 0;
 inline int g_cardSounds = 0;
 /// Computer level: 1 "Новичок", 2 "Игрок", 3 "Профи".
 inline int g_level = 1;
-/// 1 short game (501 points), 2 long game (1001).
+/// kShortGame or kLongGame.
 inline int g_gameLength = 0;
 /// Sleep per animation step, in ms.
-inline int g_animDelay = 8;
+inline int g_animDelay = kInitialAnimDelay;
 /// Pause after a trick, in ms.
-inline int g_trickPause = 1000;
+inline int g_trickPause = kInitialTrickPause;
 /// 1 = button sounds on.
 inline int g_buttonSounds = 0;
 /// 1 = card flights and growing panels are animated.
 inline int g_animation = 1;
 /// Steps of one card flight, 5..20.
-inline int g_animSteps = 10;
+inline int g_animSteps = kInitialAnimSteps;
 /// Announcement drawing style 0..3.
-inline int g_announcementStyle = 2;
+inline int g_announcementStyle = kInitialAnnouncementStyle;
 
 /// Pause between the steps of a deal, in ms: seven times the initial animation delay,
 /// fixed for the run so that dealing keeps its pace whatever the delay is set to.
-constexpr int kInitialAnimDelay = 8;
-inline int g_dealPause = 7 * kInitialAnimDelay;
+constexpr int kDealPause = 7 * kInitialAnimDelay;
+inline int g_dealPause = kDealPause;
 /// Half the flight steps: the divisor of the merge, raise and lower animations.
-inline int g_halfAnimSteps = 5;
-inline int g_halfAnimSteps2 = 5;
+inline int g_halfAnimSteps = kInitialAnimSteps / 2;
+inline int g_halfAnimSteps2 = kInitialAnimSteps / 2;
 
 /// Recomputes the values derived from the settings after they were read or changed.
 inline void UpdateDerivedSettings()

@@ -14,8 +14,6 @@
 namespace {
 
 /// A short game ends when a total reaches 501, a long one at 1001.
-constexpr int kShortGame = 1;
-constexpr int kLongGame = 2;
 constexpr int kShortGameTarget = 501;
 constexpr int kLongGameTarget = 1001;
 /// Deal points of six trumps.
