@@ -182,7 +182,7 @@ DataFault ReadSheet(NumberScanner& in)
 
 DataFault ReadGlyphs(NumberScanner& in)
 {
-    for (int suit = 1; suit <= 4; ++suit) {
+    for (int suit = 1; suit <= kSuits; ++suit) {
         const DataFault fault
             = ReadPoints(in, kGlyphFrame, g_suitGlyphCount[suit], g_suitGlyphX[suit], g_suitGlyphY[suit]);
         if (fault != DataFault::None)

@@ -25,7 +25,7 @@ void fillTestImages()
                 g_announcementPointY[i][static_cast<std::size_t>(k)] = y;
             }
     }
-    for (int s = 1; s <= 4; ++s) {
+    for (int s = 1; s <= kSuits; ++s) {
         g_suitGlyphX[static_cast<std::size_t>(s)].fill(0);
         g_suitGlyphY[static_cast<std::size_t>(s)].fill(0);
         g_suitColour[static_cast<std::size_t>(s)]

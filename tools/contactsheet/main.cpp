@@ -92,7 +92,7 @@ int main(int argc, char** argv)
     }
 
     sheet.section(QStringLiteral("Suit glyphs 1..4 and the about box's links"));
-    for (int suit = 1; suit <= 4; ++suit) {
+    for (int suit = 1; suit <= kSuits; ++suit) {
         const auto i = static_cast<std::size_t>(suit);
         sheet.add(PlotPoints(g_suitGlyphX[i], g_suitGlyphY[i], g_suitGlyphCount[i], Rgb(g_suitColour[i])),
             QString::number(suit));
