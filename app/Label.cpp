@@ -2,10 +2,12 @@
 #include "app/Spots.h"
 #include "app/TableDrawing.h"
 #include "app/VertanDlg.h"
+#include "engine/PromptState.h"
 #include "engine/Settings.h"
 #include "platform/Pause.h"
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -14,10 +16,6 @@ constexpr int kStyleOutlined = 1;
 constexpr int kStyleRaised = 2;
 constexpr int kStyleAnimated = 3;
 
-/// Captions of the on-table buttons: images 28..34. They are never layered, so they keep
-/// the shape of their button.
-constexpr int kFirstCaption = 28;
-constexpr int kLastCaption = 34;
 /// The edge an outlined image gets one pixel above and left of it.
 constexpr platform::COLORREF kOutlineColour = platform::RGB(255, 0, 0);
 /// The animated style sleeps this long before each layer, in ms.
@@ -29,9 +27,11 @@ constexpr std::array<int, 3> kAnimatedShowAfter { 4, 7, 9 };
 /// next real move highlights afresh.
 constexpr Point kNowhere { -1, -1 };
 
-bool isCaption(int image)
+/// Captions of the on-table buttons (images 28..34) are never layered, so they keep the
+/// shape of their button.
+bool isCaption(int n)
 {
-    return image >= kFirstCaption && image <= kLastCaption;
+    return n >= image::kCaptionTake && n <= image::kCaptionAcknowledge;
 }
 
 } // namespace
