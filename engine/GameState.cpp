@@ -1,6 +1,15 @@
 #include "engine/GameState.h"
 
 #include "engine/CardTable.h"
+#include "engine/Settings.h"
+
+namespace {
+
+/// Totals that end a short and a long game.
+constexpr int kShortGameTarget = 501;
+constexpr int kLongGameTarget = 1001;
+
+} // namespace
 
 void ResetGameState()
 {
@@ -66,4 +75,12 @@ void ResetForNewGame()
     g_humanBaits = 0;
     g_computerBaits = 0;
     g_hangingTie = g_noHangingTie;
+}
+
+bool GameIsOver()
+{
+    const int target = g_gameLength == kShortGame ? kShortGameTarget
+        : g_gameLength == kLongGame               ? kLongGameTarget
+                                                  : 0;
+    return target != 0 && (g_humanTotal >= target || g_computerTotal >= target);
 }

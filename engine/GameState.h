@@ -124,6 +124,10 @@ void ResetGameState();
 /// bait counters and hanging tie start from zero.
 void ResetForNewGame();
 
+/// True when either total has reached the target of `g_gameLength`: 501 points in a short
+/// game, 1001 in a long one; never for a length that is neither.
+bool GameIsOver();
+
 /// Declaration points of a side's runs: 50 a fifty, 20 a twenty.
 constexpr int DeclarationPoints(int fifties, int twenties)
 {

@@ -3,7 +3,6 @@
 #include "engine/CardTable.h"
 #include "engine/GameState.h"
 #include "engine/PromptState.h"
-#include "engine/Settings.h"
 #include "engine/steps/Announce.h"
 #include "engine/steps/Arms.h"
 #include "engine/steps/RowSlide.h"
@@ -13,21 +12,10 @@
 
 namespace {
 
-/// A short game ends when a total reaches 501, a long one at 1001.
-constexpr int kShortGameTarget = 501;
-constexpr int kLongGameTarget = 1001;
 /// Deal points of six trumps.
 constexpr int kSixTrumpsPoints = 360;
 /// Pause before a six-trumps deal is scored, in ms.
 constexpr int kBeforeScoringPause = 500;
-
-bool GameIsOver()
-{
-    const int target = g_gameLength == kShortGame ? kShortGameTarget
-        : g_gameLength == kLongGame               ? kLongGameTarget
-                                                  : 0;
-    return target != 0 && (g_humanTotal >= target || g_computerTotal >= target);
-}
 
 /// Button 31: the next deal, or at the end of the game a new game or an empty table.
 void NextDeal(CVertanDlg& dlg)
