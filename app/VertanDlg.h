@@ -161,7 +161,7 @@ public:
     /// Colour in which announcements are drawn, and the background's own announcement colour.
     platform::COLORREF m_announcementColour = 0;
     platform::COLORREF m_announcementNormalColour = 0;
-    /// Custom table colour (settings field 3).
+    /// Custom table colour (settings field 3), red in the low byte, 0..0xFFFFFF.
     platform::COLORREF m_customColour = 0;
     /// Colours of the on-table button captions, plain and hovered.
     platform::COLORREF m_captionColour = 0;
@@ -178,16 +178,21 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    /// Fills the menu bar from the table menu; each command runs as a game step.
     void buildMenu();
     /// Ends the dialog without writing the settings again.
     void endDialog();
 
+    /// The menu bar and the client area below it; owned by the window.
     QMenuBar* m_menuBar = nullptr;
     TableView* m_tableView = nullptr;
+    /// What the window shows: presented rectangles of the back buffer and hover highlights.
     platform::WindowSurface m_surface;
+    /// True once the dialog has ended, so a further close request writes nothing.
     bool m_ended = false;
     /// Game steps running (nested while a step opens a modal dialog).
     int m_stepDepth = 0;
+    /// True while a close request waits for the running game step to return.
     bool m_closePending = false;
     /// The intro's OpenGL view, from the start-up's first frame to the first deal; null
     /// when the system offers no OpenGL.
