@@ -5,8 +5,11 @@
 
 namespace {
 
-/// Draws of 5..10 (after the cuts) let the computer bid first.
+/// The draw is cut to 1..100, then to 1..10; 5..10 let the computer bid first.
+constexpr int kFirstCut = 100;
+constexpr int kSecondCut = 10;
 constexpr int kComputerFirstFrom = 5;
+/// The clock's seconds are read modulo this.
 constexpr int kClockModulus = 1000;
 
 /// Takes `step` off while the value is above `step`, as a single division.
@@ -19,7 +22,7 @@ int CutDown(int value, int step)
 
 int FirstHandFromRand(int value)
 {
-    const int digit = CutDown(CutDown(value, 100), 10);
+    const int digit = CutDown(CutDown(value, kFirstCut), kSecondCut);
     return digit >= kComputerFirstFrom ? kComputer : kHuman;
 }
 
