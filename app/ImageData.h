@@ -50,6 +50,7 @@ inline std::array<ColourTable<kCardPointCapacity>, kCardBackCount + 1> g_backSid
 
 /// Pixel of point j of the background tile, and colour of point j of background b (1..11).
 inline PointTable<kTilePointCapacity> g_backgroundPointX{}, g_backgroundPointY{};
+/// Points the tile is painted from: 0 until the background colours are read, then 40000.
 inline int g_backgroundPointCount = 0;
 inline std::array<ColourTable<kTilePoints>, kCustomBackground + 1> g_backgroundColour{};
 
@@ -61,7 +62,8 @@ constexpr std::array<int, kAnnouncementCount + 1> g_announcementHalfWidth{0, 190
     190, 190, 190, 190, 190, 190, 190, 190, 190, 190, 190, 190, 190, 190, 190, 190, 190, 190, 190, 190, 43, 25,
     45, 60, 65, 85, 60, 80, 100, 100, 0};
 
-/// The two link captions of the about box.
+/// The two link captions of the about box: point offsets from their anchors, and the
+/// number of points read (0 until the announcement sheet is read, then 471 and 697).
 inline PointTable<kAboutLink1Capacity> g_aboutLink1X{}, g_aboutLink1Y{};
 inline int g_aboutLink1Count = 0;
 inline PointTable<kAboutLink2Capacity> g_aboutLink2X{}, g_aboutLink2Y{};

@@ -28,10 +28,13 @@ constexpr int kMaxSheetOffset = 2000;
 /// The largest Windows colour value: blue, green, red at full strength.
 constexpr long long kMaxColour = 0xffffff;
 
+/// The point lists of an upright card, a sideways card and the tile: their sheet origins,
+/// and every offset inside the picture.
 constexpr PointFrame kCardFrame { 454, 358, 0, kCardWidth - 1, 0, kCardHeight - 1 };
 constexpr PointFrame kSideFrame { 442, 370, 0, kCardHeight - 1, 0, kCardWidth - 1 };
 constexpr PointFrame kTileFrame { 382, 298, 0, kTileSize - 1, 0, kTileSize - 1 };
 
+/// A frame for a shape of the announcement sheet or the glyph list at that origin.
 constexpr PointFrame SheetFrame(int originX, int originY)
 {
     return { originX, originY, -kMaxSheetOffset, kMaxSheetOffset, -kMaxSheetOffset, kMaxSheetOffset };
@@ -53,13 +56,16 @@ constexpr std::array<SheetImage, kAnnouncementCount + 1> kSheetImages { { { 0, 0
     { 35917, 395, 430 }, { 37321, 395, 467 }, { 37874, 395, 504 }, { 38162, 395, 541 }, { 38759, 395, 578 },
     { 39510, 395, 615 }, { 40326, 397, 60 }, { 41323, 397, 97 }, { 42023, 503, 397 }, { 42623, 527, 343 },
     { 43610, 540, 352 }, { 44693, 0, 0 } } };
+/// The last announcement image with points.
 constexpr int kLastImage = kAnnouncementCount - 1;
-/// After the images: one pair dropped, part B (read, not used), then the about box's links.
+/// After the images: one pair dropped, a block of 4923 pairs read and not used, then the
+/// about box's two links, each at its own origin.
 constexpr int kUnusedPairs = 1 + 4923;
 constexpr int kAboutLink1Pairs = 471;
 constexpr PointFrame kAboutLink1Frame = SheetFrame(252, 265);
 constexpr int kAboutLink2Pairs = 697;
 constexpr PointFrame kAboutLink2Frame = SheetFrame(220, 227);
+/// Pairs of the whole announcement sheet.
 constexpr int kSheetPairs = 50784;
 
 constexpr bool SheetFitsTables()
@@ -73,6 +79,7 @@ constexpr bool SheetFitsTables()
 static_assert(SheetFitsTables());
 static_assert(kAboutLink1Pairs <= kAboutLink1Capacity && kAboutLink2Pairs <= kAboutLink2Capacity);
 
+/// The suit glyphs' origin on their sheet, and the colours of the red and the black suits.
 constexpr PointFrame kGlyphFrame = SheetFrame(498, 404);
 constexpr platform::COLORREF kRedSuit = platform::RGB(255, 0, 0);
 constexpr platform::COLORREF kBlackSuit = platform::RGB(0, 0, 0);

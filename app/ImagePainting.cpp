@@ -10,6 +10,7 @@
 
 namespace {
 
+/// Corner pixels of a card image, left out of its point list.
 constexpr int kCornerCount = 12;
 /// The sideways back's top-left corner: pixel 1 takes the back's point 95, pixels 2 and 3
 /// the card edge colour.

@@ -10,6 +10,7 @@
 /// closes its polygon, and its colour is the colour of the next one. The last 28 vertices
 /// are also the seven quads of the loading progress bar.
 
+/// The model's file, relative to the program folder.
 inline const QString kIntroFile = QStringLiteral("Zastavka.zst");
 
 /// The most vertex records the tables hold.

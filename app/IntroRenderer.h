@@ -52,11 +52,13 @@ private:
     bool makeCurrent();
     void vertex(int record, const IntroPlacement& at);
 
+    /// The offscreen surface the context is made current on, and the context itself.
     std::unique_ptr<QOffscreenSurface> surface_;
     std::unique_ptr<QOpenGLContext> context_;
     /// The frame the context draws into: colour without alpha, depth and stencil.
     std::unique_ptr<QOpenGLFramebufferObject> frame_;
     /// The context's OpenGL 1.1 entry points; owned by the context.
     QOpenGLFunctions_1_1* gl_ = nullptr;
+    /// Size of the frame, in pixels: the client area's.
     QSize size_;
 };

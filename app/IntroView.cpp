@@ -13,6 +13,7 @@
 
 namespace {
 
+/// Frames the intro plays before the progress quads.
 constexpr int kIntroFrames = 150;
 /// The first frames only turn the model; after them it also drifts and sinks.
 constexpr int kTurnOnlyFrames = 20;

@@ -36,6 +36,7 @@ private:
     /// Takes the drawn frame and shows it before returning.
     void present();
 
+    /// The OpenGL context that draws the frames.
     std::unique_ptr<IntroRenderer> renderer_;
     /// What the view shows: the last frame drawn.
     QImage frame_;

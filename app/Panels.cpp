@@ -60,6 +60,7 @@ constexpr std::array<StatColumn, 5> kStatColumns { {
     { "ПАРТИЯ", 65, 41 },
     { "УРОВЕНЬ", 167, 161 },
 } };
+/// x of the row number from the centre column.
 constexpr int kStatRowNoX = -242;
 /// x of the rules between the columns; the first starts at the header rule, the others at
 /// the headers' line.

@@ -22,6 +22,7 @@ struct Layer {
     int d = 0;
     platform::COLORREF colour = 0;
 };
+/// Layers of a raised image, drawn one over the other.
 constexpr int kLayerCount = 9;
 using Layers = std::array<Layer, kLayerCount>;
 

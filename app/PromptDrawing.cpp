@@ -26,6 +26,7 @@ struct CaptionAt {
     platform::Rect CVertanDlg::*button;
 };
 
+/// The window's rectangles of answer buttons A and B.
 constexpr auto kButtonA = &CVertanDlg::m_rcButton1;
 constexpr auto kButtonB = &CVertanDlg::m_rcButton2;
 

@@ -54,6 +54,7 @@ constexpr std::array<Range, kSettingsCount> kRanges{{
     {0, 3},           // announcement style
 }};
 
+/// The values a missing file stands for, in file order.
 constexpr SettingsRecord kDefaults{0, 1, 0, 1, 3, 1, 1, 1, 1, 2, 8, 1000, 1, 1, 10, 2};
 
 int toInt(long long value)

@@ -10,7 +10,10 @@
 /// The settings file ("config.krt" or a player's profile "<name>.ind"): the sixteen
 /// settings as decimal numbers, one blank between them, nothing after the last.
 
+/// Values of the settings record.
 constexpr int kSettingsCount = 16;
+/// The settings file of players without a profile, and the file naming the last player,
+/// both relative to the program folder.
 inline const QString kSharedSettingsFile = QStringLiteral("config.krt");
 inline const QString kLastPlayerFile = QStringLiteral("Stat/ig.sta");
 /// Longest player name, in characters.

@@ -5,6 +5,7 @@
 
 namespace {
 
+/// Settings field 6, the announcement voice.
 constexpr int kVoiceMale = 1;
 constexpr int kVoiceFemale = 2;
 constexpr int kVoiceOff = 3;

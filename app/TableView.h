@@ -20,6 +20,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    /// The window whose surface this view shows and whose handlers it calls.
     CVertanDlg& table_;
+    /// True once the first paint has asked for the start-up, so it is asked for once.
     bool startUpQueued_ = false;
 };
