@@ -5,17 +5,9 @@
 #include "app/TableDrawing.h"
 #include "engine/GameState.h"
 
-#include <algorithm>
-
 namespace {
 
 using DealStartTest = DealTable;
-
-bool Holds(const Hand& hand, int count, int card)
-{
-    const auto cards = HandCards(hand, count);
-    return std::find(cards.begin(), cards.end(), card) != cards.end();
-}
 
 /// A computer hand that takes the turned-up suit 1 in the first round: five trumps (eight,
 /// nine, jack, queen, ace) and no run of three.
@@ -36,7 +28,7 @@ TEST_F(DealStartTest, FullDealFromStartToTheFirstLead)
     ASSERT_EQ(g_computerCount, 6);
     for (int k = 1; k <= 6; ++k) {
         EXPECT_EQ(g_computerHand[k], plain::kComputer[k - 1]);
-        EXPECT_TRUE(Holds(g_humanHand, g_humanCount, plain::kHuman[k - 1]));
+        EXPECT_NE(FindInHand(g_humanHand, g_humanCount, plain::kHuman[k - 1]), 0);
         EXPECT_TRUE(FaceDrawnAt(g_humanHand[k], HumanCardX(k), HumanRowTop())) << "slot " << k;
     }
     EXPECT_FALSE(FaceDrawnAt(g_humanHand[1], HumanCardX(1), HumanRowTop() - kCardHeight));

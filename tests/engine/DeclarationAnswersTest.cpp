@@ -13,14 +13,6 @@ const SecondDeal kHumanTwenty { { 29, 30, 15 }, { 7, 3, 11 }, 31 };
 const SecondDeal kBetterComputerTwenty { { 12, 16, 20 }, { 7, 3, 11 }, 31 };
 const SecondDeal kEqualTwenties { { 4, 8, 12 }, { 3, 7, 11 }, 31 };
 
-int Slot(const Hand& hand, int count, int card)
-{
-    for (int k = 1; k <= count; ++k)
-        if (hand[k] == card)
-            return k;
-    return 0;
-}
-
 class DeclarationAnswers : public DealTable {
 protected:
     /// The human takes the turned-up suit at once; the second deal brings the runs.
@@ -28,6 +20,13 @@ protected:
     {
         Deal(kHuman, plain::kComputer, plain::kHuman, plain::kTurnedUp, second);
         Click(window_->m_rcButton1);
+    }
+
+    /// Left x of the slot where the human's / the computer's card stands now.
+    static int HumanX(int card) { return HumanCardX(FindInHand(g_humanHand, g_humanCount, card)); }
+    static int ComputerX(int card)
+    {
+        return ComputerCardX(FindInHand(g_computerHand, g_computerCount, card));
     }
 
     int Raised() const { return HumanRowTop() - g_clientHeight / 26; }
@@ -41,7 +40,7 @@ TEST_F(DeclarationAnswers, TheHumanDeclaresHisTwenty)
     EXPECT_EQ(g_shownAnnouncement1, image::kHumanTwenty);
     EXPECT_EQ(window_->m_rcButton1, ImageBand(image::kCaptionYes, SpotPoint(Spot::kLeftCaption)));
     for (const int card : { 3, 7, 11 })
-        EXPECT_TRUE(FaceDrawnAt(card, HumanCardX(Slot(g_humanHand, g_humanCount, card)), Raised()));
+        EXPECT_TRUE(FaceDrawnAt(card, HumanX(card), Raised()));
 
     Click(window_->m_rcButton1);
 
@@ -50,7 +49,7 @@ TEST_F(DeclarationAnswers, TheHumanDeclaresHisTwenty)
     EXPECT_EQ(g_humanShowing, 0);
     for (const int card : { 3, 7, 11 }) {
         EXPECT_EQ(g_cards[card].status(), kStatusSeen);
-        EXPECT_TRUE(FaceDrawnAt(card, HumanCardX(Slot(g_humanHand, g_humanCount, card)), HumanRowTop()));
+        EXPECT_TRUE(FaceDrawnAt(card, HumanX(card), HumanRowTop()));
     }
     EXPECT_EQ(g_cards[9].status(), kStatusInPlay);
     EXPECT_EQ(g_trumpMarkPos, kTrumpMarkSpot2);
@@ -82,10 +81,10 @@ TEST_F(DeclarationAnswers, OnlyTheDeclaringSideLiftsItsRun)
     // The human's lower twenty was found, but stays in his row, unseen.
     for (const int card : { 3, 7, 11 }) {
         EXPECT_EQ(g_cards[card].shown(), 1);
-        EXPECT_TRUE(FaceDrawnAt(card, HumanCardX(Slot(g_humanHand, g_humanCount, card)), HumanRowTop()));
+        EXPECT_TRUE(FaceDrawnAt(card, HumanX(card), HumanRowTop()));
     }
     for (const int card : { 12, 16, 20 })
-        EXPECT_TRUE(FaceDrawnAt(card, ComputerCardX(Slot(g_computerHand, g_computerCount, card)), Lowered()));
+        EXPECT_TRUE(FaceDrawnAt(card, ComputerX(card), Lowered()));
 
     Click(window_->m_rcButton1);
 
@@ -95,8 +94,7 @@ TEST_F(DeclarationAnswers, OnlyTheDeclaringSideLiftsItsRun)
     for (const int card : { 3, 7, 11 })
         EXPECT_EQ(g_cards[card].status(), kStatusInPlay);
     for (const int card : { 12, 16, 20 })
-        EXPECT_FALSE(
-            FaceDrawnAt(card, ComputerCardX(Slot(g_computerHand, g_computerCount, card)), g_rowUnit));
+        EXPECT_FALSE(FaceDrawnAt(card, ComputerX(card), g_rowUnit));
     EXPECT_EQ(g_humanLeadsTrick, 1);
 }
 

@@ -5,8 +5,6 @@
 #include "app/TableDrawing.h"
 #include "engine/GameState.h"
 
-#include <algorithm>
-
 namespace {
 
 using ExchangeAnswersTest = DealTable;
@@ -21,13 +19,6 @@ const SecondDeal kSecond { { 29, 30, 7 }, { 26, 3, 11 }, 31 };
 const std::vector<int> kComputerWithSeven { 1, 13, 21, 6, 14, 22 };
 const std::vector<int> kHumanBesideSeven { 17, 25, 2, 10, 18, 3 };
 const SecondDeal kSecondBesideSeven { { 29, 30, 7 }, { 26, 11, 4 }, 31 };
-
-int PositionOf(const Hand& hand, int count, int card)
-{
-    const auto cards = HandCards(hand, count);
-    const auto at = std::find(cards.begin(), cards.end(), card);
-    return at == cards.end() ? 0 : static_cast<int>(at - cards.begin()) + 1;
-}
 
 TEST_F(ExchangeAnswersTest, TheHumanExchangesHisTrumpSeven)
 {
@@ -45,7 +36,7 @@ TEST_F(ExchangeAnswersTest, TheHumanExchangesHisTrumpSeven)
     EXPECT_EQ(g_humanSevenRaised, 0);
     EXPECT_EQ(g_trumpCard, 1);
     EXPECT_EQ(g_cards[1].location(), kFaceUpOnTable);
-    ASSERT_GT(PositionOf(g_humanHand, g_humanCount, kTurnedUpNine), 0);
+    ASSERT_GT(FindInHand(g_humanHand, g_humanCount, kTurnedUpNine), 0);
     // The computer saw the card the human took.
     EXPECT_EQ(g_cards[kTurnedUpNine].status(), kStatusSeen);
     EXPECT_EQ(window_->m_taker, kHuman);
