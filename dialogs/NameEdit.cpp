@@ -29,6 +29,7 @@ public:
     }
 
 private:
+    /// The field whose width decides what fits.
     const NameEdit& edit_;
 };
 

@@ -9,6 +9,7 @@
 
 namespace {
 
+/// What the name dialog says about a name it refuses.
 const QString kEmptyNameMessage = QStringLiteral("Введите имя");
 const QString kLengthMessage = QStringLiteral("Введите не более 12 символов");
 const QString kBadCharacterMessage = QStringLiteral("Недопустимый символ");

@@ -12,6 +12,7 @@
 
 namespace {
 
+/// The text above the field while no name has been refused.
 const QString kPrompt = QStringLiteral("Ваше имя");
 
 /// The name field and the OK button, in dialog units.

@@ -39,7 +39,7 @@ enum class RasterOp {
 
 /// A memory bitmap with the drawing state the game selects into it.
 ///
-/// Conventions, the same as the game's original drawing surface:
+/// Conventions, which the game's drawing code relies on to the pixel:
 /// - coordinates are pixels, (0, 0) the top-left corner, x to the right, y down;
 /// - colours are COLORREF values (red in the low byte);
 /// - rectangle(l, t, r, b) and ellipse(l, t, r, b) cover columns l..r-1 and rows t..b-1:

@@ -26,6 +26,7 @@ public:
     }
 
 private:
+    /// The last value of the recurrence; seed() sets it, so equal seeds give equal runs.
     unsigned state_ = 1;
 };
 

@@ -17,6 +17,7 @@ public:
 
 private:
     static Interface& real();
+    /// The double in force, or null while the real implementation serves.
     static inline Interface* installed_ = nullptr;
 };
 

@@ -28,9 +28,12 @@ public:
     const MemoryDC& dc() const { return dc_; }
 
 private:
+    /// Repaints a rectangle of the widget at once, while the game's handler still runs.
     void repaintNow(const QRect& rect);
 
+    /// The pixels the window shows, in client coordinates.
     MemoryDC dc_;
+    /// The widget that paints from dc_; null until attached.
     QWidget* widget_ = nullptr;
 };
 

@@ -25,6 +25,7 @@ public:
     QImage render() const;
 
 private:
+    /// A picture with its caption, or a section title, at its top-left corner in pixels.
     struct Item {
         QImage picture;
         QString text;
@@ -33,7 +34,9 @@ private:
         bool isTitle;
     };
 
+    /// Everything placed so far, in order.
     std::vector<Item> items_;
+    /// Rows break before they would grow wider than this, in pixels.
     int maxWidth_;
     /// Where the next picture goes, the bottom of the current row and the widest row so far.
     int x_ = 0;
