@@ -62,6 +62,13 @@ int toInt(long long value)
     return static_cast<int>(value);
 }
 
+/// The words of a text: what white space separates.
+QStringList wordsOf(const QString& text)
+{
+    static const QRegularExpression blanks(QStringLiteral("\\s+"));
+    return text.split(blanks, Qt::SkipEmptyParts);
+}
+
 } // namespace
 
 SettingsRecord DefaultSettings()
@@ -75,9 +82,7 @@ SettingsRecord ParseSettings(const QByteArray& text)
     SettingsRecord group = kDefaults;
     int filled = 0;
     bool anyComplete = false;
-    static const QRegularExpression blanks(QStringLiteral("\\s+"));
-    const QStringList tokens = QString::fromLatin1(text).split(blanks, Qt::SkipEmptyParts);
-    for (const QString& token : tokens) {
+    for (const QString& token : wordsOf(QString::fromLatin1(text))) {
         bool ok = false;
         const long long value = token.toLongLong(&ok);
         if (!ok)
@@ -163,8 +168,7 @@ QString ReadLastPlayer(const QString& folder)
     const std::optional<QByteArray> text = platform::ReadWholeFile(folder + kLastPlayerFile);
     if (!text)
         return {};
-    static const QRegularExpression blanks(QStringLiteral("\\s+"));
-    const QStringList words = platform::FromCp1251(*text).split(blanks, Qt::SkipEmptyParts);
+    const QStringList words = wordsOf(platform::FromCp1251(*text));
     if (words.isEmpty())
         return {};
     // The name becomes part of file names: a word the name dialog would refuse is no name.
