@@ -7,11 +7,6 @@ namespace {
 
 using BiddingAnswersTest = DealTable;
 
-/// Five trumps of suit 1 with no run of three: the computer takes suit 1 in the first round.
-const std::vector<int> kStrongComputer { 5, 9, 17, 21, 29, 6 };
-const std::vector<int> kHumanBesideStrong { 13, 25, 2, 10, 18, 3 };
-const SecondDeal kSecondBesideStrong { { 30, 14, 7 }, { 26, 11, 4 }, 31 };
-
 /// Five cards of suit 2 and one trump: the computer passes suit 1 and will name suit 2.
 const std::vector<int> kSuit2Computer { 6, 14, 22, 30, 2, 5 };
 const std::vector<int> kHumanBesideSuit2 { 9, 17, 25, 10, 18, 3 };
@@ -19,7 +14,7 @@ const SecondDeal kSecondBesideSuit2 { { 29, 13, 7 }, { 26, 11, 4 }, 31 };
 
 TEST_F(BiddingAnswersTest, HumanPassesFirstAndTheComputerTakes)
 {
-    Deal(kHuman, kStrongComputer, kHumanBesideStrong, 1, kSecondBesideStrong);
+    Deal(kHuman, strong::kComputer, strong::kHuman, strong::kTurnedUp, strong::kSecond);
     Click(window_->m_rcButton2);
 
     EXPECT_EQ(g_promptState, PromptState::kComputerAnsweredPass);

@@ -65,8 +65,8 @@ TEST_F(DealEndAnswers, AYesAtTheEndOfTheGameStartsANewOne)
     g_humanBaits = 1;
     PoseDealResult();
     platform_.messageBox.answer({ true });
-    // The first hand of the new game is drawn anew: a draw of 104 gives it to the human.
-    platform_.rand.script({ 104 });
+    // The first hand of the new game is drawn anew.
+    platform_.rand.script({ kHumanFirstDraw });
     ScriptDeal(kHuman, plain::kComputer, plain::kHuman, plain::kTurnedUp, plain::kSecond);
 
     Click(window_->m_rcButton1);

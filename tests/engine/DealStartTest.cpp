@@ -9,12 +9,6 @@ namespace {
 
 using DealStartTest = DealTable;
 
-/// A computer hand that takes the turned-up suit 1 in the first round: five trumps (eight,
-/// nine, jack, queen, ace) and no run of three.
-const std::vector<int> kStrongComputer { 5, 9, 17, 21, 29, 6 };
-const std::vector<int> kHumanBesideStrong { 13, 25, 2, 10, 18, 3 };
-const SecondDeal kSecondBesideStrong { { 30, 14, 7 }, { 26, 11, 4 }, 31 };
-
 TEST_F(DealStartTest, FullDealFromStartToTheFirstLead)
 {
     Deal(kHuman, plain::kComputer, plain::kHuman, plain::kTurnedUp, plain::kSecond);
@@ -68,7 +62,7 @@ TEST_F(DealStartTest, FullDealFromStartToTheFirstLead)
 
 TEST_F(DealStartTest, TheComputerBiddingFirstShowsItsAnswerAndTakes)
 {
-    Deal(kComputer, kStrongComputer, kHumanBesideStrong, 1, kSecondBesideStrong);
+    Deal(kComputer, strong::kComputer, strong::kHuman, strong::kTurnedUp, strong::kSecond);
 
     EXPECT_EQ(g_promptState, PromptState::kComputerBidFirst);
     EXPECT_EQ(g_announcement, image::kComputerTakes);

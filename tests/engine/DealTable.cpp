@@ -19,9 +19,6 @@ constexpr int kTableWidth = 1024;
 constexpr int kTableHeight = 768;
 /// A clock reading whose seconds modulo 1000 are 0; the turned-up card's number is added.
 constexpr std::time_t kClockBase = 1'200'000'000;
-/// Draws of the first-hand number that give the human and the computer the first bid.
-constexpr int kHumanFirstDraw = 104;
-constexpr int kComputerFirstDraw = 37;
 
 /// The card faces painted once from the generated program folder.
 platform::MemoryDC& LoadedFaces()

@@ -18,6 +18,10 @@ struct SecondDeal {
     int deckCard = kNoCard;
 };
 
+/// Draws of the first-hand number that give the human and the computer the first bid.
+constexpr int kHumanFirstDraw = 104;
+constexpr int kComputerFirstDraw = 37;
+
 /// A table window on the headless platform with the generated pictures loaded, 1024 x 768,
 /// whose deals come from scripted random numbers and a scripted clock.
 class DealTable : public ::testing::Test {
@@ -61,3 +65,12 @@ inline const std::vector<int> kComputer { 5, 13, 21, 6, 14, 22 };
 inline const std::vector<int> kHuman { 9, 17, 25, 2, 10, 18 };
 inline const SecondDeal kSecond { { 29, 30, 7 }, { 26, 3, 11 }, 31 };
 } // namespace plain
+
+/// A computer hand that takes the turned-up suit 1 in the first round: five trumps (eight,
+/// nine, jack, queen, ace) and no run of three; beside it hands with no runs either.
+namespace strong {
+constexpr int kTurnedUp = 1; ///< the seven of suit 1
+inline const std::vector<int> kComputer { 5, 9, 17, 21, 29, 6 };
+inline const std::vector<int> kHuman { 13, 25, 2, 10, 18, 3 };
+inline const SecondDeal kSecond { { 30, 14, 7 }, { 26, 11, 4 }, 31 };
+} // namespace strong

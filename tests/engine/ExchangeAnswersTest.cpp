@@ -9,11 +9,9 @@ namespace {
 
 using ExchangeAnswersTest = DealTable;
 
-/// The nine of suit 1 is turned up and the human holds the trump seven.
+/// The nine of suit 1 is turned up and the human holds the trump seven in its place.
 constexpr int kTurnedUpNine = 9;
-const std::vector<int> kComputer { 5, 13, 21, 6, 14, 22 };
 const std::vector<int> kHumanWithSeven { 1, 17, 25, 2, 10, 18 };
-const SecondDeal kSecond { { 29, 30, 7 }, { 26, 3, 11 }, 31 };
 
 /// The computer holds the trump seven outside any run.
 const std::vector<int> kComputerWithSeven { 1, 13, 21, 6, 14, 22 };
@@ -22,7 +20,7 @@ const SecondDeal kSecondBesideSeven { { 29, 30, 7 }, { 26, 11, 4 }, 31 };
 
 TEST_F(ExchangeAnswersTest, TheHumanExchangesHisTrumpSeven)
 {
-    Deal(kHuman, kComputer, kHumanWithSeven, kTurnedUpNine, kSecond);
+    Deal(kHuman, plain::kComputer, kHumanWithSeven, kTurnedUpNine, plain::kSecond);
     Click(window_->m_rcButton1);
 
     ASSERT_EQ(g_promptState, PromptState::kSevenExchangeOffer);
@@ -46,7 +44,7 @@ TEST_F(ExchangeAnswersTest, TheHumanExchangesHisTrumpSeven)
 
 TEST_F(ExchangeAnswersTest, TheHumanKeepsHisTrumpSeven)
 {
-    Deal(kHuman, kComputer, kHumanWithSeven, kTurnedUpNine, kSecond);
+    Deal(kHuman, plain::kComputer, kHumanWithSeven, kTurnedUpNine, plain::kSecond);
     Click(window_->m_rcButton1);
     ASSERT_EQ(g_promptState, PromptState::kSevenExchangeOffer);
 
@@ -66,7 +64,7 @@ TEST_F(ExchangeAnswersTest, TheSevenReturnsToItsRowOnAShortTable)
     g_animSteps = 20;
     UpdateDerivedSettings();
     ComputeLayout(1024, 200);
-    Deal(kHuman, kComputer, kHumanWithSeven, kTurnedUpNine, kSecond);
+    Deal(kHuman, plain::kComputer, kHumanWithSeven, kTurnedUpNine, plain::kSecond);
     Click(window_->m_rcButton1);
     ASSERT_EQ(g_promptState, PromptState::kSevenExchangeOffer);
 
