@@ -18,13 +18,14 @@ public:
     void section(const QString& title);
     /// Places a picture with a caption above it, on the current row or on a new one.
     void add(const QImage& picture, const QString& caption = {});
-    /// Starts a new row in the current section.
-    void newRow();
 
     /// Everything placed, on a grey ground.
     QImage render() const;
 
 private:
+    /// Starts a new row in the current section.
+    void newRow();
+
     /// A picture with its caption, or a section title, at its top-left corner in pixels.
     struct Item {
         QImage picture;
