@@ -71,11 +71,6 @@ QStringList wordsOf(const QString& text)
 
 } // namespace
 
-SettingsRecord DefaultSettings()
-{
-    return kDefaults;
-}
-
 SettingsRecord ParseSettings(const QByteArray& text)
 {
     SettingsRecord lastGroup = kDefaults;

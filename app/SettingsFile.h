@@ -22,9 +22,6 @@ constexpr int kMaxNameLength = 12;
 /// The sixteen values in file order (field 3, the custom colour, as an unsigned number).
 using SettingsRecord = std::array<long long, kSettingsCount>;
 
-/// The values a missing file stands for.
-SettingsRecord DefaultSettings();
-
 /// Reads the text of a settings file. Groups of sixteen numbers follow one another and the
 /// last complete group wins; a file with no complete group gives the values it has for
 /// the first fields. Reading stops at anything that is not a number. A field that was not
