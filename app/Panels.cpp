@@ -25,6 +25,9 @@ constexpr int kShadowShift = 15;
 constexpr int kCloseMarkGap = 10;
 constexpr int kCloseMarkSize = 30;
 
+/// The light bevel along the panel's top and left edges, in pixels; the corner strokes
+/// run across it.
+constexpr int kBevel = 3;
 /// The close mark's rim shows this many pixels round its disc.
 constexpr int kCloseMarkRim = 3;
 /// The cross on the close mark: 18 pixels square, 5 inside the disc's box.
@@ -194,13 +197,12 @@ void DrawPanelFrame(CVertanDlg& dlg, platform::MemoryDC& dc, const PanelBox& box
     line(dc, g_penGreyBold, l + 1, b - 1, r - 1, b - 1);
     line(dc, g_penGreyBold, r - 1, t + 1, r - 1, b - 1);
     DrawCloseMarkCross(dc, g_penDarkRedBold, box, 0);
-    // A three-pixel bevel lights the top and left edges.
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < kBevel; ++i) {
         line(dc, g_penLightGrey, l, t + i, r - i, t + i);
         line(dc, g_penLightGrey, l + i, t, l + i, b - i);
     }
-    line(dc, g_penCharcoal, r + 1, b + 1, r - 3, b - 3);
-    line(dc, g_penSilver, l - 1, t - 1, l + 3, t + 3);
+    line(dc, g_penCharcoal, r + 1, b + 1, r - kBevel, b - kBevel);
+    line(dc, g_penSilver, l - 1, t - 1, l + kBevel, t + kBevel);
     line(dc, g_penGrey, l - 1, b + 1, r + 1, b + 1);
     line(dc, g_penGrey, l - 1, t - 1, r + 1, t - 1);
     line(dc, g_penGrey, l - 1, b + 1, l - 1, t - 1);
