@@ -2,6 +2,7 @@
 
 #include "app/Layout.h"
 #include "app/Sounds.h"
+#include "engine/CardTable.h"
 #include "engine/Settings.h"
 #include "engine/steps/Glide.h"
 #include "engine/steps/TableCopy.h"
@@ -11,6 +12,15 @@ namespace {
 
 /// The landing area shown: the card with a 30-pixel margin all round.
 constexpr int kLandingMargin = 30;
+
+/// Puts card 1..32 (kNoCard: a back) down into the back buffer at `at` and shows the
+/// area around it, 30 pixels each way.
+void LandCard(CVertanDlg& dlg, int card, Point at)
+{
+    DrawCard(dlg, card, at.x, at.y);
+    ShowRect(dlg, at.x - kLandingMargin, at.y - kLandingMargin, kCardWidth + 2 * kLandingMargin,
+        kCardHeight + 2 * kLandingMargin);
+}
 
 } // namespace
 
@@ -33,26 +43,20 @@ void FlyCard(CVertanDlg& dlg, int card, Point from, Point to)
     LandCard(dlg, card, to);
 }
 
-void LandCard(CVertanDlg& dlg, int card, Point at)
+void MoveCardInColumn(CVertanDlg& dlg, const ColumnMove& move)
 {
-    DrawCard(dlg, card, at.x, at.y);
-    ShowRect(dlg, at.x - kLandingMargin, at.y - kLandingMargin, kCardWidth + 2 * kLandingMargin,
-        kCardHeight + 2 * kLandingMargin);
-}
-
-void SlideCardOnWindow(
-    CVertanDlg& dlg, int card, int x, int fromY, int toY, int divisor, int eraseHeight, bool pauseWhenStill)
-{
-    if (g_animation != 1) {
-        if (pauseWhenStill)
-            platform::Sleep(kStillAnimationPause);
-        return;
+    ClearRect(dlg, move.x, move.fromY, kCardWidth, kCardHeight);
+    if (g_animation == 1) {
+        Glide y(move.fromY, move.toY, move.divisor);
+        while (y.far(kSlideNear)) {
+            ShowRect(dlg, move.x, y.position, kCardWidth, move.eraseHeight);
+            y.advance();
+            CardOnWindow(dlg, move.card, move.x, y.position);
+            platform::Sleep(g_animDelay);
+        }
+    } else if (move.pauseWhenStill) {
+        platform::Sleep(kStillAnimationPause);
     }
-    Glide y(fromY, toY, divisor);
-    while (y.far(kSlideNear)) {
-        ShowRect(dlg, x, y.position, kCardWidth, eraseHeight);
-        y.advance();
-        CardOnWindow(dlg, card, x, y.position);
-        platform::Sleep(g_animDelay);
-    }
+    PlayEffect(Effect::CardFlick);
+    LandCard(dlg, move.landFaceUp ? move.card : kNoCard, { move.x, move.toY });
 }

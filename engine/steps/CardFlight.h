@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Layout.h"
 #include "app/Spots.h"
 
 class CVertanDlg;
@@ -14,14 +15,20 @@ constexpr int kStillAnimationPause = 100;
 /// the landing place is shown.
 void FlyCard(CVertanDlg& dlg, int card, Point from, Point to);
 
-/// Puts card 1..32 (kNoCard: a back) down into the back buffer at `at` and shows the
-/// area around it, 30 pixels each way.
-void LandCard(CVertanDlg& dlg, int card, Point at);
+/// One card moving straight up or down its column (the trump seven out of its row and back,
+/// the card taken in the exchange into its row).
+struct ColumnMove {
+    int card = 0; ///< card 1..32, drawn face up while it moves
+    int x = 0; ///< left x of the column, in pixels
+    int fromY = 0; ///< top y where it stands, in pixels
+    int toY = 0; ///< top y where it is put down, in pixels
+    int divisor = 1; ///< frames the distance is cut into, truncated
+    int eraseHeight = kCardHeight; ///< rows of the back buffer shown where it stood each frame
+    bool pauseWhenStill = true; ///< with animations off, a still pause stands in for the frames
+    bool landFaceUp = true; ///< put down face up, or as a back
+};
 
-/// Moves card 1..32 face up straight up or down the window from `fromY` to `toY` at
-/// column x, in steps of the distance / `divisor`, until it is within 5 pixels (no steps
-/// when the step truncates to 0). Each step first shows the back buffer's 71-wide area of
-/// `eraseHeight` rows where the card stood. With animations off the card does not move
-/// and, when `pauseWhenStill`, a still pause stands in. Landing is the caller's.
-void SlideCardOnWindow(
-    CVertanDlg& dlg, int card, int x, int fromY, int toY, int divisor, int eraseHeight, bool pauseWhenStill);
+/// Clears the card's place at `fromY` to the table, moves it on the window in steps of the
+/// distance / `divisor` until it is within 5 pixels (no steps when the step truncates to 0;
+/// with animations off it does not move), and puts it down at `toY` with the card sound.
+void MoveCardInColumn(CVertanDlg& dlg, const ColumnMove& move);

@@ -1,5 +1,4 @@
 #include "app/Layout.h"
-#include "app/Sounds.h"
 #include "app/Spots.h"
 #include "app/TableDrawing.h"
 #include "app/VertanDlg.h"
@@ -11,7 +10,6 @@
 #include "engine/steps/Arms.h"
 #include "engine/steps/CardFlight.h"
 #include "engine/steps/RowSlide.h"
-#include "engine/steps/TableCopy.h"
 
 namespace {
 
@@ -42,14 +40,15 @@ void Keep(CVertanDlg& dlg)
 {
     EraseExchangeOffer(dlg);
     dlg.PresentTable();
-    const int x = HumanCardX(g_sevenPos);
-    const int home = HumanRowTop();
-    const int raised = home - ShownOffset();
-    ClearRect(dlg, x, raised, kCardWidth, kCardHeight);
     g_drawnCard = g_sevenCard;
-    SlideCardOnWindow(dlg, g_sevenCard, x, raised, home, g_animSteps, kCardHeight, false);
-    PlayEffect(Effect::CardFlick);
-    LandCard(dlg, g_sevenCard, { x, home });
+    const int home = HumanRowTop();
+    MoveCardInColumn(dlg,
+        { .card = g_sevenCard,
+            .x = HumanCardX(g_sevenPos),
+            .fromY = home - ShownOffset(),
+            .toY = home,
+            .divisor = g_animSteps,
+            .pauseWhenStill = false });
     dlg.DealRestAndStartPlay();
 }
 

@@ -42,10 +42,12 @@ SevenPlace PlaceOfSeven(bool human)
 /// The seven moves out of its row, face up, and lands there with the card sound.
 void TakeSevenOut(CVertanDlg& dlg, const SevenPlace& seven)
 {
-    ClearRect(dlg, seven.x, seven.rowY, kCardWidth, kCardHeight);
-    SlideCardOnWindow(dlg, g_sevenCard, seven.x, seven.rowY, seven.outY, g_halfAnimSteps2, kCardHeight, true);
-    PlayEffect(Effect::CardFlick);
-    LandCard(dlg, g_sevenCard, { seven.x, seven.outY });
+    MoveCardInColumn(dlg,
+        { .card = g_sevenCard,
+            .x = seven.x,
+            .fromY = seven.rowY,
+            .toY = seven.outY,
+            .divisor = g_halfAnimSteps2 });
 }
 
 /// The seven and the turned-up card cross the table to each other's place.
@@ -82,12 +84,16 @@ void TakeCardIntoRow(CVertanDlg& dlg, const SevenPlace& seven, int taken)
     dlg.DrawCardFace(taken, seven.x, seven.outY);
     ShowRect(dlg, seven.x, seven.outY, kCardWidth, kCardHeight);
     platform::Sleep(kTakenCardShowPauses * g_dealPause);
-    ClearRect(dlg, seven.x, seven.outY, kCardWidth, kCardHeight);
 
-    const int eraseHeight = seven.human ? kCardHeight : kCardHeight + ShownOffset();
-    SlideCardOnWindow(dlg, taken, seven.x, seven.outY, seven.rowY, g_halfAnimSteps2, eraseHeight, false);
-    PlayEffect(Effect::CardFlick);
-    LandCard(dlg, seven.human ? taken : kNoCard, { seven.x, seven.rowY });
+    MoveCardInColumn(dlg,
+        { .card = taken,
+            .x = seven.x,
+            .fromY = seven.outY,
+            .toY = seven.rowY,
+            .divisor = g_halfAnimSteps2,
+            .eraseHeight = seven.human ? kCardHeight : kCardHeight + ShownOffset(),
+            .pauseWhenStill = false,
+            .landFaceUp = seven.human });
 }
 
 } // namespace
