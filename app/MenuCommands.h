@@ -6,7 +6,8 @@
 
 class CVertanDlg;
 
-/// Command ids of the table window's menu, as the game knows them.
+/// Command ids of the table window's menu. Each menu action carries its id as its data,
+/// so that a command can be found by its id rather than by its text.
 enum MenuCommand : int {
     kCmdNewGame = 32783,
     kCmdShowScore = 32794,
