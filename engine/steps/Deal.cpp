@@ -24,12 +24,6 @@ constexpr int kFirstDealFlights = 2 * g_firstDealCount;
 /// Pause after the first six cards are shown in the human's hand, in ms.
 constexpr int kHandShownPause = 500;
 
-/// Seeds the generator from the clock, as every deal does.
-void SeedFromClock()
-{
-    platform::Srand(static_cast<unsigned>(platform::Time()));
-}
-
 /// Who bids first: drawn at the first deal of a game, else as the caller left it.
 void ChooseFirstHand()
 {

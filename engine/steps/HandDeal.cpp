@@ -2,6 +2,7 @@
 
 #include "engine/CardTable.h"
 #include "engine/FreeCardDraw.h"
+#include "platform/Clock.h"
 #include "platform/Rand.h"
 
 namespace {
@@ -15,6 +16,11 @@ void GiveFreeCard(platform::RandomSource& random, Hand& hand, int& count, int po
 }
 
 } // namespace
+
+void SeedFromClock()
+{
+    platform::Srand(static_cast<unsigned>(platform::Time()));
+}
 
 void DealCardPairs(int first, int last)
 {

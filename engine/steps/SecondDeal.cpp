@@ -14,7 +14,6 @@
 #include "engine/steps/HandDeal.h"
 #include "engine/steps/StartOfPlay.h"
 #include "engine/steps/TableCopy.h"
-#include "platform/Clock.h"
 #include "platform/Pause.h"
 #include "platform/Rand.h"
 
@@ -206,7 +205,7 @@ void MergeRows(CVertanDlg& dlg, int n, RowSpacing spacing)
 void CVertanDlg::DealRestAndStartPlay()
 {
     const int n = ExtraCards();
-    platform::Srand(static_cast<unsigned>(platform::Time()));
+    SeedFromClock();
     DealCardPairs(g_firstDealCount + 1, g_firstDealCount + n);
     ShowExtraDeal(*this, n);
 
