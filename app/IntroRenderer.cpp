@@ -19,7 +19,8 @@ constexpr float kClearGreen = 0.4F;
 constexpr float kClearBlue = 0.3F;
 /// The one light, up, to the left and in front of the frame's origin (a point light).
 constexpr GLfloat kLightPosition[4] = { 100.0F, 100.0F, 100.0F, 1.0F };
-/// Bits of depth and stencil asked of the frame.
+/// Bits of each colour channel, of depth and of stencil asked of the frame; no alpha.
+constexpr int kChannelBits = 8;
 constexpr int kDepthBits = 24;
 constexpr int kStencilBits = 8;
 
@@ -29,9 +30,9 @@ QSurfaceFormat IntroFormat()
     QSurfaceFormat format;
     format.setRenderableType(QSurfaceFormat::OpenGL);
     format.setProfile(QSurfaceFormat::CompatibilityProfile);
-    format.setRedBufferSize(8);
-    format.setGreenBufferSize(8);
-    format.setBlueBufferSize(8);
+    format.setRedBufferSize(kChannelBits);
+    format.setGreenBufferSize(kChannelBits);
+    format.setBlueBufferSize(kChannelBits);
     format.setAlphaBufferSize(0);
     format.setDepthBufferSize(kDepthBits);
     format.setStencilBufferSize(kStencilBits);
