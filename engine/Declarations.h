@@ -16,6 +16,7 @@ enum class DeclarationCase {
 
 /// What the declarations sequence shows and asks.
 struct DeclarationOutcome {
+    /// Which side's runs are better.
     DeclarationCase which = DeclarationCase::kNone;
     /// The side's cards with `shown` set move out of its row.
     bool humanShows = false;

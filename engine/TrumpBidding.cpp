@@ -36,13 +36,13 @@ constexpr int kAny = -1;
 
 /// One row of the grade table. Values match exactly; `sum` with `sumAtLeast` is a minimum.
 struct GradeRow {
-    int grade;
-    int count;
-    int special = kAny;
-    int sum = kAny;
-    bool sumAtLeast = false;
-    int seven = kAny;
-    int queenOrKing = kAny;
+    int grade; ///< grade 1..38 the row gives
+    int count; ///< cards of the suit
+    int special = kAny; ///< `special` of the suit
+    int sum = kAny; ///< `sum` of the suit, or its minimum
+    bool sumAtLeast = false; ///< true: `sum` is a minimum
+    int seven = kAny; ///< 0/1: the seven held
+    int queenOrKing = kAny; ///< 0/1: the queen or the king held
 };
 
 // clang-format off
@@ -101,8 +101,8 @@ bool RowMatches(const GradeRow& row, const SuitEvaluation& suit)
 /// The computer's hand valued in each suit index 1..4 (index 0 unused), and the
 /// turned-up card's strength as a trump of T.
 struct HandEvaluation {
-    std::array<SuitEvaluation, 5> suit {};
-    int turnedUp = 0;
+    std::array<SuitEvaluation, 5> suit {}; ///< by suit index 1..4
+    int turnedUp = 0; ///< trump strength 9..16 of the turned-up card, 0 without one
 
     const SuitEvaluation& trump() const { return suit[kTurnedUpIndex]; }
     bool turnedUpIsJack() const { return turnedUp == kTrumpJackStrength; }

@@ -14,8 +14,8 @@ void Unannounce(CVertanDlg& dlg, int image, Spot spot);
 
 /// An image of a prompt and where it stands.
 struct PlacedImage {
-    int image;
-    Spot spot;
+    int image; ///< announcement image 1..38
+    Spot spot; ///< the named spot it is centred on
 };
 
 /// The start of an answer: the prompt's images and captions are erased from the back

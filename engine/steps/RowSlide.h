@@ -25,11 +25,12 @@ enum class SlideSound {
     BeforeLanding, ///< before the last frame is drawn, not waited for
 };
 
+/// One slide of one row or of both at once.
 struct RowSlide {
-    SlideWay way = SlideWay::OutOfRow;
-    SlidingCards human = SlidingCards::None;
-    SlidingCards computer = SlidingCards::None;
-    SlideSound sound = SlideSound::AtEndNoWait;
+    SlideWay way = SlideWay::OutOfRow; ///< out of the rows or back into them
+    SlidingCards human = SlidingCards::None; ///< which of the human's cards move
+    SlidingCards computer = SlidingCards::None; ///< which of the computer's cards move
+    SlideSound sound = SlideSound::AtEndNoWait; ///< when the card sound is heard
     /// True: with animations off a still pause stands in for the frames.
     bool pauseWhenStill = true;
 };

@@ -25,10 +25,10 @@ constexpr int kTakenCardShowPauses = 3;
 
 /// Where the seven of the exchanger's row stands: its column and its row's y.
 struct SevenPlace {
-    bool human;
-    int x;
-    int rowY;
-    /// Its y while it stands out of the row (raised or lowered and face up).
+    bool human; ///< the human's row (else the computer's)
+    int x; ///< left x of the seven's slot, in pixels
+    int rowY; ///< top y of the row, in pixels
+    /// Its top y while it stands out of the row (raised or lowered and face up), in pixels.
     int outY;
 };
 
