@@ -8,6 +8,7 @@
 
 namespace {
 
+/// Cards of a fifty and of a twenty.
 constexpr int kFiftyLength = 4;
 constexpr int kTwentyLength = 3;
 /// A run in the trump suit beats the same run in a plain suit.

@@ -5,6 +5,7 @@
 
 namespace {
 
+/// Trumps in unbroken order that end the deal.
 constexpr int kRunLength = 6;
 /// Runs of six start at the seven, the eight or the nine.
 constexpr int kHighestRunStart = kRankNine;
