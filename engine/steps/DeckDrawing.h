@@ -4,8 +4,8 @@
 
 class CVertanDlg;
 
-/// The deck at the start of a deal: five backs stacked in the middle of the table, one
-/// card down and one pixel right each.
+/// The deck at the start of a deal: five backs stacked in the middle of the table, each
+/// 2 pixels right of and below the one beneath it.
 void BuildDeck(CVertanDlg& dlg);
 
 /// Top-left corner of the top back of the stacked deck, where every card of the first
