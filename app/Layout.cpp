@@ -23,6 +23,11 @@ RowSpacing SpaceRow(int n, int width, bool always)
     return row;
 }
 
+int ShownOffset()
+{
+    return g_clientHeight / kShownOffsetDivisor;
+}
+
 int HumanRowTop()
 {
     return g_clientHeight - kHumanRowUnits * g_rowUnit - kHumanRowLift;

@@ -15,6 +15,8 @@ constexpr int kRowUnitDivisor = 20;
 /// The human's row stands 3 row units and 100 pixels above the bottom of the client area.
 constexpr int kHumanRowUnits = 3;
 constexpr int kHumanRowLift = 100;
+/// Cards shown to the opponent stand out of their row by H / this.
+constexpr int kShownOffsetDivisor = 26;
 
 /// The client area the table window opens with.
 constexpr int kInitialClientWidth = 640;
@@ -54,6 +56,9 @@ struct RowSpacing {
 /// Spaces n cards over a width W. With `always` the narrow and short-hand corrections
 /// apply at any width and any n (the deal-result panel uses that form).
 RowSpacing SpaceRow(int n, int width, bool always = false);
+
+/// How far cards shown to the opponent stand out of their row, toward the middle: H / 26.
+int ShownOffset();
 
 /// Top y of the human's row: H - 3 * r - 100.
 int HumanRowTop();

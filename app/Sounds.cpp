@@ -6,9 +6,6 @@
 namespace {
 
 /// Settings field 6, the announcement voice.
-constexpr int kVoiceMale = 1;
-constexpr int kVoiceFemale = 2;
-constexpr int kVoiceOff = 3;
 /// The computer's trump pair is announced while the play goes on.
 constexpr int kPhraseComputerPair = 26;
 

@@ -16,8 +16,6 @@
 
 namespace {
 
-/// Cards shown to the opponent stand H / 26 out of their row, toward the middle.
-constexpr int kShownRaiseDivisor = 26;
 /// Cards of the rest of the deck, the top one face up; sideways backs of the talon.
 constexpr int kRestOfDeckCards = 4;
 constexpr int kTalonCards = 4;
@@ -39,7 +37,7 @@ bool isShown(int card)
 void drawHumanRow(CVertanDlg& dlg)
 {
     const int y = HumanRowTop();
-    const int raised = y - g_clientHeight / kShownRaiseDivisor;
+    const int raised = y - ShownOffset();
     const int count = std::clamp(g_humanCount, 0, kMaxHand);
     if (g_humanShowing == 1) {
         // Two passes, so the raised cards lie over their neighbours in an overlapping row.
@@ -57,7 +55,7 @@ void drawHumanRow(CVertanDlg& dlg)
 void drawComputerRow(CVertanDlg& dlg)
 {
     const int y = g_rowUnit;
-    const int lowered = y + g_clientHeight / kShownRaiseDivisor;
+    const int lowered = y + ShownOffset();
     const int count = std::clamp(g_computerCount, 0, kMaxHand);
     if (g_computerShowing == 1) {
         // The shown cards turn face up and come out of the row, over the backs.

@@ -30,7 +30,11 @@ inline int g_loadedCardBack = 1;
 inline int g_cardBack = 1;
 /// Cards each hand receives in the second deal, 3..6.
 inline int g_extraCards = kInitialExtraCards;
-/// Announcement voice: 1 male, 2 female, 3 none.
+/// The values of g_voice.
+constexpr int kVoiceMale = 1;
+constexpr int kVoiceFemale = 2;
+constexpr int kVoiceOff = 3;
+/// Announcement voice: kVoiceMale, kVoiceFemale or kVoiceOff.
 inline int g_voice = 0;
 /// Hand order: 1 by suits, 2 by points.
 inline int g_handSort = 0;

@@ -11,8 +11,6 @@
 
 namespace {
 
-/// Voice setting that silences the phrases.
-constexpr int kVoiceOff = 3;
 /// How long the first-hand label stands when no phrase is spoken, in ms.
 constexpr int kSilentLabelPause = 700;
 

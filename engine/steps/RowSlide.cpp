@@ -15,9 +15,6 @@
 
 namespace {
 
-/// Rows are shown H / 26 out of place.
-constexpr int kShownOffsetDivisor = 26;
-
 /// One hand row taking part in a slide.
 struct Row {
     const Hand& hand; ///< the row's hand, cards at positions 1..count
@@ -58,11 +55,6 @@ struct Row {
 };
 
 } // namespace
-
-int ShownOffset()
-{
-    return g_clientHeight / kShownOffsetDivisor;
-}
 
 void SlideRows(CVertanDlg& dlg, const RowSlide& slide)
 {

@@ -35,9 +35,6 @@ struct RowSlide {
     bool pauseWhenStill = true;
 };
 
-/// Distance between a row and its shown place: H / 26, in pixels.
-int ShownOffset();
-
 /// Runs a slide: frames of g_halfAnimSteps2 equal steps while the cards are 5 or more
 /// pixels from their end (none when the step truncates to 0), then the cards are drawn at
 /// their end: moving computer cards face up while out of the row, backs once back in it.
