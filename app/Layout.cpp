@@ -2,8 +2,12 @@
 
 #include "engine/CardTable.h"
 
+#include <algorithm>
+
 RowSpacing SpaceRow(int n, int width, bool always)
 {
+    // A damaged count (from a saved game, say) must not divide by zero.
+    n = std::clamp(n, 0, kMaxHand);
     RowSpacing row;
     row.gap = (width - kCardWidth * n) / (n + 1);
     if ((always || width < kNarrowWidth) && row.gap < kNarrowGap) {

@@ -34,6 +34,16 @@ TEST(LayoutTest, RowSpacingOnBothSidesOfTheNarrowRule)
     }
 }
 
+TEST(LayoutTest, CountsOutsideAHandAreTakenAsTheNearestHand)
+{
+    const RowSpacing none = SpaceRow(0, 800);
+    const RowSpacing negative = SpaceRow(-1, 800);
+    EXPECT_EQ(std::tie(negative.step, negative.gap), std::tie(none.step, none.gap));
+    const RowSpacing full = SpaceRow(12, 800);
+    const RowSpacing over = SpaceRow(40, 800);
+    EXPECT_EQ(std::tie(over.step, over.gap), std::tie(full.step, full.gap));
+}
+
 TEST(LayoutTest, UnconditionalFormAppliesAtAnyWidthAndCount)
 {
     const RowSpacing wide = SpaceRow(12, 900, true);
