@@ -29,6 +29,12 @@ DialogUnits::DialogUnits(const QFont& font)
     baseHeight_ = std::max(1, metrics.height());
 }
 
+DialogUnits::DialogUnits(int baseWidth, int baseHeight)
+    : baseWidth_(std::max(1, baseWidth))
+    , baseHeight_(std::max(1, baseHeight))
+{
+}
+
 QRect DialogUnits::rect(const TemplateRect& place) const
 {
     return { scaleRounded(place.x, baseWidth_, kUnitsPerBaseWidth),

@@ -18,6 +18,9 @@ struct TemplateRect {
 class DialogUnits {
 public:
     explicit DialogUnits(const QFont& font);
+    /// Units of a font whose average character is baseWidth x baseHeight pixels, for a
+    /// template whose pixel pictures were measured in a font that is not at hand.
+    DialogUnits(int baseWidth, int baseHeight);
 
     /// A control's rectangle in pixels.
     QRect rect(const TemplateRect& place) const;
