@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <set>
 #include <utility>
 
@@ -46,6 +47,30 @@ std::string faultsOf(
             faults += " row " + std::to_string(p.y()) + " after a lower row;";
     }
     return faults;
+}
+
+/// The top and bottom rows of image n's first letter, relative to its anchor: the ink of the
+/// columns from its left edge up to the first empty column.
+std::pair<int, int> firstLetterRows(int n)
+{
+    const auto& xs = g_announcementPointX[static_cast<std::size_t>(n)];
+    const auto& ys = g_announcementPointY[static_cast<std::size_t>(n)];
+    const int count = g_announcementPointCount[static_cast<std::size_t>(n)];
+    std::set<int> columns;
+    for (int k = 1; k <= count; ++k)
+        columns.insert(xs[static_cast<std::size_t>(k)]);
+    int end = *columns.begin();
+    while (columns.contains(end))
+        ++end;
+    int top = std::numeric_limits<int>::max();
+    int bottom = std::numeric_limits<int>::min();
+    for (int k = 1; k <= count; ++k) {
+        if (xs[static_cast<std::size_t>(k)] < end) {
+            top = std::min(top, ys[static_cast<std::size_t>(k)]);
+            bottom = std::max(bottom, ys[static_cast<std::size_t>(k)]);
+        }
+    }
+    return { top, bottom };
 }
 
 } // namespace
@@ -119,5 +144,26 @@ TEST(AnnouncementFiles, SuitGlyphsFillTheirButtonsWithoutLeavingThem)
         EXPECT_GE(ink.height(), 24) << "suit " << suit;
         EXPECT_LE(std::abs(ink.center().x() - button.center().x()), 2) << "suit " << suit;
         EXPECT_LE(std::abs(ink.center().y() - button.center().y()), 2) << "suit " << suit;
+    }
+}
+
+TEST(AnnouncementFiles, ImagesOfOneSetShareTheirLetterSize)
+{
+    ASSERT_EQ(readThroughGame(ImageDataFile::AnnouncementSheet), DataFault::None);
+    // The answer buttons stand side by side: every caption's capital spans the same rows, however
+    // many points its words have.
+    for (int n = 29; n <= 34; ++n)
+        EXPECT_EQ(firstLetterRows(n), firstLetterRows(28)) << "image " << n;
+    // Images shown together or in each other's place: the suit offered, the declarations (the
+    // computer's above the human's), the computer's first bid, the suit it names, six trumps. A
+    // bolder image of a set may reach a row further.
+    const std::initializer_list<std::initializer_list<int>> sets { { 3, 4, 5, 6 }, { 10, 11, 12, 23, 24, 25 },
+        { 15, 16 }, { 18, 19, 20, 21 }, { 36, 37 } };
+    for (const auto& set : sets) {
+        const auto [top, bottom] = firstLetterRows(*set.begin());
+        for (const int n : set) {
+            EXPECT_LE(std::abs(firstLetterRows(n).first - top), 1) << "image " << n;
+            EXPECT_LE(std::abs(firstLetterRows(n).second - bottom), 1) << "image " << n;
+        }
     }
 }

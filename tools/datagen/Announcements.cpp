@@ -10,6 +10,7 @@
 #include <QPoint>
 
 #include <array>
+#include <vector>
 
 namespace datagen {
 namespace {
@@ -100,6 +101,17 @@ const QRect kWebCaptionArea(239, 110, 190, 16);
 constexpr CaptionStyle kAnnouncementStyle { "Liberation Serif", CaptionAlign::Centre };
 constexpr CaptionStyle kLinkStyle { "Liberation Sans", CaptionAlign::Left };
 
+/// Images that stand on the table together or take each other's place there share one letter
+/// size, so that no word of a set looks larger than its neighbour; every other image is set alone.
+const std::array<std::vector<int>, 6> kSameSizeSets { {
+    { 3, 4, 5, 6 }, // the turned-up suit offered as trump
+    { 10, 11, 12, 23, 24, 25 }, // the declarations: the computer's stands above the human's
+    { 15, 16 }, // the computer's first bid
+    { 18, 19, 20, 21 }, // the suit the computer names
+    { 28, 29, 30, 31, 32, 33, 34 }, // the answer buttons, two side by side in a prompt
+    { 36, 37 }, // six trumps, the human's or the computer's
+} };
+
 /// Pairs of the glyphs of suits 1..4 in "Mast.mst", and the sheet point the game subtracts.
 constexpr std::array<int, kSuits + 1> kGlyphPairs { 0, 452, 624, 596, 508 };
 constexpr QPoint kGlyphAnchor(498, 404);
@@ -119,6 +131,33 @@ QRect imageArea(int n)
         2 * half - kStyleReachBefore - kStyleReachAfter, kBandHeight - kStyleReachBefore - kStyleReachAfter);
 }
 
+Caption imageCaption(int n)
+{
+    return { QString::fromUtf8(kAnnouncementText[static_cast<std::size_t>(n)]), pairsOfImage(n),
+        imageArea(n) };
+}
+
+/// The pixels of images 1..37 around their anchors.
+std::array<PixelList, kAnnouncementImages + 1> announcementPixels()
+{
+    std::array<PixelList, kAnnouncementImages + 1> images;
+    for (const std::vector<int>& set : kSameSizeSets) {
+        std::vector<Caption> captions;
+        for (const int n : set)
+            captions.push_back(imageCaption(n));
+        const std::vector<PixelList> pixels = captionSetPixels(captions, kAnnouncementStyle);
+        for (std::size_t k = 0; k < set.size(); ++k)
+            images[static_cast<std::size_t>(set[k])] = pixels[k];
+    }
+    // Every image has pixels, so an empty one belongs to no set.
+    for (int n = 1; n <= kAnnouncementImages; ++n) {
+        PixelList& image = images[static_cast<std::size_t>(n)];
+        if (image.empty())
+            image = captionPixels(imageCaption(n), kAnnouncementStyle);
+    }
+    return images;
+}
+
 QByteArray imageSheet()
 {
     PixelList sheet;
@@ -127,19 +166,19 @@ QByteArray imageSheet()
         const PixelList placed = shifted(pixels, anchor.x(), anchor.y());
         sheet.insert(sheet.end(), placed.begin(), placed.end());
     };
+    const auto images = announcementPixels();
     for (int n = 1; n <= kAnnouncementImages; ++n) {
         const auto i = static_cast<std::size_t>(n);
-        append(captionPixels(QString::fromUtf8(kAnnouncementText[i]), pairsOfImage(n), imageArea(n),
-                   kAnnouncementStyle),
-            kSheet[i].anchor);
+        append(images[i], kSheet[i].anchor);
     }
     // The dropped pair and the unused part carry nothing: repeat the sheet's first pairs.
     const PixelList filler(sheet.begin(), sheet.begin() + 1 + kUnusedPairs);
     sheet.insert(sheet.end(), filler.begin(), filler.end());
-    append(
-        captionPixels(QString::fromUtf8(kAboutMailCaption), kMailCaptionPairs, kMailCaptionArea, kLinkStyle),
+    append(captionPixels(
+               { QString::fromUtf8(kAboutMailCaption), kMailCaptionPairs, kMailCaptionArea }, kLinkStyle),
         kMailCaptionAnchor);
-    append(captionPixels(QString::fromUtf8(kAboutWebCaption), kWebCaptionPairs, kWebCaptionArea, kLinkStyle),
+    append(
+        captionPixels({ QString::fromUtf8(kAboutWebCaption), kWebCaptionPairs, kWebCaptionArea }, kLinkStyle),
         kWebCaptionAnchor);
     if (sheet.size() != kSheetPairs)
         failGeneration(

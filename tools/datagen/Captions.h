@@ -5,6 +5,8 @@
 #include <QRect>
 #include <QString>
 
+#include <vector>
+
 namespace datagen {
 
 /// How a caption sits in its area.
@@ -16,8 +18,21 @@ struct CaptionStyle {
     CaptionAlign align;
 };
 
-/// `text` set as exactly `count` pixels lying inside `area`: centred or left-aligned across it,
-/// its capital letters centred down it. Fails the generator when the text cannot fit.
-PixelList captionPixels(const QString& text, int count, const QRect& area, CaptionStyle style);
+/// A caption to set: its words, its exact pixel count and the area its pixels must lie in.
+struct Caption {
+    QString text;
+    int count; ///< pixels, > 0
+    QRect area; ///< relative to the caption's anchor
+};
+
+/// `captions` set in one letter size, each as exactly its `count` pixels inside its `area`:
+/// centred or left-aligned across it, its capital letters centred down it. The size is the largest
+/// at which every caption fits, but no larger than the largest any of them takes alone; a caption
+/// with more or fewer pixels than its words have ink at that size comes out bolder or lighter.
+/// Fails the generator when no size lets every caption fit.
+std::vector<PixelList> captionSetPixels(const std::vector<Caption>& captions, CaptionStyle style);
+
+/// One caption set alone: at the size whose ink comes closest to its count, or smaller if it must.
+PixelList captionPixels(const Caption& caption, CaptionStyle style);
 
 } // namespace datagen

@@ -80,6 +80,11 @@ Rendering renderExactly(const ShapeAtSize& shape, int count, double minSize, dou
     return { strongestPixels(shape(high), count), high };
 }
 
+int touchedPixels(const QPainterPath& shape)
+{
+    return static_cast<int>(coverageOf(shape).size());
+}
+
 PixelList strongestPixels(const QPainterPath& shape, int count)
 {
     auto pixels = coverageOf(shape);

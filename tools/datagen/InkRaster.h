@@ -28,6 +28,9 @@ struct Rendering {
 /// Fails the generator when no size in `minSize`..`maxSize` has that much ink.
 Rendering renderExactly(const ShapeAtSize& shape, int count, double minSize, double maxSize);
 
+/// How many pixels `shape` touches at all: the most that strongestPixels can keep.
+int touchedPixels(const QPainterPath& shape);
+
 /// The `count` pixels most covered by `shape` drawn as it stands: a bolder or lighter rendering
 /// than the half-covered one when `count` is above or below its ink. Fails the generator when
 /// the shape touches fewer pixels.
