@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/ScoreSheet.h"
 #include "platform/MemoryDC.h"
 
 #include <QString>
@@ -32,7 +33,7 @@ inline QString g_saveName;
 inline const QString g_onlineAddress = QStringLiteral("mail/mail.htm");
 
 /// Rows of the score sheet: cells 1..54 of the human's (left) and the computer's column.
-constexpr int kSheetCells = 55;
+constexpr int kSheetCells = kSheetLastRow + 1;
 inline std::array<QString, kSheetCells> g_sheetHuman;
 inline std::array<QString, kSheetCells> g_sheetComputer;
 /// Per cell, in pixels: the human's text starts this far left of the centre column, the

@@ -5,6 +5,7 @@
 #include "app/TableDrawing.h"
 #include "app/VertanDlg.h"
 #include "engine/GameState.h"
+#include "engine/ScoreSheet.h"
 
 #include <algorithm>
 #include <array>
@@ -34,9 +35,8 @@ constexpr int kCloseMarkRim = 3;
 constexpr int kCrossInset = 5;
 constexpr int kCrossSize = 18;
 
-/// Rows of a page of the score sheet; the sheet's rows are 15 pixels apart, the first one
-/// 173 above the centre line, the game-end rows 10 lower than the deal-row grid.
-constexpr int kSheetPageRows = 22;
+/// The sheet's rows are 15 pixels apart, the first one 173 above the centre line, the
+/// game-end rows 10 lower than the deal-row grid.
 constexpr int kSheetRowHeight = 15;
 constexpr int kSheetFirstRowFromCentre = 173;
 constexpr int kResultRuleFromCentre = 168;
@@ -85,43 +85,45 @@ void line(platform::MemoryDC& dc, const platform::Pen& pen, int x1, int y1, int 
     dc.lineTo(x2, y2);
 }
 
-/// A score-sheet row index kept inside the sheet's cells 1..54.
-bool isSheetRow(int row)
+void drawCells(platform::MemoryDC& dc, const QString& human, int humanIndent, const QString& computer,
+    int computerIndent, int c, int y)
 {
-    return row >= 1 && row < kSheetCells;
+    dc.textOut(c - humanIndent, y, human);
+    dc.textOut(c + computerIndent, y, computer);
 }
 
-/// The page place of a row: rows past the first page wrap back by one page.
-int onPage(int row)
+/// The deal rows of the page that starts at `firstRow`, up to the last deal row.
+void drawDealRows(platform::MemoryDC& dc, int c, int cy, int firstRow)
 {
-    return row > kSheetPageRows ? row - kSheetPageRows : row;
-}
-
-void drawSheetRow(platform::MemoryDC& dc, int row, int c, int y)
-{
-    if (!isSheetRow(row))
-        return;
-    const auto k = static_cast<std::size_t>(row);
-    dc.textOut(c - g_sheetHumanIndent[k], y, g_sheetHuman[k]);
-    dc.textOut(c + g_sheetComputerIndent[k], y, g_sheetComputer[k]);
-}
-
-/// The game-end rows at the places the game end wrote them: a rule under the last deal row,
-/// an empty row, the result row and the margin row, following the page's wrap.
-void drawGameEndRows(platform::MemoryDC& dc, int c, int cy)
-{
-    int row = onPage(g_sheetRowCount);
-    const int ruleY = cy + kSheetRowHeight * row - kResultRuleFromCentre;
-    line(dc, g_penDimGrey, c - kSheetRuleHalfWidth, ruleY, c + kSheetRuleHalfWidth, ruleY);
-    if (isSheetRow(row + 1)) {
-        g_sheetHuman[static_cast<std::size_t>(row + 1)].clear();
-        g_sheetComputer[static_cast<std::size_t>(row + 1)].clear();
+    const int last = std::min({ g_sheetRowCount, firstRow + kSheetPageRows - 1, kSheetCells - 1 });
+    int y = cy - kSheetFirstRowFromCentre;
+    for (int row = std::max(firstRow, 1); row <= last; ++row, y += kSheetRowHeight) {
+        const auto k = static_cast<std::size_t>(row);
+        drawCells(
+            dc, g_sheetHuman[k], g_sheetHumanIndent[k], g_sheetComputer[k], g_sheetComputerIndent[k], c, y);
     }
-    for (const int step : { 2, 1 }) {
-        row = onPage(row + step);
-        drawSheetRow(dc, row, c, cy + kSheetRowHeight * row - kResultRowFromCentre);
+}
+
+void drawGameEndRow(platform::MemoryDC& dc, const SheetRow& row, int c, int y)
+{
+    drawCells(dc, QString::fromStdString(row.human.text), row.human.indent,
+        QString::fromStdString(row.computer.text), row.computer.indent, c, y);
+}
+
+/// The page of the game end: its deal rows, a rule under the last of them, a blank row, the
+/// result row and the margin row, drawn from the totals.
+void drawGameEndPage(platform::MemoryDC& dc, int c, int cy)
+{
+    const GameEndPlaces places = GameEndPlacesOf(g_sheetRowCount);
+    const auto placeY = [&](int place, int fromCentre) { return cy + kSheetRowHeight * place - fromCentre; };
+    if (places.rulePlace > 0) {
+        const int ruleY = placeY(places.rulePlace, kResultRuleFromCentre);
+        line(dc, g_penDimGrey, c - kSheetRuleHalfWidth, ruleY, c + kSheetRuleHalfWidth, ruleY);
     }
-    g_sheetRow = row;
+    const GameEndRows rows = GameEndRowsOf(g_humanTotal, g_computerTotal);
+    drawGameEndRow(dc, rows.result, c, placeY(places.resultPlace, kResultRowFromCentre));
+    drawGameEndRow(dc, rows.margin, c, placeY(places.marginPlace, kResultRowFromCentre));
+    drawDealRows(dc, c, cy, places.firstRow);
 }
 
 /// The score sheet's frame and rules around the centre (c, cy); its box.
@@ -141,6 +143,14 @@ void closeMarkIsButtonA(CVertanDlg& dlg, const PanelBox& box)
 }
 
 } // namespace
+
+void SelectPanelText(CVertanDlg& dlg)
+{
+    dlg.m_dcBuffer.setFont(dlg.m_font);
+    dlg.m_dcBuffer.setTextColour(dlg.m_textColour);
+    dlg.m_dcBuffer.setBkColour(dlg.m_textBackColour);
+    dlg.m_dcBuffer.setOpaqueBackground(true);
+}
 
 PanelBox SheetPanelBox(int c, int cy)
 {
@@ -219,11 +229,7 @@ void DrawSheetRules(platform::MemoryDC& dc, int c, int cy)
 
 void DrawSheetRows(platform::MemoryDC& dc, int c, int cy)
 {
-    const int first = g_sheetRowCount > kSheetPageRows ? kSheetPageRows + 1 : 1;
-    const int last = std::min(g_sheetRowCount, kSheetCells - 1);
-    int y = cy - kSheetFirstRowFromCentre;
-    for (int row = first; row <= last; ++row, y += kSheetRowHeight)
-        drawSheetRow(dc, row, c, y);
+    drawDealRows(dc, c, cy, FirstRowOfPage(g_sheetRowCount));
 }
 
 void DrawDealResultPanel(CVertanDlg& dlg)
@@ -232,14 +238,15 @@ void DrawDealResultPanel(CVertanDlg& dlg)
     const int c = CentreX();
     const int cy = CentreY();
     const PanelBox box = drawSheetFrame(dlg, c, cy);
-    if (g_gameOver == 1)
-        drawGameEndRows(dc, c, cy);
     const int headerY = cy - kHeaderFromCentre;
     dc.textOut(c + kDealComputerHeaderX, headerY,
         QStringLiteral("КОМПЬЮТЕР  ") + QString::number(g_computerDealPoints));
     dc.textOut(
         g_nameHeaderX, headerY, g_playerName + QStringLiteral("  ") + QString::number(g_humanDealPoints));
-    DrawSheetRows(dc, c, cy);
+    if (g_gameOver == 1)
+        drawGameEndPage(dc, c, cy);
+    else
+        DrawSheetRows(dc, c, cy);
     closeMarkIsButtonA(dlg, box);
 }
 

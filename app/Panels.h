@@ -17,6 +17,9 @@ struct PanelBox {
     int bottom = 0;
 };
 
+/// Selects the panels' font, text colour and opaque text background into the back buffer.
+void SelectPanelText(CVertanDlg& dlg);
+
 /// The score sheet's box around the centre (c, cy), and the statistics table's.
 PanelBox SheetPanelBox(int c, int cy);
 PanelBox StatisticsPanelBox(int c, int cy);
@@ -33,12 +36,13 @@ void DrawPanelFrame(CVertanDlg& dlg, platform::MemoryDC& dc, const PanelBox& box
 /// The score sheet's column divider and header rule.
 void DrawSheetRules(platform::MemoryDC& dc, int c, int cy);
 
-/// The deal rows of the current page (rows 1..22, or 23 on when the sheet holds more
-/// than 22), 15 pixels apart from cy - 173, each cell at its indent from c.
+/// The deal rows of the page of the last deal row (rows 1..22, 23..44 ...), 15 pixels
+/// apart from cy - 173, each cell at its indent from c.
 void DrawSheetRows(platform::MemoryDC& dc, int c, int cy);
 
-/// State 17: the deal-result panel (frame, the game-end rows when the game is over, the
-/// deal's points, the deal rows); the close mark becomes button A.
+/// State 17: the deal-result panel (frame, the deal's points, the deal rows, and when the
+/// game is over the result and margin rows from the totals, on the page they fit); the
+/// close mark becomes button A.
 void DrawDealResultPanel(CVertanDlg& dlg);
 /// State 18: the score sheet panel; the close mark becomes button A.
 void DrawScoreSheetPanel(CVertanDlg& dlg);

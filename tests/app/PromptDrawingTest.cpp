@@ -215,12 +215,17 @@ TEST_F(PromptDrawingTest, SheetRowsFollowThePageAndTheGameEndRows)
     EXPECT_NE(dc.getPixel(512 - 40, 384 - 173 + 8 * 15 + 2), cell);
 
     g_gameOver = 1;
-    g_sheetHuman[10] = QStringLiteral("Выиграл");
+    g_humanTotal = 520;
+    g_computerTotal = 300;
     pose(PromptState::kDealResult);
-    // 30 rows: the game end's rows follow the page place 8: blank 9, result 10, margin 11.
-    EXPECT_EQ(g_sheetRow, 11);
-    EXPECT_TRUE(g_sheetHuman[9].isEmpty());
-    EXPECT_EQ(table_->m_dcBuffer.getPixel(512 - 100, 384 + 15 * 8 - 168), RGB(100, 100, 100));
+    // 30 rows: the game end's rows follow the page place 8: blank 9, result 10, margin 11,
+    // drawn from the totals 5 pixels below the grid; no deal row's cell is touched.
+    EXPECT_EQ(dc.getPixel(512 - 100, 384 + 15 * 8 - 168), RGB(100, 100, 100));
+    EXPECT_EQ(dc.getPixel(512 - 103, 384 + 15 * 10 - 183), cell);
+    EXPECT_NE(dc.getPixel(512 - 104, 384 + 15 * 10 - 183), cell);
+    EXPECT_EQ(dc.getPixel(512 - 83, 384 + 15 * 11 - 183), cell);
+    EXPECT_EQ(g_sheetHuman[9], QStringLiteral("9"));
+    EXPECT_EQ(g_sheetRow, 0);
 }
 
 TEST_F(PromptDrawingTest, StandingAnnouncements)

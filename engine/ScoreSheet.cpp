@@ -1,0 +1,134 @@
+#include "engine/ScoreSheet.h"
+
+#include "engine/CardTable.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+/// A text and its indents in pixels: left of the centre for the human, right of it for
+/// the computer. Longer texts stand further out, so that each column reads centred.
+struct IndentedText {
+    const char* text;
+    int humanIndent;
+    int computerIndent;
+};
+
+/// By SheetText; "%i" stands for the cell's number.
+constexpr std::array<IndentedText, 5> kDealTexts { {
+    { "%i", 83, 63 },
+    { "%i бейт", 91, 55 },
+    { "%i бейт (-100)", 103, 43 },
+    { "Висячий бейт", 111, 35 },
+    { "Нет взяток (-100)", 115, 31 },
+} };
+
+constexpr const char* kWon = "Выиграл";
+constexpr const char* kLost = "Проиграл";
+constexpr const char* kDrawn = "Ничия";
+
+/// The game-end rows below the last deal row: a blank row, the result, the margin.
+constexpr int kResultBelowLast = 2;
+constexpr int kMarginBelowLast = 3;
+
+/// Indents of the game-end rows: the result words, the winner's margin and the "0".
+constexpr int kHumanResultIndent = 103;
+constexpr int kHumanDrawnIndent = 91;
+constexpr int kComputerLostIndent = 38;
+constexpr int kComputerWonIndent = 42;
+constexpr int kComputerDrawnIndent = 52;
+constexpr int kHumanMarginIndent = 83;
+constexpr int kHumanZeroIndent = 80;
+constexpr int kComputerMarginIndent = 63;
+constexpr int kComputerZeroIndent = 66;
+
+std::string Filled(const char* pattern, long long value)
+{
+    std::string text = pattern;
+    if (const auto at = text.find("%i"); at != std::string::npos)
+        text.replace(at, 2, std::to_string(value));
+    return text;
+}
+
+} // namespace
+
+SheetCell DealCell(int side, SheetText text, int value)
+{
+    const IndentedText& entry = kDealTexts[static_cast<std::size_t>(text)];
+    return { Filled(entry.text, value), side == kComputer ? entry.computerIndent : entry.humanIndent };
+}
+
+int NextSheetRow(int lastRow)
+{
+    if (lastRow < 0)
+        return 1;
+    return SheetDropsPage(lastRow) ? kSheetPageRows + 1 : lastRow + 1;
+}
+
+bool SheetDropsPage(int lastRow)
+{
+    return lastRow >= kSheetKeptRows;
+}
+
+int FirstRowOfPage(int row)
+{
+    if (row < 1)
+        return 1;
+    return (row - 1) / kSheetPageRows * kSheetPageRows + 1;
+}
+
+GameOutcome OutcomeOf(int humanTotal, int computerTotal)
+{
+    if (humanTotal > computerTotal)
+        return GameOutcome::HumanWins;
+    if (humanTotal < computerTotal)
+        return GameOutcome::ComputerWins;
+    return GameOutcome::Drawn;
+}
+
+std::string ResultWord(GameOutcome outcome)
+{
+    switch (outcome) {
+    case GameOutcome::HumanWins:
+        return kWon;
+    case GameOutcome::ComputerWins:
+        return kLost;
+    case GameOutcome::Drawn:
+        break;
+    }
+    return kDrawn;
+}
+
+long long MarginOf(int humanTotal, int computerTotal)
+{
+    return static_cast<long long>(humanTotal) - computerTotal;
+}
+
+GameEndRows GameEndRowsOf(int humanTotal, int computerTotal)
+{
+    const long long margin = MarginOf(humanTotal, computerTotal);
+    const std::string zero = "0";
+    switch (OutcomeOf(humanTotal, computerTotal)) {
+    case GameOutcome::HumanWins:
+        return { { { kWon, kHumanResultIndent }, { kLost, kComputerLostIndent } },
+            { { std::to_string(margin), kHumanMarginIndent }, { zero, kComputerZeroIndent } } };
+    case GameOutcome::ComputerWins:
+        return { { { kLost, kHumanResultIndent }, { kWon, kComputerWonIndent } },
+            { { zero, kHumanZeroIndent }, { std::to_string(-margin), kComputerMarginIndent } } };
+    case GameOutcome::Drawn:
+        break;
+    }
+    return { { { kDrawn, kHumanDrawnIndent }, { kDrawn, kComputerDrawnIndent } },
+        { { zero, kHumanZeroIndent }, { zero, kComputerZeroIndent } } };
+}
+
+GameEndPlaces GameEndPlacesOf(int dealRows)
+{
+    const int last = std::max(dealRows, 0);
+    const int firstRow = FirstRowOfPage(last);
+    const int place = last - firstRow + 1;
+    if (place + kMarginBelowLast <= kSheetPageRows)
+        return { firstRow, place, place + kResultBelowLast, place + kMarginBelowLast };
+    return { firstRow + kSheetPageRows, 0, 1, 2 };
+}

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <string>
+
+/// The score sheet's rows: one per deal, a cell for each side with its text and its
+/// indent, the pixels from the centre column at which the text starts (the human's to the
+/// left, the computer's to the right). Texts are UTF-8 here.
+
+/// Rows a page of the sheet shows; rows are numbered from 1.
+constexpr int kSheetPageRows = 22;
+/// Rows the sheet can hold: cells 1..54 of each column.
+constexpr int kSheetLastRow = 54;
+/// Deal rows kept: the page in play and the one before it. A game long enough to start a
+/// third page drops its oldest page, so that a long game never runs out of rows.
+constexpr int kSheetKeptRows = 2 * kSheetPageRows;
+static_assert(kSheetKeptRows <= kSheetLastRow);
+
+/// One cell: its text and its indent in pixels.
+struct SheetCell {
+    std::string text;
+    int indent = 0;
+    bool operator==(const SheetCell&) const = default;
+};
+
+/// A row: the human's cell and the computer's.
+struct SheetRow {
+    SheetCell human;
+    SheetCell computer;
+    bool operator==(const SheetRow&) const = default;
+};
+
+/// What a deal cell says; each text has its indent for each side.
+enum class SheetText {
+    Total, ///< the side's game total, "%i"
+    Bait, ///< the taker's bait counter after a failed deal, "%i бейт" (1 or 2)
+    BaitPenalty, ///< the third bait, which costs 100: "%i бейт (-100)"
+    HangingTie, ///< a tied deal: the taker's points hang, "Висячий бейт"
+    NoTrick, ///< the side took no trick and loses 100, "Нет взяток (-100)"
+};
+
+/// The cell of side 1..2 (kHuman, kComputer) saying `text`; `value` fills its number.
+SheetCell DealCell(int side, SheetText text, int value = 0);
+
+/// The row a new deal row takes after `lastRow`, the row last written (0..). Past the
+/// rows kept it is the first row of the second page, after the sheet has dropped its
+/// first page (see SheetDropsPage).
+int NextSheetRow(int lastRow);
+/// True when the next deal row starts a third page: rows kSheetPageRows + 1..lastRow
+/// move to rows 1.. before it is written.
+bool SheetDropsPage(int lastRow);
+
+/// The first row of the page that shows `row`: 1, 23, 45 ...; 1 for a row below 1.
+int FirstRowOfPage(int row);
+
+/// How a game ended, from the human's side.
+enum class GameOutcome {
+    HumanWins,
+    ComputerWins,
+    Drawn,
+};
+
+/// The higher total wins, whoever reached the target first; equal totals draw.
+GameOutcome OutcomeOf(int humanTotal, int computerTotal);
+
+/// The human's result word: "Выиграл", "Проиграл" or "Ничия".
+std::string ResultWord(GameOutcome outcome);
+
+/// The two rows under the last deal row at a game end (after a blank row): each side's
+/// result word, then the winner's margin against the loser's "0". They follow from the
+/// totals, so they are drawn from them and never stored over a deal row.
+struct GameEndRows {
+    SheetRow result;
+    SheetRow margin;
+    bool operator==(const GameEndRows&) const = default;
+};
+GameEndRows GameEndRowsOf(int humanTotal, int computerTotal);
+
+/// Where the game-end rows stand on the deal-result panel, as places 1..22 of a page.
+struct GameEndPlaces {
+    /// The first row of the page shown; deal rows from it to the last are shown too.
+    int firstRow = 1;
+    /// The place of the last deal row, with a rule under it; 0 = no rule on this page.
+    int rulePlace = 0;
+    int resultPlace = 0;
+    int marginPlace = 0;
+    bool operator==(const GameEndPlaces&) const = default;
+};
+/// After `dealRows` deal rows: a blank row, then the result and margin rows, on the page of
+/// the last deal row; when they would run past its end, on the next page, at its top.
+GameEndPlaces GameEndPlacesOf(int dealRows);
+
+/// The human's total less the computer's, without overflow.
+long long MarginOf(int humanTotal, int computerTotal);

@@ -1,0 +1,143 @@
+#include "engine/Statistics.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+
+namespace {
+
+/// Longest player name, in characters.
+constexpr std::size_t kMaxNameCharacters = 12;
+/// Words of a record.
+constexpr std::size_t kRecordWords = 5;
+
+/// By level 1..3: the level's text and its files' stem; by length 1..2: the game's text and
+/// the stem's last letter.
+constexpr std::array<const char*, 3> kLevelTexts { "Новичок", "Игрок", "Профи" };
+constexpr std::array<const char*, 3> kLevelStems { "Stat/stpr", "Stat/stsr", "Stat/stsl" };
+constexpr std::array<const char*, 2> kGameTexts { "Малая(501)", "Большая(1001)" };
+constexpr std::array<char, 2> kLengthLetters { 'm', 'b' };
+constexpr std::array<const char*, 3> kResultWords { "Выиграл", "Проиграл", "Ничия" };
+
+bool InRange(int value, std::size_t count)
+{
+    return value >= 1 && static_cast<std::size_t>(value) <= count;
+}
+
+template <std::size_t N> bool IsOneOf(std::string_view word, const std::array<const char*, N>& words)
+{
+    return std::any_of(words.begin(), words.end(), [&](const char* known) { return word == known; });
+}
+
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+}
+
+/// Characters of UTF-8 text: every byte but the continuation bytes starts one.
+std::size_t CharacterCount(std::string_view text)
+{
+    return static_cast<std::size_t>(std::count_if(
+        text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+/// The words of one line; stops counting past a record's five.
+std::vector<std::string_view> WordsOf(std::string_view line)
+{
+    std::vector<std::string_view> words;
+    std::size_t at = 0;
+    while (words.size() <= kRecordWords) {
+        while (at < line.size() && IsBlank(line[at]))
+            ++at;
+        if (at == line.size())
+            break;
+        const std::size_t start = at;
+        while (at < line.size() && !IsBlank(line[at]))
+            ++at;
+        words.push_back(line.substr(start, at - start));
+    }
+    return words;
+}
+
+/// The margin word: a decimal integer with an optional minus sign, nothing else.
+bool ReadMargin(std::string_view word, long long& margin)
+{
+    const char* end = word.data() + word.size();
+    const auto [stop, error] = std::from_chars(word.data(), end, margin);
+    return error == std::errc() && stop == end;
+}
+
+bool ReadRecord(std::string_view line, StatisticsRecord& record)
+{
+    const std::vector<std::string_view> words = WordsOf(line);
+    if (words.size() != kRecordWords)
+        return false;
+    const std::string_view name = words[0];
+    if (CharacterCount(name) > kMaxNameCharacters || !IsOneOf(words[1], kResultWords)
+        || !ReadMargin(words[2], record.margin) || !IsOneOf(words[3], kGameTexts)
+        || !IsOneOf(words[4], kLevelTexts))
+        return false;
+    record.name = name;
+    record.result = words[1];
+    record.game = words[3];
+    record.level = words[4];
+    return true;
+}
+
+bool GreaterMargin(const StatisticsRecord& a, const StatisticsRecord& b)
+{
+    return a.margin > b.margin;
+}
+
+} // namespace
+
+std::string StatisticsFileName(int level, int gameLength)
+{
+    if (!InRange(level, kLevelStems.size()) || !InRange(gameLength, kLengthLetters.size()))
+        return {};
+    return std::string(kLevelStems[static_cast<std::size_t>(level - 1)])
+        + kLengthLetters[static_cast<std::size_t>(gameLength - 1)] + ".sta";
+}
+
+std::string LevelText(int level)
+{
+    return InRange(level, kLevelTexts.size()) ? kLevelTexts[static_cast<std::size_t>(level - 1)] : "";
+}
+
+std::string GameText(int gameLength)
+{
+    return InRange(gameLength, kGameTexts.size()) ? kGameTexts[static_cast<std::size_t>(gameLength - 1)] : "";
+}
+
+std::vector<StatisticsRecord> ParseStatistics(std::string_view text)
+{
+    std::vector<StatisticsRecord> records;
+    while (!text.empty()) {
+        const std::size_t end = std::min(text.find('\n'), text.size());
+        StatisticsRecord record;
+        if (ReadRecord(text.substr(0, end), record))
+            records.push_back(std::move(record));
+        text.remove_prefix(std::min(end + 1, text.size()));
+    }
+    return records;
+}
+
+std::string FormatStatistics(const std::vector<StatisticsRecord>& records)
+{
+    std::string text;
+    for (const StatisticsRecord& r : records)
+        text += r.name + ' ' + r.result + ' ' + std::to_string(r.margin) + ' ' + r.game + ' ' + r.level
+            + "\r\n";
+    return text;
+}
+
+std::vector<StatisticsRecord> AddToStatistics(std::vector<StatisticsRecord> old, StatisticsRecord added)
+{
+    // A file out of order (written by hand) still loses only its worst records.
+    std::stable_sort(old.begin(), old.end(), GreaterMargin);
+    if (old.size() >= kMaxStatRecords)
+        old.resize(kMaxStatRecords - 1);
+    old.push_back(std::move(added));
+    std::stable_sort(old.begin(), old.end(), GreaterMargin);
+    return old;
+}

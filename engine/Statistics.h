@@ -1,0 +1,50 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+/// The statistics of finished games: one file per level and game length, holding the best
+/// games by margin, best first. A record is one line of five words separated by a blank:
+/// the player's name, the human's result, the margin, the game and the level. Texts are
+/// UTF-8 here; the files hold them in Windows-1251.
+
+/// Records a statistics file keeps.
+constexpr int kMaxStatRecords = 15;
+
+/// One finished game.
+struct StatisticsRecord {
+    /// The player's name: one word of 1..12 characters.
+    std::string name;
+    /// "Выиграл", "Проиграл" or "Ничия", from the player's side.
+    std::string result;
+    /// The player's total less the computer's at the game end.
+    long long margin = 0;
+    /// "Малая(501)" or "Большая(1001)".
+    std::string game;
+    /// "Новичок", "Игрок" or "Профи".
+    std::string level;
+    bool operator==(const StatisticsRecord&) const = default;
+};
+
+/// The statistics file of a level 1..3 and game length 1..2, relative to the program
+/// folder ("Stat/stprm.sta" ...); empty for a level or length out of range.
+std::string StatisticsFileName(int level, int gameLength);
+/// The level's text ("Новичок", "Игрок", "Профи") and the game length's ("Малая(501)",
+/// "Большая(1001)"); empty out of range.
+std::string LevelText(int level);
+std::string GameText(int gameLength);
+
+/// The whole records of a file's text, in file order. A line is a record when it holds
+/// exactly five words that a record of the game can hold (a name of at most 12
+/// characters, one of the result words, a decimal margin, one of the game and level
+/// texts); any other line is damage and is skipped.
+std::vector<StatisticsRecord> ParseStatistics(std::string_view text);
+
+/// The records as the file holds them: one line each, ended by CR LF.
+std::string FormatStatistics(const std::vector<StatisticsRecord>& records);
+
+/// The records after a game: the best old ones by margin (at most 14, so that the new one
+/// always finds a place) and the new one, in order of margin, greatest first; records with
+/// equal margins keep their order, and the new one comes after older ones.
+std::vector<StatisticsRecord> AddToStatistics(std::vector<StatisticsRecord> old, StatisticsRecord added);

@@ -1,0 +1,78 @@
+#include "engine/ScoreSheet.h"
+#include "engine/CardTable.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+namespace {
+
+TEST(ScoreSheetTest, EachDealTextHasItsIndentOnEachSide)
+{
+    const struct {
+        SheetText text;
+        int value;
+        SheetCell human;
+        SheetCell computer;
+    } cases[] {
+        { SheetText::Total, -40, { "-40", 83 }, { "-40", 63 } },
+        { SheetText::Bait, 2, { "2 бейт", 91 }, { "2 бейт", 55 } },
+        { SheetText::BaitPenalty, 3, { "3 бейт (-100)", 103 }, { "3 бейт (-100)", 43 } },
+        { SheetText::HangingTie, 0, { "Висячий бейт", 111 }, { "Висячий бейт", 35 } },
+        { SheetText::NoTrick, 0, { "Нет взяток (-100)", 115 }, { "Нет взяток (-100)", 31 } },
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(DealCell(kHuman, c.text, c.value), c.human) << c.human.text;
+        EXPECT_EQ(DealCell(kComputer, c.text, c.value), c.computer) << c.computer.text;
+    }
+}
+
+TEST(ScoreSheetTest, ALongGameKeepsTwoPagesOfTwentyTwoRows)
+{
+    EXPECT_EQ(NextSheetRow(0), 1);
+    EXPECT_EQ(NextSheetRow(22), 23);
+    EXPECT_EQ(NextSheetRow(43), 44);
+    EXPECT_FALSE(SheetDropsPage(43));
+    // Row 45 would start a third page: the first page goes and the new row is 23.
+    EXPECT_TRUE(SheetDropsPage(44));
+    EXPECT_EQ(NextSheetRow(44), 23);
+    // A row counter from a damaged saved game still lands inside the sheet.
+    EXPECT_EQ(NextSheetRow(-7), 1);
+    EXPECT_TRUE(SheetDropsPage(900));
+    EXPECT_EQ(NextSheetRow(900), 23);
+
+    EXPECT_EQ(FirstRowOfPage(0), 1);
+    EXPECT_EQ(FirstRowOfPage(22), 1);
+    EXPECT_EQ(FirstRowOfPage(23), 23);
+    EXPECT_EQ(FirstRowOfPage(44), 23);
+    EXPECT_EQ(FirstRowOfPage(54), 45);
+}
+
+TEST(ScoreSheetTest, GameEndRowsFollowTheTotals)
+{
+    EXPECT_EQ(GameEndRowsOf(560, 320),
+        (GameEndRows { { { "Выиграл", 103 }, { "Проиграл", 38 } }, { { "240", 83 }, { "0", 66 } } }));
+    EXPECT_EQ(GameEndRowsOf(-30, 1001),
+        (GameEndRows { { { "Проиграл", 103 }, { "Выиграл", 42 } }, { { "0", 80 }, { "1031", 63 } } }));
+    // Both at the line with equal totals: a draw with margin 0.
+    EXPECT_EQ(GameEndRowsOf(501, 501),
+        (GameEndRows { { { "Ничия", 91 }, { "Ничия", 52 } }, { { "0", 80 }, { "0", 66 } } }));
+    EXPECT_EQ(ResultWord(OutcomeOf(502, 501)), "Выиграл");
+    EXPECT_EQ(ResultWord(OutcomeOf(501, 650)), "Проиграл");
+    EXPECT_EQ(MarginOf(INT_MIN, INT_MAX), -4294967295LL);
+}
+
+TEST(ScoreSheetTest, GameEndRowsStayOnThePanel)
+{
+    // Below the last deal row, after a blank row, while the margin row fits on its page.
+    EXPECT_EQ(GameEndPlacesOf(5), (GameEndPlaces { 1, 5, 7, 8 }));
+    EXPECT_EQ(GameEndPlacesOf(19), (GameEndPlaces { 1, 19, 21, 22 }));
+    EXPECT_EQ(GameEndPlacesOf(30), (GameEndPlaces { 23, 8, 10, 11 }));
+    // Past the page's end they open the next page instead of covering its first rows.
+    EXPECT_EQ(GameEndPlacesOf(20), (GameEndPlaces { 23, 0, 1, 2 }));
+    EXPECT_EQ(GameEndPlacesOf(22), (GameEndPlaces { 23, 0, 1, 2 }));
+    EXPECT_EQ(GameEndPlacesOf(44), (GameEndPlaces { 45, 0, 1, 2 }));
+    EXPECT_EQ(GameEndPlacesOf(0), (GameEndPlaces { 1, 0, 2, 3 }));
+}
+
+} // namespace
