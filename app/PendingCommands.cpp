@@ -1,8 +1,6 @@
 #include "app/VertanDlg.h"
 
 // Menu commands whose dialogs and overlays are not built yet: they do nothing.
-void CVertanDlg::OnShowScore() {}
-void CVertanDlg::OnShowStatistics() {}
 void CVertanDlg::OnSaveGame() {}
 void CVertanDlg::OnLoadGame() {}
 void CVertanDlg::OnChangePlayer() {}
