@@ -37,6 +37,16 @@ int HumanRowTop()
     return g_clientHeight - kHumanRowUnits * g_rowUnit - kHumanRowLift;
 }
 
+void SpaceHandRows()
+{
+    const RowSpacing human = SpaceRow(g_humanCount, g_clientWidth);
+    g_humanCardStep = human.step;
+    g_humanGap = human.gap;
+    const RowSpacing computer = SpaceRow(g_computerCount, g_clientWidth);
+    g_computerCardStep = computer.step;
+    g_computerGap = computer.gap;
+}
+
 void ComputeLayout(int width, int height)
 {
     g_clientWidth = width;
@@ -44,13 +54,7 @@ void ComputeLayout(int width, int height)
     g_centreX = width / 2;
     g_centreY = height / 2;
     g_rowUnit = height / kRowUnitDivisor;
-
-    const RowSpacing human = SpaceRow(g_humanCount, width);
-    g_humanCardStep = human.step;
-    g_humanGap = human.gap;
-    const RowSpacing computer = SpaceRow(g_computerCount, width);
-    g_computerCardStep = computer.step;
-    g_computerGap = computer.gap;
+    SpaceHandRows();
 
     const int rowsApart = HumanRowTop() - (g_rowUnit + kCardHeight);
     g_midY = rowsApart / 2 + g_rowUnit + kCardHeight;

@@ -57,6 +57,9 @@ struct RowSpacing {
 /// apply at any width and any n (the deal-result panel uses that form).
 RowSpacing SpaceRow(int n, int width, bool always = false);
 
+/// Spaces both hand rows over the client width for the hands' counts.
+void SpaceHandRows();
+
 /// How far cards shown to the opponent stand out of their row, toward the middle: H / 26.
 int ShownOffset();
 

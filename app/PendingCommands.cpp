@@ -1,8 +1,8 @@
 #include "app/VertanDlg.h"
 
 // Menu commands whose dialogs and overlays are not built yet: they do nothing.
-void CVertanDlg::OnSaveGame() {}
-void CVertanDlg::OnLoadGame() {}
+void CVertanDlg::OnShowScore() {}
+void CVertanDlg::OnShowStatistics() {}
 void CVertanDlg::OnChangePlayer() {}
 void CVertanDlg::OnGameOptions() {}
 void CVertanDlg::OnTableBackground() {}

@@ -92,9 +92,17 @@ SettingsRecord ParseSettings(const QByteArray& text)
     }
     SettingsRecord result = anyComplete ? lastGroup : group;
     for (std::size_t i = 0; i < result.size(); ++i)
-        if (result[i] < kRanges[i].low || result[i] > kRanges[i].high)
+        if (!SettingInRange(static_cast<int>(i) + 1, result[i]))
             result[i] = kDefaults[i];
     return result;
+}
+
+bool SettingInRange(int field, long long value)
+{
+    if (field < 1 || field > kSettingsCount)
+        return false;
+    const Range& range = kRanges[static_cast<std::size_t>(field - 1)];
+    return value >= range.low && value <= range.high;
 }
 
 QByteArray FormatSettings(const SettingsRecord& record)
@@ -156,6 +164,12 @@ QString FindProfile(const QString& folder, const QString& playerName)
         if (entry.compare(wanted, Qt::CaseInsensitive) == 0)
             return entry;
     return {};
+}
+
+QString SettingsFileOf(const QString& folder, const QString& playerName)
+{
+    const QString profile = FindProfile(folder, playerName);
+    return profile.isEmpty() ? kSharedSettingsFile : profile;
 }
 
 QString ReadLastPlayer(const QString& folder)

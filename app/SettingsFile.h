@@ -29,6 +29,9 @@ using SettingsRecord = std::array<long long, kSettingsCount>;
 SettingsRecord ParseSettings(const QByteArray& text);
 QByteArray FormatSettings(const SettingsRecord& record);
 
+/// True when a value of settings field 1..16 is one the option dialogs can produce.
+bool SettingInRange(int field, long long value);
+
 /// The settings in force, as the writers store them.
 SettingsRecord CurrentSettings(platform::COLORREF customColour);
 /// Puts a record into the settings globals; fields 2 and 4 go to g_loadedBackground and
@@ -45,6 +48,8 @@ bool WriteSettingsFile(const QString& path, platform::COLORREF customColour);
 /// The profile in a folder whose name is the player's name plus ".ind", letter case
 /// ignored, spelled as on disk; empty when the player has none.
 QString FindProfile(const QString& folder, const QString& playerName);
+/// The settings file of a player in a folder: his profile, or "config.krt" when he has none.
+QString SettingsFileOf(const QString& folder, const QString& playerName);
 
 /// The first word of the last-player file, at most 12 characters; empty when missing or
 /// when the word is not a name the name dialog would take.

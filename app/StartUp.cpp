@@ -29,13 +29,6 @@ constexpr platform::COLORREF kRimGrey = platform::RGB(120, 120, 120);
 constexpr platform::COLORREF kBrightGreen = platform::RGB(0, 255, 0);
 constexpr platform::COLORREF kPaleGreen = platform::RGB(150, 200, 150);
 
-/// The player's profile, or the shared settings file when the player has none.
-QString SettingsFileOf(const QString& playerName)
-{
-    const QString profile = FindProfile(g_programDir, playerName);
-    return profile.isEmpty() ? kSharedSettingsFile : profile;
-}
-
 /// The window as the intro finds it: maximised when the settings say so, its title, the
 /// brushes made, and the client area in table green.
 void PrepareWindow(CVertanDlg& table)
@@ -87,7 +80,7 @@ void SetSuits()
 
 void CVertanDlg::StartUp()
 {
-    g_settingsFile = SettingsFileOf(ReadLastPlayer(g_programDir));
+    g_settingsFile = SettingsFileOf(g_programDir, ReadLastPlayer(g_programDir));
     // The sounds are played by names relative to the program folder.
     platform::SetCurrentFolder(g_programDir);
     ReadSettingsFile(g_programDir + g_settingsFile, m_customColour);
@@ -117,7 +110,7 @@ void CVertanDlg::StartUp()
     // the settings read above; without one, the settings in force stay and go to the
     // shared file.
     g_playerName = AskPlayerName();
-    g_settingsFile = SettingsFileOf(g_playerName);
+    g_settingsFile = SettingsFileOf(g_programDir, g_playerName);
     if (g_settingsFile != kSharedSettingsFile)
         ReadSettingsFile(g_programDir + g_settingsFile, m_customColour);
 

@@ -12,16 +12,16 @@ namespace {
 /// What the name dialog says about a name it refuses.
 const QString kEmptyNameMessage = QStringLiteral("Введите имя");
 const QString kLengthMessage = QStringLiteral("Введите не более 12 символов");
-const QString kBadCharacterMessage = QStringLiteral("Недопустимый символ");
-
-/// Characters that would make a file name a path or change its extension.
-bool isForbidden(QChar c)
-{
-    return c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char('.')
-        || c.category() == QChar::Other_Control;
-}
 
 } // namespace
+
+bool HoldsForbiddenCharacter(const QString& text)
+{
+    return std::any_of(text.cbegin(), text.cend(), [](QChar c) {
+        return c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char('.')
+            || c.category() == QChar::Other_Control;
+    });
+}
 
 QString FirstWord(const QString& text)
 {
@@ -49,8 +49,7 @@ QString NameRefusal(const QString& word)
         return kLengthMessage;
     // A character Windows-1251 has no code for would come back from the last-player file
     // as '?', so the player would lose his name and his profile.
-    if (std::any_of(word.cbegin(), word.cend(), isForbidden)
-        || platform::FromCp1251(platform::ToCp1251(word)) != word)
+    if (HoldsForbiddenCharacter(word) || platform::FromCp1251(platform::ToCp1251(word)) != word)
         return kBadCharacterMessage;
     return {};
 }

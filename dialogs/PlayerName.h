@@ -6,6 +6,13 @@
 /// profile "<name>.ind") and is written into Windows-1251 text files, so it must be one
 /// word that can be neither a path nor lose a character on the way to the file.
 
+/// What the name dialog says about a name holding a character no file name may hold.
+inline const QString kBadCharacterMessage = QStringLiteral("Недопустимый символ");
+
+/// True when a text holds a character that would make a file name a path or change its
+/// extension: a path separator, a dot or a control character.
+bool HoldsForbiddenCharacter(const QString& text);
+
 /// The text before the first blank (or other white space); all of it when there is none.
 QString FirstWord(const QString& text);
 

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "app/Globals.h"
+#include "engine/CardTable.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <array>
+#include <optional>
+
+/// A saved game ("<name>.svv" in the program folder): Windows-1251 text without header,
+/// magic number or version. Every value is followed by one blank, with no line breaks;
+/// only the last score row's computer indent has none. Four sections: 73 header values,
+/// nine fields of each card 1..32, the two hands, and the score rows.
+
+/// Header values, numbered 1..73 in file order.
+constexpr int kSavedHeaderValues = 73;
+
+/// The header values the reader and the writer handle apart from the rest, by number.
+namespace saved {
+constexpr int kPlayerName = 1;
+/// Settings fields 2..16 follow the name with the same numbers; field 3 is unsigned.
+constexpr int kFirstSetting = 2;
+constexpr int kCustomColour = 3;
+constexpr int kLastSetting = 16;
+constexpr int kHumanMayPlay = 31;
+constexpr int kDeckShown = 39;
+constexpr int kAnnouncement = 41;
+constexpr int kPromptState = 42;
+constexpr int kSheetRowCount = 44;
+constexpr int kHumanLeadsTrick = 47;
+constexpr int kTaker = 48;
+constexpr int kHumanCount = 49;
+constexpr int kComputerCount = 50;
+} // namespace saved
+
+/// The card record fields a saved game keeps, in file order: suit, location, points,
+/// strength, sequence, status, inRun, shown, sortMark.
+constexpr std::array<int, 9> kSavedCardFields { 1, 2, 3, 4, 5, 6, 17, 18, 19 };
+
+/// One score row: each side's cell text (one word or one of the five spaced texts the
+/// engine writes) and indent in pixels.
+struct SavedRow {
+    QString human;
+    int humanIndent = 0;
+    QString computer;
+    int computerIndent = 0;
+    bool operator==(const SavedRow&) const = default;
+};
+
+/// Everything a saved game holds.
+struct SavedGame {
+    /// Header value 1: the player's name, one word of 1..12 characters.
+    QString playerName;
+    /// Header values 2..73 by number (0 and 1 unused). Value 3, the custom colour, is
+    /// 0..0xFFFFFF; value 42 a PromptState; 44, 49 and 50 count the rows and hand cards.
+    std::array<int, kSavedHeaderValues + 1> header {};
+    /// For each card 1..32 (0 unused), the kept fields in the order of kSavedCardFields.
+    std::array<std::array<int, kSavedCardFields.size()>, g_deckSize + 1> cards {};
+    /// The hands, cards at positions 1..count (counts: header values 49 and 50).
+    Hand humanHand {};
+    Hand computerHand {};
+    /// Score rows 1..count (count: header value 44); row 0 unused.
+    std::array<SavedRow, kSheetCells> rows {};
+    bool operator==(const SavedGame&) const = default;
+};
+
+/// The file's text. A cell text that is one of the five spaced texts is written without
+/// its blanks; any other text as it stands.
+QByteArray FormatSavedGame(const SavedGame& game);
+
+/// A saved game read back, or why it was refused.
+struct SavedGameReading {
+    /// The game; empty when the text is refused.
+    std::optional<SavedGame> game;
+    /// Why the text was refused, in words for the player; empty when it was read.
+    QString problem;
+};
+
+/// Reads and checks a whole text: every value must be there, be a number where a number
+/// stands, and lie in the range the game can produce; nothing may follow the last row.
+/// A refused text yields no game at all, so a caller changes nothing.
+SavedGameReading ParseSavedGame(const QByteArray& text);
