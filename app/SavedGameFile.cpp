@@ -33,6 +33,7 @@ constexpr int kAceSequence = kRankAce + 1;
 /// The five cell texts with blanks, and how the file keeps each. None holds a Latin
 /// letter, so matching them exactly is matching them with Latin letter case ignored.
 struct SqueezedText {
+    /// The text as the score sheet holds it, and as the file does; UTF-8.
     const char* spaced;
     const char* squeezed;
 };
@@ -60,6 +61,7 @@ QString spaced(const QString& word)
     return word;
 }
 
+/// The values a number may take: low..high.
 struct Range {
     int low;
     int high;
@@ -185,6 +187,7 @@ bool cardFieldValid(int card, std::size_t field, long long value)
 
 /// Why a text is refused; thrown by the reading below and caught once at its top.
 struct Damage {
+    /// In words for the player.
     QString problem;
 };
 
@@ -219,6 +222,7 @@ public:
     bool atEnd() const { return next_ == words_.size(); }
 
 private:
+    /// The text's words, and the index of the next one to read.
     QList<QByteArray> words_;
     qsizetype next_ = 0;
 };

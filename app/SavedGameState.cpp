@@ -92,6 +92,7 @@ const std::array<int*, kSavedHeaderValues + 1> kHeaderGlobals {
 
 /// The prompt values an overlay saves when it opens and restores when it closes.
 struct CoveredPrompt {
+    /// g_promptState, g_announcement (0..38), g_humanMayPlay and g_humanLeadsTrick (0/1).
     PromptState state;
     int announcement;
     int mayPlay;

@@ -2,6 +2,7 @@
 
 #include "dialogs/PlayerName.h"
 #include "dialogs/TemplateControls.h"
+#include "dialogs/UpperCaseValidator.h"
 #include "platform/Files.h"
 #include "platform/MemoryDC.h"
 #include "platform/MessageBox.h"
@@ -13,7 +14,6 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QStyle>
-#include <QValidator>
 
 namespace {
 
@@ -39,18 +39,6 @@ const QString kDeleteAllQuestion
     = QStringLiteral("%1\n\nВсе настройки будут удалены,\n           продолжить?");
 const QString kNotWrittenMessage = QStringLiteral("%1\nНе удалось записать настройку");
 const QString kNotRemovedMessage = QStringLiteral("Не удалось удалить:\n%1");
-
-/// The name field shows every letter typed as a capital, as names are written.
-class UpperCaseValidator : public QValidator {
-public:
-    using QValidator::QValidator;
-
-    State validate(QString& input, int&) const override
-    {
-        input = UpperCaseLetters(input);
-        return Acceptable;
-    }
-};
 
 } // namespace
 

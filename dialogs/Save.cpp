@@ -1,7 +1,7 @@
 #include "dialogs/Save.h"
 
-#include "dialogs/PlayerName.h"
 #include "dialogs/SaveDialogFrame.h"
+#include "dialogs/UpperCaseValidator.h"
 #include "platform/MessageBox.h"
 
 #include <QDir>
@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QValidator>
 
 #include <algorithm>
 
@@ -29,19 +28,6 @@ const QString kLimitMessage = QStringLiteral("Максимальное числ�
 /// The questions, with the save's name for %1.
 const QString kReplaceQuestion = QStringLiteral("%1\nСохранение существует.\nЗаменить его?");
 const QString kDeleteQuestion = QStringLiteral("%1\nВы действитнльно хотите\nудалить сохранение?");
-
-/// Turns typed letters to capitals; a name set by the dialog itself keeps its letters, so
-/// that a listed save is found under its own name.
-class UpperCaseValidator : public QValidator {
-public:
-    using QValidator::QValidator;
-
-    State validate(QString& input, int&) const override
-    {
-        input = UpperCaseLetters(input);
-        return Acceptable;
-    }
-};
 
 } // namespace
 
