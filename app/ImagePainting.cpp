@@ -41,11 +41,14 @@ void PaintCardCorners(platform::MemoryDC& faces, platform::MemoryDC& upright, pl
             faces.setPixel(g_cardCornerX[k] + kCardWidth * (face - 1), g_cardCornerY[k], tableColour);
     for (int k = 1; k <= kCornerCount; ++k) {
         upright.setPixel(g_cardCornerX[k], g_cardCornerY[k], tableColour);
-        const platform::COLORREF side = k == 1 ? g_backSideColour[back][kSideShadePoint]
-            : k <= kSideEdgeCorners            ? kCardEdge
-                                               : tableColour;
-        sideways.setPixel(g_sideCornerX[k], g_sideCornerY[k], side);
+        sideways.setPixel(g_sideCornerX[k], g_sideCornerY[k], k <= kSideEdgeCorners ? kCardEdge : tableColour);
     }
+    PaintSideBackShade(sideways, back);
+}
+
+void PaintSideBackShade(platform::MemoryDC& sideways, int back)
+{
+    sideways.setPixel(g_sideCornerX[1], g_sideCornerY[1], g_backSideColour[back][kSideShadePoint]);
 }
 
 void FillCustomBackground(platform::COLORREF colour)

@@ -18,6 +18,8 @@ void PaintCardBack(platform::MemoryDC& upright, platform::MemoryDC& sideways, in
 /// point 95 and the pale card edge (200, 196, 200) instead.
 void PaintCardCorners(platform::MemoryDC& faces, platform::MemoryDC& upright, platform::MemoryDC& sideways,
     int back, platform::COLORREF tableColour);
+/// Gives the sideways back's top-left corner the shade of back 1..8 (its point 95).
+void PaintSideBackShade(platform::MemoryDC& sideways, int back);
 
 /// Background 11 is one colour over the whole tile: the custom table colour.
 void FillCustomBackground(platform::COLORREF colour);

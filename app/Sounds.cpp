@@ -41,6 +41,11 @@ void PlayEffect(Effect effect, Wait wait)
         platform::PlaySound(fileOf(effect), wait == Wait::UntilEnd);
 }
 
+void PlayEffectUngated(Effect effect)
+{
+    platform::PlaySound(fileOf(effect), false);
+}
+
 void AssignVoicePhrases()
 {
     const char* folder = g_voice == kVoiceMale ? "Sound\\Myj\\" : g_voice == kVoiceFemale ? "Sound\\Jen\\" : nullptr;

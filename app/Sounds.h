@@ -19,6 +19,9 @@ enum class Wait { No, UntilEnd };
 /// Plays an effect when its setting allows: card effects while g_cardSounds is 1, button
 /// effects while g_buttonSounds is 1.
 void PlayEffect(Effect effect, Wait wait = Wait::No);
+/// Plays an effect without waiting, whatever the settings: the about box keeps its own
+/// switch for the hover sound and sounds its clicks always.
+void PlayEffectUngated(Effect effect);
 
 /// Relative path of voice phrase n, for n in 1..13, 15..26, 36, 37; empty until assigned.
 inline std::array<std::string, 38> g_voicePhrase;

@@ -11,6 +11,22 @@
 #include <QPushButton>
 #include <QSlider>
 
+namespace {
+
+/// Group boxes as the templates draw them: a thin frame whose top line runs through the
+/// middle of the title, the title breaking it near the left.
+const QString kGroupBoxStyle = QStringLiteral(
+    "QGroupBox { border: 1px solid palette(mid); margin-top: %1px; }"
+    "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }");
+/// Flat buttons: a face without bevel inside a thin dark frame, a thicker one for the
+/// default button, and a darker face while pressed.
+const QString kFlatButtonStyle = QStringLiteral(
+    "QPushButton { border: 1px solid palette(shadow); background: palette(button); padding: 0 4px; }"
+    "QPushButton:default { border-width: 2px; }"
+    "QPushButton:pressed { background: palette(mid); }");
+
+} // namespace
+
 TemplateControls::TemplateControls(QDialog& dialog, const QString& caption, const QFont& font,
     const DialogUnits& units, int width, int height)
     : dialog_(dialog)
@@ -24,6 +40,7 @@ TemplateControls::TemplateControls(QDialog& dialog, const QString& caption, cons
 void TemplateControls::groupBox(const QString& title, const TemplateRect& place) const
 {
     auto* box = new QGroupBox(title, &dialog_);
+    box->setStyleSheet(kGroupBoxStyle.arg(box->fontMetrics().height() / 2));
     box->setGeometry(units_.rect(place));
     // Drawn first, so that the controls inside it lie over it.
     box->lower();
@@ -53,7 +70,7 @@ QLabel* TemplateControls::picture(const QPixmap& pixmap, const TemplateRect& pla
 QPushButton* TemplateControls::pushButton(const QString& text, const TemplateRect& place) const
 {
     auto* button = new QPushButton(text, &dialog_);
-    button->setFlat(true);
+    button->setStyleSheet(kFlatButtonStyle);
     button->setAutoDefault(false);
     button->setGeometry(units_.rect(place));
     return button;

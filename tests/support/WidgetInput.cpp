@@ -15,6 +15,16 @@ void sendKey(QWidget& widget, int key, const QString& text)
     QApplication::sendEvent(&widget, &release);
 }
 
+/// A mouse event of the left button (held for a press or double click) at a point of the widget.
+void sendMouse(QWidget& widget, QEvent::Type type, QPoint point)
+{
+    const bool pressed = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, QPointF(point), QPointF(widget.mapToGlobal(point)), button,
+        pressed ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&widget, &event);
+}
+
 } // namespace
 
 void TypeText(QWidget& widget, const QString& text)
@@ -31,12 +41,18 @@ void PressKey(QWidget& widget, int key)
 
 void ClickAt(QWidget& widget, QPoint point)
 {
-    const QPointF local(point);
-    const QPointF global(widget.mapToGlobal(point));
-    QMouseEvent press(
-        QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&widget, &press);
-    QMouseEvent release(
-        QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(&widget, &release);
+    sendMouse(widget, QEvent::MouseButtonPress, point);
+    sendMouse(widget, QEvent::MouseButtonRelease, point);
+}
+
+void DoubleClickAt(QWidget& widget, QPoint point)
+{
+    ClickAt(widget, point);
+    sendMouse(widget, QEvent::MouseButtonDblClick, point);
+    sendMouse(widget, QEvent::MouseButtonRelease, point);
+}
+
+void MoveMouseTo(QWidget& widget, QPoint point)
+{
+    sendMouse(widget, QEvent::MouseMove, point);
 }

@@ -15,3 +15,7 @@ void TypeText(QWidget& widget, const QString& text);
 void PressKey(QWidget& widget, int key);
 /// Presses and releases the left mouse button at a point of the widget.
 void ClickAt(QWidget& widget, QPoint point);
+/// A double click of the left button, as a person's: press, release, double click, release.
+void DoubleClickAt(QWidget& widget, QPoint point);
+/// Moves the pointer to a point of the widget with no button held.
+void MoveMouseTo(QWidget& widget, QPoint point);
