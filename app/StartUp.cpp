@@ -1,4 +1,3 @@
-#include "app/BackgroundColours.h"
 #include "app/DataFile.h"
 #include "app/Globals.h"
 #include "app/ImageData.h"
@@ -122,15 +121,10 @@ void CVertanDlg::StartUp()
 
     // The background and back counters served the loading; the chosen ones come in now.
     g_cardBack = g_loadedCardBack;
-    PaintCardBack(m_dcBack, m_dcBackSide, g_cardBack);
+    RepaintCardBack();
     FillCustomBackground(m_customColour);
     g_background = g_loadedBackground;
-    const BackgroundColours colours = ColoursForBackground(g_background, m_customColour);
-    m_announcementColour = colours.announcement;
-    m_captionColour = colours.caption;
-    m_hoverColour = colours.hover;
-    m_announcementNormalColour = m_announcementColour;
-    PaintTableBitmaps();
+    RebuildBackground();
 
     AssignVoicePhrases();
     StartDeal();
