@@ -59,16 +59,15 @@ SheetCell DealCell(int side, SheetText text, int value)
     return { Filled(entry.text, value), side == kComputer ? entry.computerIndent : entry.humanIndent };
 }
 
-int NextSheetRow(int lastRow)
-{
-    if (lastRow < 0)
-        return 1;
-    return SheetDropsPage(lastRow) ? kSheetPageRows + 1 : lastRow + 1;
-}
-
 bool SheetDropsPage(int lastRow)
 {
     return lastRow >= kSheetKeptRows;
+}
+
+int NextSheetRow(int lastRow)
+{
+    const int next = std::clamp(lastRow, 0, kSheetLastRow) + 1;
+    return SheetDropsPage(lastRow) ? next - kSheetPageRows : next;
 }
 
 int FirstRowOfPage(int row)

@@ -10,8 +10,9 @@
 constexpr int kSheetPageRows = 22;
 /// Rows the sheet can hold: cells 1..54 of each column.
 constexpr int kSheetLastRow = 54;
-/// Deal rows kept: the page in play and the one before it. A game long enough to start a
-/// third page drops its oldest page, so that a long game never runs out of rows.
+/// Deal rows a game writes before it drops a page: the page in play and the one before it.
+/// A deal row that would start a third page moves the sheet up by a page first, so that a
+/// long game never runs out of rows and its page in play always fits on the panel.
 constexpr int kSheetKeptRows = 2 * kSheetPageRows;
 static_assert(kSheetKeptRows <= kSheetLastRow);
 
@@ -41,13 +42,13 @@ enum class SheetText {
 /// The cell of side 1..2 (kHuman, kComputer) saying `text`; `value` fills its number.
 SheetCell DealCell(int side, SheetText text, int value = 0);
 
-/// The row a new deal row takes after `lastRow`, the row last written (0..). Past the
-/// rows kept it is the first row of the second page, after the sheet has dropped its
-/// first page (see SheetDropsPage).
-int NextSheetRow(int lastRow);
-/// True when the next deal row starts a third page: rows kSheetPageRows + 1..lastRow
-/// move to rows 1.. before it is written.
+/// True when the deal row after `lastRow`, the row last written, would lie past the rows
+/// kept: rows kSheetPageRows + 1..kSheetLastRow then move to rows 1.. before it is written.
 bool SheetDropsPage(int lastRow);
+/// The row a new deal row takes after `lastRow`, on the second page when the sheet has
+/// dropped a page. A counter outside 0..kSheetLastRow (a damaged saved game) counts as the
+/// nearest value inside.
+int NextSheetRow(int lastRow);
 
 /// The first row of the page that shows `row`: 1, 23, 45 ...; 1 for a row below 1.
 int FirstRowOfPage(int row);

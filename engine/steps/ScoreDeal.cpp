@@ -38,12 +38,12 @@ void StoreRow(int row, const SheetRow& cells)
     g_sheetComputerIndent[k] = cells.computer.indent;
 }
 
-/// The second page of a column becomes its first, and the rest is empty again.
+/// Every row of a column moves up by a page: the first page goes, the last is empty again.
 template <class Column> void DropOldestPage(Column& column)
 {
     const auto first = column.begin() + 1;
-    std::move(first + kSheetPageRows, first + kSheetKeptRows, first);
-    std::fill(first + kSheetPageRows, column.end(), typename Column::value_type {});
+    std::move(first + kSheetPageRows, column.end(), first);
+    std::fill(column.end() - kSheetPageRows, column.end(), typename Column::value_type {});
 }
 
 /// The deal's row goes below the last one written, and counts as the last deal row.

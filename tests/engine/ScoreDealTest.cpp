@@ -166,12 +166,22 @@ TEST_F(ScoreDealTest, ALongGameDropsItsOldestPageInsteadOfRunningOutOfRows)
     EXPECT_EQ(g_sheetHuman[22], QStringLiteral("44"));
     EXPECT_EQ(g_sheetHuman[23], QStringLiteral("-200"));
     EXPECT_TRUE(g_sheetHuman[24].isEmpty());
+}
 
-    // A row counter beyond the sheet (a damaged saved game) still writes inside it.
-    g_sheetRow = 500;
+TEST_F(ScoreDealTest, AGameLoadedWithMoreRowsKeepsItsPageInPlay)
+{
+    for (int row = 1; row <= 54; ++row)
+        g_sheetHuman[static_cast<std::size_t>(row)] = QString::number(row);
+    g_sheetRow = 54;
+    g_sheetRowCount = 54;
+
     EndDeal(kHuman, 100, 62);
-    EXPECT_EQ(g_sheetRow, 23);
-    EXPECT_EQ(g_sheetHuman[23], QStringLiteral("-100"));
+
+    EXPECT_EQ(g_sheetRow, 33);
+    EXPECT_EQ(g_sheetHuman[23], QStringLiteral("45"));
+    EXPECT_EQ(g_sheetHuman[32], QStringLiteral("54"));
+    EXPECT_EQ(g_sheetHuman[33], QStringLiteral("100"));
+    EXPECT_TRUE(g_sheetHuman[54].isEmpty());
 }
 
 } // namespace

@@ -36,10 +36,12 @@ TEST(ScoreSheetTest, ALongGameKeepsTwoPagesOfTwentyTwoRows)
     // Row 45 would start a third page: the first page goes and the new row is 23.
     EXPECT_TRUE(SheetDropsPage(44));
     EXPECT_EQ(NextSheetRow(44), 23);
-    // A row counter from a damaged saved game still lands inside the sheet.
+    // A game saved with more rows moves up by a page too; a damaged counter still lands
+    // inside the sheet.
+    EXPECT_EQ(NextSheetRow(50), 29);
     EXPECT_EQ(NextSheetRow(-7), 1);
     EXPECT_TRUE(SheetDropsPage(900));
-    EXPECT_EQ(NextSheetRow(900), 23);
+    EXPECT_EQ(NextSheetRow(900), 33);
 
     EXPECT_EQ(FirstRowOfPage(0), 1);
     EXPECT_EQ(FirstRowOfPage(22), 1);
