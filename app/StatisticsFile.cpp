@@ -23,7 +23,7 @@ std::optional<std::vector<StatisticsRecord>> ReadStatisticsFile(const QString& p
 
 bool AddGameToStatisticsFile(const QString& path, const StatisticsRecord& record)
 {
-    if (path.isEmpty())
+    if (path.isEmpty() || !IsWholeRecord(record))
         return false;
     std::optional<std::vector<StatisticsRecord>> old = ReadStatisticsFile(path);
     if (!old)

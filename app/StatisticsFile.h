@@ -19,6 +19,6 @@ QString StatisticsFilePath(const QString& programDir, int level, int gameLength)
 std::optional<std::vector<StatisticsRecord>> ReadStatisticsFile(const QString& path);
 
 /// Adds a finished game to a file, keeping the best games by margin. A file that is there
-/// but cannot be read is left alone, so that its records are not lost; false then and
-/// when the file cannot be written.
+/// but cannot be read is left alone, so that its records are not lost, and a record that
+/// could not be read back is not written; false then and when the file cannot be written.
 bool AddGameToStatisticsFile(const QString& path, const StatisticsRecord& record);

@@ -70,18 +70,13 @@ bool ReadMargin(std::string_view word, long long& margin)
 bool ReadRecord(std::string_view line, StatisticsRecord& record)
 {
     const std::vector<std::string_view> words = WordsOf(line);
-    if (words.size() != kRecordWords)
+    if (words.size() != kRecordWords || !ReadMargin(words[2], record.margin))
         return false;
-    const std::string_view name = words[0];
-    if (CharacterCount(name) > kMaxNameCharacters || !IsOneOf(words[1], kResultWords)
-        || !ReadMargin(words[2], record.margin) || !IsOneOf(words[3], kGameTexts)
-        || !IsOneOf(words[4], kLevelTexts))
-        return false;
-    record.name = name;
+    record.name = words[0];
     record.result = words[1];
     record.game = words[3];
     record.level = words[4];
-    return true;
+    return IsWholeRecord(record);
 }
 
 bool GreaterMargin(const StatisticsRecord& a, const StatisticsRecord& b)
@@ -90,6 +85,15 @@ bool GreaterMargin(const StatisticsRecord& a, const StatisticsRecord& b)
 }
 
 } // namespace
+
+bool IsWholeRecord(const StatisticsRecord& record)
+{
+    const std::string_view name = record.name;
+    const bool oneWord = !name.empty() && std::none_of(name.begin(), name.end(), IsBlank)
+        && name.find('\n') == std::string_view::npos;
+    return oneWord && CharacterCount(name) <= kMaxNameCharacters && IsOneOf(record.result, kResultWords)
+        && IsOneOf(record.game, kGameTexts) && IsOneOf(record.level, kLevelTexts);
+}
 
 std::string StatisticsFileName(int level, int gameLength)
 {

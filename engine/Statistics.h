@@ -35,10 +35,13 @@ std::string StatisticsFileName(int level, int gameLength);
 std::string LevelText(int level);
 std::string GameText(int gameLength);
 
+/// True for a record the game can write and read back: a name of one word of 1..12
+/// characters and the result, game and level words of the game.
+bool IsWholeRecord(const StatisticsRecord& record);
+
 /// The whole records of a file's text, in file order. A line is a record when it holds
-/// exactly five words that a record of the game can hold (a name of at most 12
-/// characters, one of the result words, a decimal margin, one of the game and level
-/// texts); any other line is damage and is skipped.
+/// exactly five words: a whole record's, with a decimal margin between them; any other
+/// line is damage and is skipped.
 std::vector<StatisticsRecord> ParseStatistics(std::string_view text);
 
 /// The records as the file holds them: one line each, ended by CR LF.

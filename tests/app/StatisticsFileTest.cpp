@@ -4,6 +4,7 @@
 #include "support/TempFolder.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -71,6 +72,18 @@ TEST(StatisticsFileTest, AFileThatCannotBeReadIsLeftAlone)
     EXPECT_FALSE(AddGameToStatisticsFile(path, kGame));
     EXPECT_TRUE(QDir(path).exists());
     EXPECT_FALSE(AddGameToStatisticsFile(QString(), kGame));
+}
+
+TEST(StatisticsFileTest, ARecordThatWouldNotReadBackIsNotWritten)
+{
+    TempFolder folder;
+    const QString path = folder.filePath(kFile);
+    for (const char* name : { "", "Иван Петров", "Иван\nПетров" }) {
+        StatisticsRecord game = kGame;
+        game.name = name;
+        EXPECT_FALSE(AddGameToStatisticsFile(path, game)) << name;
+    }
+    EXPECT_FALSE(QFileInfo::exists(path));
 }
 
 } // namespace
