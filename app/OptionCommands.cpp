@@ -21,8 +21,9 @@ namespace {
 /// A hand of fewer cards has no order to change.
 constexpr int kFewestSortedCards = 2;
 
+/// The dialog only notes a clear request; the command asks once more before it empties.
 const QString kClearQuestion = QStringLiteral("Вы действительно хотите очистить статиситку?");
-
+/// Said instead of clearing nothing silently; %1 is the file.
 const QString kClearFailed = QStringLiteral("Статистику не удалось очистить: файл %1 недоступен для записи.");
 
 /// Empties the statistics file of the level and length in force. A missing file holds no

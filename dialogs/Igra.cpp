@@ -53,8 +53,6 @@ CIgra::CIgra(QWidget* parent)
 {
     const TemplateControls c(*this, QStringLiteral("Игра"), platform::pointFont(kFontSize),
         DialogUnits(platform::pointFont(kFontSize)), kDialogWidth, kDialogHeight);
-    c.okButton(QStringLiteral("Принять"), { 1, 180, 81, 14 });
-    c.cancelButton(QStringLiteral("Закрыть"), { 83, 180, 82, 14 });
     c.groupBox(QStringLiteral("Партия"), { 2, 2, 80, 35 });
     QCheckBox* longGame = c.checkBox(QStringLiteral("Длинная (1001)"), { 6, 11, 68, 10 });
     QCheckBox* shortGame = c.checkBox(QStringLiteral("Короткая (501)"), { 6, 24, 66, 10 });
@@ -85,6 +83,9 @@ CIgra::CIgra(QWidget* parent)
     QCheckBox* outlined = c.checkBox(QStringLiteral("Подведенные"), { 87, 136, 59, 10 });
     QCheckBox* raised = c.checkBox(QStringLiteral("Объемные"), { 87, 151, 50, 10 });
     QCheckBox* animated = c.checkBox(QStringLiteral("Анимированные"), { 87, 165, 67, 10 });
+    // Last, so that Tab walks the options column by column before it reaches the buttons.
+    c.okButton(QStringLiteral("Принять"), { 1, 180, 81, 14 });
+    c.cancelButton(QStringLiteral("Закрыть"), { 83, 180, 82, 14 });
 
     m_checks = { { { longGame, &m_checkLong }, { shortGame, &m_checkShort }, { bySuits, &m_checkBySuits },
         { byPoints, &m_checkByPoints }, { defaults, &m_checkDefaults }, { animationOff, &m_checkAnimationOff },
