@@ -1,9 +1,5 @@
 #include "app/VertanDlg.h"
 
 // Menu commands whose dialogs and overlays are not built yet: they do nothing.
-void CVertanDlg::OnShowScore() {}
-void CVertanDlg::OnShowStatistics() {}
-void CVertanDlg::OnSaveGame() {}
-void CVertanDlg::OnLoadGame() {}
 void CVertanDlg::OnChangePlayer() {}
 void CVertanDlg::OnPlayers() {}
