@@ -1,5 +1,7 @@
 #include "engine/Statistics.h"
 
+#include "engine/ScoreSheet.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -17,7 +19,6 @@ constexpr std::array<const char*, 3> kLevelTexts { "Новичок", "Игрок
 constexpr std::array<const char*, 3> kLevelStems { "Stat/stpr", "Stat/stsr", "Stat/stsl" };
 constexpr std::array<const char*, 2> kGameTexts { "Малая(501)", "Большая(1001)" };
 constexpr std::array<char, 2> kLengthLetters { 'm', 'b' };
-constexpr std::array<const char*, 3> kResultWords { "Выиграл", "Проиграл", "Ничия" };
 
 bool InRange(int value, std::size_t count)
 {
@@ -27,6 +28,13 @@ bool InRange(int value, std::size_t count)
 template <std::size_t N> bool IsOneOf(std::string_view word, const std::array<const char*, N>& words)
 {
     return std::any_of(words.begin(), words.end(), [&](const char* known) { return word == known; });
+}
+
+bool IsResultWord(std::string_view word)
+{
+    const auto outcomes = { GameOutcome::HumanWins, GameOutcome::ComputerWins, GameOutcome::Drawn };
+    return std::any_of(
+        outcomes.begin(), outcomes.end(), [&](GameOutcome o) { return word == ResultWord(o); });
 }
 
 bool IsBlank(char c)
@@ -91,7 +99,7 @@ bool IsWholeRecord(const StatisticsRecord& record)
     const std::string_view name = record.name;
     const bool oneWord = !name.empty() && std::none_of(name.begin(), name.end(), IsBlank)
         && name.find('\n') == std::string_view::npos;
-    return oneWord && CharacterCount(name) <= kMaxNameCharacters && IsOneOf(record.result, kResultWords)
+    return oneWord && CharacterCount(name) <= kMaxNameCharacters && IsResultWord(record.result)
         && IsOneOf(record.game, kGameTexts) && IsOneOf(record.level, kLevelTexts);
 }
 

@@ -19,13 +19,6 @@ QByteArray Cp1251(const char* utf8)
 
 const StatisticsRecord kGame { "Иван", "Выиграл", 240, "Большая(1001)", "Игрок" };
 
-TEST(StatisticsFileTest, TheFileOfTheLevelAndLengthInTheProgramFolder)
-{
-    EXPECT_EQ(StatisticsFilePath(QStringLiteral("/games/vertan/"), 2, 2),
-        QStringLiteral("/games/vertan/Stat/stsrb.sta"));
-    EXPECT_EQ(StatisticsFilePath(QStringLiteral("/games/vertan/"), 2, 0), QString());
-}
-
 TEST(StatisticsFileTest, AGameJoinsTheRecordsInWindows1251)
 {
     TempFolder folder;

@@ -1,31 +1,10 @@
 #include "engine/ScoreSheet.h"
-#include "engine/CardTable.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
 
 namespace {
-
-TEST(ScoreSheetTest, EachDealTextHasItsIndentOnEachSide)
-{
-    const struct {
-        SheetText text;
-        int value;
-        SheetCell human;
-        SheetCell computer;
-    } cases[] {
-        { SheetText::Total, -40, { "-40", 83 }, { "-40", 63 } },
-        { SheetText::Bait, 2, { "2 бейт", 91 }, { "2 бейт", 55 } },
-        { SheetText::BaitPenalty, 3, { "3 бейт (-100)", 103 }, { "3 бейт (-100)", 43 } },
-        { SheetText::HangingTie, 0, { "Висячий бейт", 111 }, { "Висячий бейт", 35 } },
-        { SheetText::NoTrick, 0, { "Нет взяток (-100)", 115 }, { "Нет взяток (-100)", 31 } },
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(DealCell(kHuman, c.text, c.value), c.human) << c.human.text;
-        EXPECT_EQ(DealCell(kComputer, c.text, c.value), c.computer) << c.computer.text;
-    }
-}
 
 TEST(ScoreSheetTest, ALongGameKeepsTwoPagesOfTwentyTwoRows)
 {
