@@ -182,17 +182,6 @@ TEST_F(GameOptionsDialogTest, ValuesTheControlsCannotShowComeBackAsTheNearestOne
     EXPECT_EQ(dialog_.m_announcementStyle, 0);
 }
 
-TEST_F(GameOptionsDialogTest, ListsGiveTheirChoiceAtOk)
-{
-    open({ .extraCards = 6, .level = 1 });
-    dialog_.m_comboExtraCards->setCurrentIndex(0);
-    dialog_.m_comboLevel->setCurrentIndex(1);
-    EXPECT_EQ(dialog_.m_extraCards, 6) << "taken only at OK";
-    accept();
-    EXPECT_EQ(dialog_.m_extraCards, 3);
-    EXPECT_EQ(dialog_.m_level, 2);
-}
-
 TEST_F(GameOptionsDialogTest, ClearAsksBeforeARequestAndWithdrawsAPendingOneWithoutAsking)
 {
     open();

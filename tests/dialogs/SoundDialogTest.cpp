@@ -84,15 +84,6 @@ TEST_F(SoundDialogTest, SoundBoxesToggleTheirSettingsAndAVoiceChangeLeavesThemAs
     EXPECT_EQ(dialog_.m_voice, 2);
 }
 
-TEST_F(SoundDialogTest, CloseEndsWithCancel)
-{
-    open(3, 0, 0);
-    male().click();
-    press(QStringLiteral("Закрыть"));
-    EXPECT_FALSE(dialog_.isVisible());
-    EXPECT_EQ(dialog_.result(), QDialog::Rejected);
-}
-
 TEST_F(SoundDialogTest, ValuesNoBoxCanShowOpenAsTheNearestOnesAndComeBackSo)
 {
     open(0, 5, -1);
@@ -103,6 +94,15 @@ TEST_F(SoundDialogTest, ValuesNoBoxCanShowOpenAsTheNearestOnesAndComeBackSo)
     EXPECT_EQ(dialog_.m_voice, 1);
     EXPECT_EQ(dialog_.m_cardSounds, 1);
     EXPECT_EQ(dialog_.m_buttonSounds, 0);
+}
+
+TEST_F(SoundDialogTest, CloseEndsWithCancel)
+{
+    open(3, 0, 0);
+    male().click();
+    press(QStringLiteral("Закрыть"));
+    EXPECT_FALSE(dialog_.isVisible());
+    EXPECT_EQ(dialog_.result(), QDialog::Rejected);
 }
 
 } // namespace
