@@ -20,6 +20,7 @@
 
 namespace {
 
+/// What the save command says about a name that is empty or all blanks.
 const QString kEmptyNameMessage = QStringLiteral("Введите имя сохранения");
 /// Messages about a save that could not be made or read: why for %1 of the first, the
 /// save's name for %1 of the others.
