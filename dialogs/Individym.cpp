@@ -23,6 +23,7 @@ constexpr int kDialogHeight = 155;
 /// The font size, in tenths of a point.
 constexpr int kFontSize = 120;
 
+/// The name field and the pictures beside the three groups, in dialog units.
 constexpr TemplateRect kNamePlace { 3, 18, 81, 12 };
 constexpr TemplateRect kAddPicturePlace { 84, 11, 19, 18 };
 constexpr TemplateRect kDeletePicturePlace { 85, 64, 19, 18 };
@@ -32,6 +33,8 @@ constexpr TemplateRect kDeleteAllPicturePlace { 85, 116, 19, 18 };
 const QString kProfilePattern = QStringLiteral("*.ind*");
 const QString kProfileExtension = QStringLiteral(".ind");
 
+/// Questions and notices; %1 is the file replaced, the profile deleted, all profiles' names
+/// one a line, or the files that could not be written or removed.
 const QString kReplaceQuestion = QStringLiteral("%1\nНастройка существует\nзаменить настройку?");
 const QString kLimitMessage = QStringLiteral("Максимальное число сохранений - восемь");
 const QString kDeleteQuestion = QStringLiteral("%1\nВы действитнльно хотите\nудалить настройку?");
