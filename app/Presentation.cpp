@@ -7,9 +7,6 @@
 
 namespace {
 
-/// The band shown with the lead label, centred on the middle line: 200 x 40 pixels.
-constexpr int kLeadLabelHalfWidth = 100;
-
 void restore(platform::MemoryDC& buffer, const platform::MemoryDC& table, const platform::Rect& r)
 {
     buffer.bitBlt(r.left, r.top, r.width(), r.height(), table, r.left, r.top);
@@ -58,12 +55,9 @@ void CVertanDlg::ShowTrumpMark(int suit, int markSpot)
 
 void CVertanDlg::ShowLeadLabel()
 {
-    const Point at = SpotPoint(Spot::kCentre);
-    DrawImageAt(*this, image::kHumanLeads, at);
+    DrawImageAt(*this, image::kHumanLeads, SpotPoint(Spot::kCentre));
     g_announcement = image::kNone;
-    showOnWindow(*this,
-        { at.x - kLeadLabelHalfWidth, at.y - kImageHalfHeight, at.x + kLeadLabelHalfWidth,
-            at.y + kImageHalfHeight });
+    showOnWindow(*this, LeadLabelBand());
 }
 
 void CVertanDlg::EraseQuestion()

@@ -111,6 +111,15 @@ inline platform::Rect TrumpMarkRect(int markSpot)
         at.y - kTrumpMarkTop + kTrumpMarkHeight };
 }
 
+/// The band of label 35 (the human to lead): 200 x 40 centred on the centre spot.
+constexpr int kLeadLabelHalfWidth = 100;
+inline platform::Rect LeadLabelBand()
+{
+    const Point at = SpotPoint(Spot::kCentre);
+    return { at.x - kLeadLabelHalfWidth, at.y - kImageHalfHeight, at.x + kLeadLabelHalfWidth,
+        at.y + kImageHalfHeight };
+}
+
 /// Centre of the pair question, and the 300 x 40 band it is cleared as.
 inline Point QuestionPoint()
 {

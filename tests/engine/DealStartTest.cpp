@@ -72,11 +72,14 @@ TEST_F(DealStartTest, TheComputerBiddingFirstShowsItsAnswerAndTakes)
 
     Click(window_->m_rcButton1);
 
-    EXPECT_EQ(g_toMove, kComputer);
+    // The computer took the trump, so it leads the first trick and the human answers it.
     EXPECT_EQ(window_->m_taker, kComputer);
-    EXPECT_EQ(g_humanMayPlay, 0);
+    EXPECT_EQ(g_toMove, kHuman);
+    EXPECT_EQ(g_humanFollows, 1);
+    EXPECT_EQ(g_humanMayPlay, 1);
     EXPECT_EQ(g_trumpSuit, 1);
     EXPECT_EQ(g_humanCount, 9);
+    EXPECT_EQ(g_computerCount, 8);
     ExpectEveryCardInOnePlace();
 }
 

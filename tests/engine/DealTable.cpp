@@ -8,9 +8,12 @@
 #include "app/Layout.h"
 #include "app/Sounds.h"
 #include "app/TableDrawing.h"
+#include "engine/CardValues.h"
+#include "engine/GameState.h"
 
 #include <QString>
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -86,6 +89,26 @@ void DealTable::ScriptDeal(int firstHand, const std::vector<int>& computer, cons
     platform_.clock.nowSeconds = kClockBase + turnedUp;
 }
 
+void DealTable::SetPosition(const std::vector<int>& human, const std::vector<int>& computer)
+{
+    ResetCardTable();
+    g_trumpSuit = 1;
+    SetCardValues();
+    for (const int card : human) {
+        g_humanHand[static_cast<std::size_t>(++g_humanCount)] = card;
+        g_cards[card].location() = kInHumanHand;
+    }
+    for (const int card : computer) {
+        g_computerHand[static_cast<std::size_t>(++g_computerCount)] = card;
+        g_cards[card].location() = kInComputerHand;
+    }
+    ComputeLayout(g_clientWidth, g_clientHeight);
+    g_toMove = kHuman;
+    g_humanMayPlay = 1;
+    g_humanLeadsTrick = 1;
+    window_->RedrawTable();
+}
+
 void DealTable::Click(const platform::Rect& button)
 {
     const int x = (button.left + button.right) / 2;
@@ -93,6 +116,17 @@ void DealTable::Click(const platform::Rect& button)
     window_->OnMouseMove(0, 0);
     window_->OnMouseMove(x, y);
     window_->OnLButtonDown(x, y);
+}
+
+void DealTable::ClickCard(int card)
+{
+    const int k = FindInHand(g_humanHand, g_humanCount, card);
+    if (k == 0) {
+        ADD_FAILURE() << "card " << card << " is not in the human's hand";
+        return;
+    }
+    const platform::Rect& rect = g_humanCardRects[static_cast<std::size_t>(k)];
+    window_->OnLButtonDown(rect.left + 2, (rect.top + rect.bottom) / 2);
 }
 
 void DealTable::ExpectEveryCardInOnePlace()
@@ -112,6 +146,10 @@ void DealTable::ExpectEveryCardInOnePlace()
         ++places[static_cast<std::size_t>(g_deckShown)];
         EXPECT_EQ(g_cards[g_deckShown].location(), kFaceUpOnTable);
     }
+    // A played card lies in a trick (taken or on the table) and keeps its hand's location.
+    for (int card = 1; card <= g_deckSize; ++card)
+        if (g_cards[card].status() == kStatusPlayed)
+            ++places[static_cast<std::size_t>(card)];
     for (int card = 1; card <= g_deckSize; ++card) {
         EXPECT_LE(places[static_cast<std::size_t>(card)], 1) << "card " << card << " lies in two places";
         if (places[static_cast<std::size_t>(card)] == 0) {
@@ -120,12 +158,12 @@ void DealTable::ExpectEveryCardInOnePlace()
     }
 }
 
-bool DealTable::FaceDrawnAt(int card, int x, int y) const
+bool DealTable::FaceDrawnAt(int card, int x, int y, int fromRow) const
 {
     const platform::MemoryDC& buffer = window_->m_dcBuffer;
     const platform::MemoryDC& faces = window_->m_dcFaces;
     // Rows 2..93 hold no corner pixel.
-    for (int row = 2; row < kCardHeight - 2; row += 7) {
+    for (int row = std::max(fromRow, 2); row < kCardHeight - 2; row += 7) {
         for (int column = 0; column < kCardWidth; column += 5) {
             if (buffer.getPixel(x + column, y + row) != faces.getPixel(kCardWidth * (card - 1) + column, row))
                 return false;

@@ -38,17 +38,25 @@ protected:
     void ScriptDeal(int firstHand, const std::vector<int>& computer, const std::vector<int>& human,
         int turnedUp, const SecondDeal& second);
 
+    /// A position late in a deal under trump suit 1: only these cards are in the hands,
+    /// nothing is turned up or played, both rows are spaced and drawn and the human leads.
+    void SetPosition(const std::vector<int>& human, const std::vector<int>& computer);
+
     /// Answers the prompt in force with the mouse: the pointer leaves any button, moves to
     /// the middle of the rectangle and clicks there.
     void Click(const platform::Rect& button);
+    /// Plays a card of the human's hand with the mouse: a click on its own rectangle, in
+    /// the strip at its left edge that no later card of the row covers.
+    void ClickCard(int card);
 
     /// Every card lies in exactly one place: in the hand its location names, face up on the
-    /// table (the turned-up card and the shown deck card), or in the deck.
+    /// table (the turned-up card and the shown deck card), in a trick (played), or in the deck.
     static void ExpectEveryCardInOnePlace();
 
     /// True when the back buffer shows card `card`'s face with its top-left corner at (x, y)
-    /// (the corner pixels aside, which take the table's colour).
-    bool FaceDrawnAt(int card, int x, int y) const;
+    /// (the corner pixels aside, which take the table's colour), from row `fromRow` of the
+    /// card down (2..93; a higher row for a card partly covered from above).
+    bool FaceDrawnAt(int card, int x, int y, int fromRow = 2) const;
 
     /// Every voice phrase spoken so far, by number.
     std::vector<int> PhrasesSpoken() const;

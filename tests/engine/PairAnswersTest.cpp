@@ -2,119 +2,163 @@
 
 #include "app/Spots.h"
 #include "engine/GameState.h"
+#include "engine/TrickRules.h"
 
 namespace {
 
-/// Trick play itself comes later; these tests pose the pair question as the card play
-/// leaves it and answer it.
+/// The human holds the trump queen and king (suit 1) and leads; the computer holds a trump
+/// fifty (eight to jack) and the trump ace. Neither hand holds anything else to declare.
+namespace pair {
+constexpr int kTurnedUp = 1; ///< the seven of suit 1
+inline const std::vector<int> kComputer { 5, 9, 13, 17, 29, 6 };
+inline const std::vector<int> kHuman { 21, 25, 2, 10, 3, 11 };
+inline const SecondDeal kSecond { { 14, 7, 30 }, { 4, 12, 26 }, 18 };
+} // namespace pair
+
+/// The question's layers reach this far below its band, in pixels.
+constexpr int kPairLayerReach = 3;
+
+/// Questions on the trump pair, asked as the human plays his queen or king and answered
+/// with the mouse.
 class PairAnswers : public DealTable {
 protected:
+    /// The human takes the turned-up suit and acknowledges the computer's fifty; he leads.
     void SetUp() override
     {
         DealTable::SetUp();
-        Deal(kHuman, plain::kComputer, plain::kHuman, plain::kTurnedUp, plain::kSecond);
+        Deal(kHuman, pair::kComputer, pair::kHuman, pair::kTurnedUp, pair::kSecond);
+        Click(window_->m_rcButton1);
+        ASSERT_EQ(g_promptState, PromptState::kComputerDeclares);
         Click(window_->m_rcButton1);
         ASSERT_EQ(g_humanLeadsTrick, 1);
+        ASSERT_EQ(g_humanTrumpPair, 1);
     }
 
-    /// The question on the human's card at hand position `index`, with yes and no as A and B.
-    void Ask(PromptState state, int index)
+    /// The question stands with yes and no as buttons A and B of `state`.
+    void ExpectQuestion(PromptState state)
     {
-        g_handIndex = index;
-        g_humanTrumpPair = 0;
-        g_humanMayPlay = 0;
-        g_humanLeadsTrick = 0;
-        window_->ShowCaption(image::kCaptionYes, Spot::kLeftCaption, window_->m_rcButton1);
-        window_->ShowCaption(image::kCaptionNo, Spot::kRightCaption, window_->m_rcButton2);
-        g_announcement = image::kCaptionNo;
-        g_promptState = state;
+        EXPECT_EQ(g_promptState, state);
+        EXPECT_EQ(g_announcement, image::kCaptionNo);
+        EXPECT_EQ(g_humanTrumpPair, 0);
+        EXPECT_EQ(g_humanMayPlay, 0);
+        EXPECT_EQ(window_->m_rcButton1, ImageBand(image::kCaptionYes, SpotPoint(Spot::kLeftCaption)));
+        EXPECT_EQ(window_->m_rcButton2, ImageBand(image::kCaptionNo, SpotPoint(Spot::kRightCaption)));
+        EXPECT_EQ(PhrasesSpoken().back(), image::kPairQuestion);
+        EXPECT_TRUE(platform_.sound.played.back().waitForEnd);
     }
+
+    /// The queen is led and the question answered; the computer's ten takes the trick.
+    void LeadQueenAndAnswer(const platform::Rect& button)
+    {
+        ClickCard(Queen(1));
+        ExpectQuestion(PromptState::kPairOnLead);
+        // The card stands on the table, under the question's band, but is still in the hand
+        // until the answer.
+        EXPECT_EQ(g_humanCount, 9);
+        const Point lead = LeadCardPoint();
+        EXPECT_TRUE(FaceDrawnAt(Queen(1), lead.x, lead.y, QuestionBand().bottom + kPairLayerReach - lead.y));
+        Click(button);
+        ASSERT_EQ(g_trickWinner, kComputer);
+        ASSERT_EQ(g_cards[Ten(1)].status(), kStatusPlayed);
+    }
+
+    static int Points(int card) { return g_cards[card].points(); }
 };
 
-TEST_F(PairAnswers, YesOnALeadMarksThePairForTheTrick)
+TEST_F(PairAnswers, YesOnALeadGivesThe20ToWhoeverTakesTheTrick)
 {
-    const int second = g_humanHand[2];
-    const int third = g_humanHand[3];
-    Ask(PromptState::kPairOnLead, 2);
+    LeadQueenAndAnswer(window_->m_rcButton1);
 
-    Click(window_->m_rcButton1);
-
-    EXPECT_EQ(g_humanPairOnTrick, 1);
-    EXPECT_EQ(g_humanTrumpPair, 0);
     EXPECT_EQ(g_humanCount, 8);
-    EXPECT_EQ(g_humanHand[2], third);
-    EXPECT_NE(g_humanHand[1], second);
+    EXPECT_EQ(FindInHand(g_humanHand, g_humanCount, Queen(1)), 0);
+    EXPECT_EQ(g_humanPairOnTrick, 0);
+    EXPECT_EQ(g_humanTrumpPair, 0);
+    EXPECT_EQ(g_computerDealPoints, Points(Queen(1)) + Points(Ten(1)) + kTrumpPairPoints);
+    EXPECT_EQ(g_humanDealPoints, 0);
     EXPECT_EQ(g_announcement, image::kNone);
 }
 
-TEST_F(PairAnswers, NoOnALeadKeepsThePairUnannounced)
+TEST_F(PairAnswers, NoOnALeadAsksAgainWithTheKing)
 {
-    Ask(PromptState::kPairOnLead, 1);
-
-    Click(window_->m_rcButton2);
-
-    EXPECT_EQ(g_humanPairOnTrick, 0);
+    LeadQueenAndAnswer(window_->m_rcButton2);
     EXPECT_EQ(g_humanTrumpPair, 1);
-    EXPECT_EQ(g_humanCount, 8);
+    EXPECT_EQ(g_computerDealPoints, Points(Queen(1)) + Points(Ten(1)));
+
+    // The computer leads its plain ace, then, trump-long, its trump jack: the king must
+    // answer it, and the question comes again.
+    ASSERT_EQ(g_computerTableCard, Ace(2));
+    ClickCard(Seven(2));
+    ASSERT_EQ(g_computerTableCard, Jack(1));
+    ClickCard(King(1));
+    ExpectQuestion(PromptState::kPairOnAnswer);
 }
 
 TEST_F(PairAnswers, YesOnAnAnswerGivesThe20ToTheTricksWinnerEvenTheComputer)
 {
-    g_computerTableCard = 5;
-    g_trickWinner = kComputer;
-    g_computerDealPoints = 10;
-    Ask(PromptState::kPairOnAnswer, 4);
+    LeadQueenAndAnswer(window_->m_rcButton2);
+    ClickCard(Seven(2));
+    ClickCard(King(1));
+    // The jack took the king before the question was asked.
+    ASSERT_EQ(g_trickWinner, kComputer);
+    const int before = g_computerDealPoints;
+    EXPECT_EQ(before, Points(Queen(1)) + Points(Ten(1)) + Points(Ace(2)) + Points(Jack(1)) + Points(King(1)));
 
     Click(window_->m_rcButton1);
 
-    EXPECT_EQ(g_computerDealPoints, 30);
+    EXPECT_EQ(g_computerDealPoints, before + kTrumpPairPoints);
     EXPECT_EQ(g_humanDealPoints, 0);
-    EXPECT_EQ(g_humanCount, 8);
-    // The computer took the trick, so it leads the next one.
-    EXPECT_EQ(g_toMove, kComputer);
-    EXPECT_EQ(g_humanMayPlay, 0);
+    EXPECT_EQ(g_humanCount, 6);
+    // The computer took the trick, so it has led the next one.
+    EXPECT_EQ(g_toMove, kHuman);
+    EXPECT_EQ(g_humanFollows, 1);
+    EXPECT_EQ(g_computerCount, 5);
 }
 
 TEST_F(PairAnswers, NoOnAnAnswerLetsTheWinnerLeadWithoutPoints)
 {
-    g_computerTableCard = 5;
-    g_trickWinner = kHuman;
-    Ask(PromptState::kPairOnAnswer, 1);
+    LeadQueenAndAnswer(window_->m_rcButton2);
+    ClickCard(Seven(2));
+    ClickCard(King(1));
+    const int before = g_computerDealPoints;
 
     Click(window_->m_rcButton2);
 
     EXPECT_EQ(g_humanTrumpPair, 1);
-    EXPECT_EQ(g_humanDealPoints, 0);
-    EXPECT_EQ(g_toMove, kHuman);
-    EXPECT_EQ(g_humanMayPlay, 1);
-    EXPECT_EQ(g_humanLeadsTrick, 1);
-    EXPECT_EQ(g_humanFollows, 0);
+    EXPECT_EQ(g_computerDealPoints, before);
+    EXPECT_EQ(g_humanCount, 6);
+    EXPECT_EQ(g_humanFollows, 1);
 }
 
 TEST_F(PairAnswers, TheLastAnswerEndsTheDealWithTheDeclarationsAdded)
 {
-    g_humanCount = 1;
-    g_computerTableCard = 5;
-    g_trickWinner = kHuman;
-    g_humanDealPoints = 40;
+    SetPosition({ King(1) }, { Jack(1) });
+    g_humanTrumpPair = 1;
     g_humanDeclPoints = 20;
     g_computerDeclPoints = 50;
-    Ask(PromptState::kPairOnAnswer, 1);
+    g_toMove = kComputer;
+    g_humanMayPlay = 0;
+    g_humanLeadsTrick = 0;
+    window_->PlayComputerLead();
+    ClickCard(King(1));
+    ExpectQuestion(PromptState::kPairOnAnswer);
 
     Click(window_->m_rcButton1);
 
     EXPECT_EQ(g_humanCount, 0);
-    EXPECT_EQ(g_humanDealPoints, 80);
-    EXPECT_EQ(g_computerDealPoints, 50);
+    EXPECT_EQ(g_computerCount, 0);
+    EXPECT_EQ(g_humanDealPoints, 20);
+    EXPECT_EQ(g_computerDealPoints,
+        Points(Jack(1)) + Points(King(1)) + kLastTrickBonus + kTrumpPairPoints + 50);
     EXPECT_EQ(g_humanMayPlay, 0);
 }
 
 TEST_F(PairAnswers, AnAnsweredButtonDoesNotAnswerAgain)
 {
-    Ask(PromptState::kPairOnLead, 1);
+    ClickCard(Queen(1));
     const platform::Rect yes = window_->m_rcButton1;
     Click(yes);
     ASSERT_EQ(g_humanCount, 8);
+    const int points = g_computerDealPoints;
 
     // A click on the same spot of the table, and a dispatch with a button flag left over
     // from the answered prompt, change nothing.
@@ -123,7 +167,8 @@ TEST_F(PairAnswers, AnAnsweredButtonDoesNotAnswerAgain)
     g_hotButton = PromptButton::kPairLeadYes;
     window_->OnPromptButton();
     EXPECT_EQ(g_humanCount, 8);
-    EXPECT_EQ(g_humanPairOnTrick, 1);
+    EXPECT_EQ(g_computerDealPoints, points);
+    EXPECT_EQ(g_computerCount, 7);
 }
 
 } // namespace
