@@ -51,6 +51,7 @@ protected:
 
     /// Every card lies in exactly one place: in the hand its location names, face up on the
     /// table (the turned-up card and the shown deck card), in a trick (played), or in the deck.
+    /// The card of a pending pair question is played but still in the hand.
     static void ExpectEveryCardInOnePlace();
 
     /// True when the back buffer shows card `card`'s face with its top-left corner at (x, y)
