@@ -36,8 +36,8 @@ int ExtremeWhere(const Hand& hand, int count, bool lowest, Test test)
         if (!IsCard(cards[i]) || !test(cards[i]))
             continue;
         const int strength = StrengthOf(cards[i]);
-        if (found == kNoPosition
-            || (lowest ? strength < StrengthOf(hand[found]) : strength > StrengthOf(hand[found])))
+        const int best = found == kNoPosition ? 0 : StrengthOf(hand[static_cast<std::size_t>(found)]);
+        if (found == kNoPosition || (lowest ? strength < best : strength > best))
             found = static_cast<int>(i) + 1;
     }
     return found;

@@ -5,7 +5,6 @@
 #include "engine/ComputerLead.h"
 #include "engine/GameState.h"
 #include "engine/HandScan.h"
-#include "engine/PromptState.h"
 #include "engine/Settings.h"
 #include "engine/TrickRules.h"
 #include "engine/steps/TableCopy.h"

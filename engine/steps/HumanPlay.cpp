@@ -13,6 +13,8 @@
 #include "engine/steps/TrumpPairShow.h"
 #include "platform/Pause.h"
 
+#include <algorithm>
+
 namespace {
 
 /// The card the click chose, or kNoCard when `g_handIndex` lies outside the hand.

@@ -106,6 +106,8 @@ void DealTable::SetPosition(const std::vector<int>& human, const std::vector<int
     g_toMove = kHuman;
     g_humanMayPlay = 1;
     g_humanLeadsTrick = 1;
+    g_humanFollows = 0;
+    g_computerCardShown = 0;
     window_->RedrawTable();
 }
 

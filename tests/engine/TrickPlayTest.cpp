@@ -223,6 +223,40 @@ TEST_F(TrickPlay, WithoutAnimationTheCardsLandWhereTheyWouldHaveFlown)
     EXPECT_TRUE(window_->surface().dc().image() == animatedShown);
 }
 
+TEST_F(TrickPlay, FlightsEndWhateverTheirStepCount)
+{
+    // Steps that truncate every move to nothing, or none at all (a damaged setting), still
+    // bring each card to its place; the trick is played and collected.
+    for (const int steps : { 0, -3, 100000 }) {
+        SetPosition({ Seven(2), Eight(3) }, { Ace(2), Nine(3) });
+        g_computerDealPoints = 0;
+        g_animSteps = steps;
+        ClickCard(Seven(2));
+        EXPECT_EQ(g_computerDealPoints, Points(Ace(2))) << steps << " steps";
+        EXPECT_EQ(g_computerTableCard, Nine(3)) << steps << " steps";
+        EXPECT_TRUE(FaceDrawnAt(Nine(3), LeadCardPoint().x, LeadCardPoint().y)) << steps << " steps";
+        EXPECT_TRUE(FaceDrawnAt(Eight(3), HumanCardX(1), HumanRowTop())) << steps << " steps";
+    }
+}
+
+TEST_F(TrickPlay, AHandEmptiedBeforeItsTimeEndsTheDealInsteadOfWaitingForACard)
+{
+    // A damaged saved game can leave the computer without cards while the human holds some:
+    // no trick can be completed, so the deal is scored at once.
+    SetPosition({ Seven(2), Eight(3) }, {});
+    ClickCard(Seven(2));
+    EXPECT_EQ(g_promptState, PromptState::kDealResult);
+    EXPECT_EQ(g_humanMayPlay, 0);
+
+    SetPosition({ Seven(2) }, {});
+    g_toMove = kComputer;
+    g_humanMayPlay = 0;
+    g_promptState = PromptState::kNone;
+    window_->PlayComputerLead();
+    EXPECT_EQ(g_promptState, PromptState::kDealResult);
+    EXPECT_EQ(g_computerCardShown, 0);
+}
+
 TEST_F(TrickPlay, AWholeDealIsPlayedOutToEmptyHands)
 {
     DealAndTake();
