@@ -52,9 +52,11 @@ int GeneralAnswer(int ledSuit, int ledStrength)
     const auto weaker = [ledStrength](int c) { return StrengthOf(c) < ledStrength; };
     const auto trump = [](int c) { return IsTrumpSuit(g_cards[c].suit()); };
     if (!IsTrumpSuit(ledSuit)) {
-        if (const int found = HighestWhere(hand, count, [&](int c) { return IsOfSuit(c, ledSuit) && stronger(c); }))
+        if (const int found
+            = HighestWhere(hand, count, [&](int c) { return IsOfSuit(c, ledSuit) && stronger(c); }))
             return found;
-        if (const int found = LowestWhere(hand, count, [&](int c) { return IsOfSuit(c, ledSuit) && weaker(c); }))
+        if (const int found
+            = LowestWhere(hand, count, [&](int c) { return IsOfSuit(c, ledSuit) && weaker(c); }))
             return found;
     }
     if (const int found = LowestWhere(hand, count, [&](int c) { return trump(c) && stronger(c); }))

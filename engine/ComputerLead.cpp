@@ -63,7 +63,8 @@ bool IsRank(int card, int rank)
 bool IsMaster(int card)
 {
     for (int other = 1; other <= g_deckSize; ++other)
-        if (g_cards[other].suit() == g_cards[card].suit() && StrengthOf(other) > StrengthOf(card) && !IsGone(other))
+        if (g_cards[other].suit() == g_cards[card].suit() && StrengthOf(other) > StrengthOf(card)
+            && !IsGone(other))
             return false;
     return true;
 }
@@ -99,7 +100,8 @@ bool TrumpLong()
 int TopTrump(auto allowed)
 {
     for (const int rank : kTopTrumpRanks) {
-        const int found = ComputerFirst([&](int c) { return IsTrump(c) && IsRank(c, rank) && IsMaster(c) && allowed(c); });
+        const int found = ComputerFirst(
+            [&](int c) { return IsTrump(c) && IsRank(c, rank) && IsMaster(c) && allowed(c); });
         if (found != kNoPosition)
             return found;
     }
@@ -127,7 +129,8 @@ int LowTrumpBesidePair(std::initializer_list<int> kept, auto allowed)
     if (g_computerTrumpPair != 1)
         return kNoPosition;
     return ComputerLowest([&](int c) {
-        return IsTrump(c) && allowed(c) && std::ranges::none_of(kept, [c](int rank) { return IsRank(c, rank); });
+        return IsTrump(c) && allowed(c)
+            && std::ranges::none_of(kept, [c](int rank) { return IsRank(c, rank); });
     });
 }
 
@@ -138,14 +141,16 @@ bool Any(int)
 
 int BeginnerLead()
 {
-    if (TrumpLong())
+    if (TrumpLong()) {
         if (const int found = TopTrump(Any))
             return found;
+    }
     if (const int found = PlainMaster(Any))
         return found;
     if (const int found = ComputerLowest([](int c) { return IsPlain(c) && InVoidSuit(c); }))
         return found;
-    if (const int found = ComputerHighest([](int c) { return IsPlain(c) && !InVoidSuit(c) && !IsRank(c, kRankTen); }))
+    if (const int found
+        = ComputerHighest([](int c) { return IsPlain(c) && !InVoidSuit(c) && !IsRank(c, kRankTen); }))
         return found;
     if (const int found = LowTrumpBesidePair({ kRankNine, kRankQueen, kRankKing }, Any))
         return found;
@@ -169,8 +174,9 @@ void MarkFromHumanHand()
         if (!IsCard(card))
             continue;
         const int suit = g_cards[card].suit();
-        const bool stronger = std::ranges::any_of(human,
-            [&](int h) { return IsCard(h) && g_cards[h].suit() == suit && StrengthOf(h) > StrengthOf(card); });
+        const bool stronger = std::ranges::any_of(human, [&](int h) {
+            return IsCard(h) && g_cards[h].suit() == suit && StrengthOf(h) > StrengthOf(card);
+        });
         if (stronger || (humanHasTrump && !holdsSuit(suit)))
             g_cards[card].beatable() = 1;
     }
@@ -225,8 +231,10 @@ int PlainSevenHunt()
 bool GuardsTenAgainstAce(int card)
 {
     const int suit = g_cards[card].suit();
-    const int ofSuit = CountWhere(g_computerHand, g_computerCount, [suit](int c) { return g_cards[c].suit() == suit; });
-    return ofSuit == kGuardedTenCards && FindInHand(g_computerHand, g_computerCount, CardOf(kRankTen, suit)) != 0
+    const int ofSuit
+        = CountWhere(g_computerHand, g_computerCount, [suit](int c) { return g_cards[c].suit() == suit; });
+    return ofSuit == kGuardedTenCards
+        && FindInHand(g_computerHand, g_computerCount, CardOf(kRankTen, suit)) != 0
         && FindInHand(g_humanHand, g_humanCount, CardOf(kRankAce, suit)) != 0;
 }
 
@@ -244,34 +252,49 @@ int MarkedLead(int level)
     MarkComputerCards(level);
     const bool noTrumps = g_humanNoTrumps == 1;
     const auto unbeatenPlain = [](int c) { return IsPlain(c) && IsUnbeaten(c); };
+    const auto withStrongerOut = [&](int n) {
+        return ComputerFirst([&](int c) { return unbeatenPlain(c) && g_cards[c].strongerOut() == n; });
+    };
+    const auto lowUnlessGuarding = [level](int found) {
+        return found != kNoPosition && Strength(found) < kLowCardBelow
+            && !(level == kLevelPro && GuardsTenAgainstAce(g_computerHand[static_cast<std::size_t>(found)]));
+    };
+
+    // A human without trumps cannot take a plain card nothing out beats.
     if (noTrumps) {
-        if (const int found = ComputerFirst([&](int c) { return unbeatenPlain(c) && g_cards[c].strongerOut() == 0; }))
+        if (const int found = withStrongerOut(0))
             return found;
         if (const int found = ComputerFirst([&](int c) { return unbeatenPlain(c) && InVoidSuit(c); }))
             return found;
     }
-    if (TrumpLong() && TrumpCount() != 1)
+    // Long in trumps, it draws the human's trumps with its best ones.
+    if (TrumpLong()) {
         if (const int found = TopTrump(IsUnbeaten))
             return found;
-    if (noTrumps)
-        if (const int found = ComputerFirst([&](int c) { return unbeatenPlain(c) && g_cards[c].strongerOut() == 1; }))
+    }
+    if (noTrumps) {
+        if (const int found = withStrongerOut(1))
             return found;
+    }
     if (const int found = PlainMaster(IsUnbeaten))
         return found;
-    if (TrumpLong())
+    if (TrumpLong()) {
         if (const int found = LowTrumpBesidePair({ kRankNine, kRankQueen, kRankKing }, Any))
             return found;
-    if (noTrumps)
+    }
+    if (noTrumps) {
         if (const int found = PlainSevenHunt())
             return found;
-    if (level == kLevelPro && HumanAheadBeyondMargin(kShortGameAheadLimit, kLongGameAheadLimit))
+    }
+    // Well behind, the professional plays for points at once.
+    if (level == kLevelPro && HumanAheadBeyondMargin(kShortGameAheadLimit, kLongGameAheadLimit)) {
         if (const int found = ComputerHighest(unbeatenPlain))
             return found;
+    }
     if (const int found = ComputerLowest([](int c) { return IsPlain(c) && InVoidSuit(c); });
         found != kNoPosition && Strength(found) < kLowCardBelow)
         return found;
-    if (const int found = ComputerLowest(IsPlain); found != kNoPosition && Strength(found) < kLowCardBelow
-        && !(level == kLevelPro && GuardsTenAgainstAce(g_computerHand[static_cast<std::size_t>(found)])))
+    if (const int found = ComputerLowest(IsPlain); lowUnlessGuarding(found))
         return found;
     if (const int found = SpareLowTrump({ kRankNine, kRankQueen, kRankKing }))
         return found;

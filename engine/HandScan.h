@@ -16,8 +16,7 @@ inline int StrengthOf(int card)
 }
 
 /// The first card that passes `test`.
-template <class Test>
-int FirstWhere(const Hand& hand, int count, Test test)
+template <class Test> int FirstWhere(const Hand& hand, int count, Test test)
 {
     const auto cards = HandCards(hand, count);
     for (std::size_t i = 0; i < cards.size(); ++i)
@@ -27,8 +26,7 @@ int FirstWhere(const Hand& hand, int count, Test test)
 }
 
 /// The weakest (`lowest`) or the strongest card that passes `test`.
-template <class Test>
-int ExtremeWhere(const Hand& hand, int count, bool lowest, Test test)
+template <class Test> int ExtremeWhere(const Hand& hand, int count, bool lowest, Test test)
 {
     const auto cards = HandCards(hand, count);
     int found = kNoPosition;
@@ -43,21 +41,18 @@ int ExtremeWhere(const Hand& hand, int count, bool lowest, Test test)
     return found;
 }
 
-template <class Test>
-int LowestWhere(const Hand& hand, int count, Test test)
+template <class Test> int LowestWhere(const Hand& hand, int count, Test test)
 {
     return ExtremeWhere(hand, count, true, test);
 }
 
-template <class Test>
-int HighestWhere(const Hand& hand, int count, Test test)
+template <class Test> int HighestWhere(const Hand& hand, int count, Test test)
 {
     return ExtremeWhere(hand, count, false, test);
 }
 
 /// How many cards pass `test`.
-template <class Test>
-int CountWhere(const Hand& hand, int count, Test test)
+template <class Test> int CountWhere(const Hand& hand, int count, Test test)
 {
     int n = 0;
     for (const int card : HandCards(hand, count))

@@ -9,7 +9,8 @@ namespace {
 
 bool HoldsSuit(std::span<const int> hand, int suit)
 {
-    return std::ranges::any_of(hand, [suit](int card) { return IsCard(card) && g_cards[card].suit() == suit; });
+    return std::ranges::any_of(
+        hand, [suit](int card) { return IsCard(card) && g_cards[card].suit() == suit; });
 }
 
 } // namespace

@@ -58,7 +58,8 @@ void FlyToTrick(CVertanDlg& dlg, int side, int position, TrickSpot spot)
     for (int k = 1; k <= count; ++k) {
         const bool played = k == position;
         const int toX = played ? target.x : slotX(++slot);
-        cards.push_back({ hand[static_cast<std::size_t>(k)], Glide(fromX[static_cast<std::size_t>(k - 1)], toX, g_animSteps),
+        cards.push_back({ hand[static_cast<std::size_t>(k)],
+            Glide(fromX[static_cast<std::size_t>(k - 1)], toX, g_animSteps),
             Glide(rowY, played ? target.y : rowY, g_animSteps) });
     }
     MovingCard& flying = cards[static_cast<std::size_t>(position - 1)];

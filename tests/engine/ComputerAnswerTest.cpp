@@ -123,8 +123,8 @@ TEST_F(ComputerAnswerTest, EveryAnswerIsLegalForTheHandItCameFrom)
                     for (const int level : { 1, 3 }) {
                         const auto [card, winner] = Answer(led, level);
                         ASSERT_TRUE(IsLegalAnswer(hand, SuitOf(card), SuitOf(led))) << led << " " << card;
-                        const bool takes = AnswerTakesTrick(SuitOf(led), g_cards[led].strength(), SuitOf(card),
-                            g_cards[card].strength());
+                        const bool takes = AnswerTakesTrick(
+                            SuitOf(led), g_cards[led].strength(), SuitOf(card), g_cards[card].strength());
                         EXPECT_EQ(winner, takes ? kComputer : kHuman);
                     }
                 }

@@ -96,6 +96,16 @@ TEST_F(ComputerLeadTest, LowCardsOfASuitTheHumanLacksGoFirst)
     EXPECT_EQ(Lead(2), Seven(3));
 }
 
+TEST_F(ComputerLeadTest, OnlyASevenEightOrNineOfASuitTheHumanLacksLeadsBeforeTheLowestCard)
+{
+    GiveComputer({ Nine(3), Eight(2) });
+    g_humanVoid[3] = 1;
+    EXPECT_EQ(Lead(2), Nine(3));
+    // A jack there is too good to lead away: the lowest plain card goes instead.
+    g_computerHand[1] = Jack(3);
+    EXPECT_EQ(Lead(2), Eight(2));
+}
+
 TEST_F(ComputerLeadTest, AShownStrongerCardMarksACardBeatableWhateverItsSuit)
 {
     GiveComputer({ Ace(2), Seven(3) });
@@ -144,10 +154,12 @@ TEST_F(ComputerLeadTest, AgainstNoTrumpsItHuntsForASevenWithFewStrongerCardsOut)
     // The human's king makes the first seven beatable; the nine sets the bound to 3.
     GiveComputer({ Seven(2), Nine(3), Seven(4), Ace(1) });
     GiveHuman({ King(2) });
-    // Seven cards above the second seven are out: no hunt, the lowest plain card leads.
+    // Three cards above the second seven are out, as many as the bound: no hunt, and the
+    // lowest plain card leads.
+    Play({ Eight(4), Nine(4), Ten(4), Jack(4) });
     EXPECT_EQ(Lead(3), Seven(2));
     // Two above it: below the bound, it is hunted down.
-    Play({ Eight(4), Nine(4), Ten(4), Jack(4), Queen(4) });
+    Play({ Queen(4) });
     EXPECT_EQ(Lead(3), Seven(4));
 }
 
@@ -196,6 +208,12 @@ TEST_F(ComputerLeadTest, ProKeepsTheLowCardGuardingItsTenFromTheHumansAce)
     EXPECT_EQ(g_cards[Ten(2)].beatable(), 1);
     EXPECT_EQ(g_cards[Queen(1)].beatable(), 0);
 
+    // A ten with two low cards is not guarded by either.
+    GiveComputer({ Eight(2) });
+    EXPECT_EQ(Lead(3), Seven(2));
+
+    g_computerHand[7] = kNoCard;
+    g_computerCount = 6;
     g_humanHand[1] = Ace(4);
     g_cards[Ace(4)].location() = kInHumanHand;
     EXPECT_EQ(Lead(3), Seven(2));
@@ -219,6 +237,15 @@ TEST_F(ComputerLeadTest, ASpareLowTrumpLeadsBesideThePairFromALongerHand)
     // Without the pair the lowest card leads, the first of two equal ones.
     g_computerTrumpPair = 0;
     EXPECT_EQ(Lead(2), King(4));
+}
+
+TEST_F(ComputerLeadTest, APlainJackIsNoLowCardToLeadBeforeASpareTrump)
+{
+    GiveComputer({ Jack(2), King(3), Eight(1), Queen(1) });
+    g_computerTrumpPair = 1;
+    EXPECT_EQ(Lead(2), Eight(1));
+    g_computerHand[1] = Nine(2);
+    EXPECT_EQ(Lead(2), Nine(2));
 }
 
 TEST_F(ComputerLeadTest, LevelsOutsideTheRangePlayAsTheNearestLevel)

@@ -150,8 +150,10 @@ void DealTable::ExpectEveryCardInOnePlace()
     }
     // A played card lies in a trick (taken or on the table) and keeps its hand's location.
     // Only the human's card of a pair question stays in his hand until it is answered.
-    const bool pairAsked = g_promptState == PromptState::kPairOnAnswer || g_promptState == PromptState::kPairOnLead;
-    const int asked = pairAsked && g_handIndex >= 1 && g_handIndex <= g_humanCount ? g_humanHand[g_handIndex] : kNoCard;
+    const bool pairAsked
+        = g_promptState == PromptState::kPairOnAnswer || g_promptState == PromptState::kPairOnLead;
+    const int asked
+        = pairAsked && g_handIndex >= 1 && g_handIndex <= g_humanCount ? g_humanHand[g_handIndex] : kNoCard;
     for (int card = 1; card <= g_deckSize; ++card)
         if (g_cards[card].status() == kStatusPlayed && card != asked)
             ++places[static_cast<std::size_t>(card)];

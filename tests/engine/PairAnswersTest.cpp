@@ -147,8 +147,8 @@ TEST_F(PairAnswers, TheLastAnswerEndsTheDealWithTheDeclarationsAdded)
     EXPECT_EQ(g_humanCount, 0);
     EXPECT_EQ(g_computerCount, 0);
     EXPECT_EQ(g_humanDealPoints, 20);
-    EXPECT_EQ(g_computerDealPoints,
-        Points(Jack(1)) + Points(King(1)) + kLastTrickBonus + kTrumpPairPoints + 50);
+    EXPECT_EQ(
+        g_computerDealPoints, Points(Jack(1)) + Points(King(1)) + kLastTrickBonus + kTrumpPairPoints + 50);
     EXPECT_EQ(g_humanMayPlay, 0);
 }
 

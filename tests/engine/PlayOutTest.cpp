@@ -71,7 +71,8 @@ protected:
 
     static bool HumanMayPlay()
     {
-        return g_toMove == kHuman && g_humanMayPlay == 1 && g_announcement == image::kNone && g_humanCount > 0;
+        return g_toMove == kHuman && g_humanMayPlay == 1 && g_announcement == image::kNone
+            && g_humanCount > 0;
     }
 
     int ErrorSounds() const
@@ -155,8 +156,9 @@ protected:
         EXPECT_EQ(g_computerGap, SpaceRow(g_computerCount, g_clientWidth).gap);
         const bool overlapping = g_humanCardStep + g_humanGap < kCardWidth;
         for (int k = 1; k <= g_humanCount; ++k) {
-            EXPECT_EQ(g_humanCardRects[k], (platform::Rect { HumanCardX(k), HumanRowTop(),
-                                               HumanCardX(k) + kCardWidth, HumanRowTop() + kCardHeight }));
+            EXPECT_EQ(g_humanCardRects[k],
+                (platform::Rect {
+                    HumanCardX(k), HumanRowTop(), HumanCardX(k) + kCardWidth, HumanRowTop() + kCardHeight }));
             if (!overlapping || k == g_humanCount) {
                 EXPECT_TRUE(FaceDrawnAt(g_humanHand[k], HumanCardX(k), HumanRowTop())) << "slot " << k;
             }

@@ -21,7 +21,8 @@ protected:
     }
     static bool Takes(int led, int answer)
     {
-        return AnswerTakesTrick(SuitOf(led), g_cards[led].strength(), SuitOf(answer), g_cards[answer].strength());
+        return AnswerTakesTrick(
+            SuitOf(led), g_cards[led].strength(), SuitOf(answer), g_cards[answer].strength());
     }
 };
 
