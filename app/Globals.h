@@ -11,14 +11,14 @@
 /// live for the whole run.
 
 /// Pens of the panels, the score sheet and statistics frames, and the overlays' close mark.
-inline const platform::Pen g_penLightGrey{1, platform::RGB(200, 200, 200)};
-inline const platform::Pen g_penGreyBold{3, platform::RGB(120, 120, 120)};
-inline const platform::Pen g_penGrey{1, platform::RGB(160, 160, 160)};
-inline const platform::Pen g_penCharcoal{1, platform::RGB(50, 50, 50)};
-inline const platform::Pen g_penSilver{1, platform::RGB(170, 170, 170)};
-inline const platform::Pen g_penDimGrey{1, platform::RGB(100, 100, 100)};
-inline const platform::Pen g_penDarkRedBold{3, platform::RGB(120, 40, 40)};
-inline const platform::Pen g_penCloseMark{3, platform::RGB(255, 50, 50)};
+inline const platform::Pen g_penLightGrey { 1, platform::RGB(200, 200, 200) };
+inline const platform::Pen g_penGreyBold { 3, platform::RGB(120, 120, 120) };
+inline const platform::Pen g_penGrey { 1, platform::RGB(160, 160, 160) };
+inline const platform::Pen g_penCharcoal { 1, platform::RGB(50, 50, 50) };
+inline const platform::Pen g_penSilver { 1, platform::RGB(170, 170, 170) };
+inline const platform::Pen g_penDimGrey { 1, platform::RGB(100, 100, 100) };
+inline const platform::Pen g_penDarkRedBold { 3, platform::RGB(120, 40, 40) };
+inline const platform::Pen g_penCloseMark { 3, platform::RGB(255, 50, 50) };
 
 /// The program folder with "/" separators and a trailing "/": the prefix of every data file.
 inline QString g_programDir;
@@ -38,8 +38,8 @@ inline std::array<QString, kSheetCells> g_sheetHuman;
 inline std::array<QString, kSheetCells> g_sheetComputer;
 /// Per cell, in pixels: the human's text starts this far left of the centre column, the
 /// computer's this far right of it.
-inline std::array<int, kSheetCells> g_sheetHumanIndent{};
-inline std::array<int, kSheetCells> g_sheetComputerIndent{};
+inline std::array<int, kSheetCells> g_sheetHumanIndent {};
+inline std::array<int, kSheetCells> g_sheetComputerIndent {};
 
 /// Columns of the statistics table, rows 1..15.
 constexpr int kStatCells = 16;

@@ -41,7 +41,8 @@ void PaintCardCorners(platform::MemoryDC& faces, platform::MemoryDC& upright, pl
             faces.setPixel(g_cardCornerX[k] + kCardWidth * (face - 1), g_cardCornerY[k], tableColour);
     for (int k = 1; k <= kCornerCount; ++k) {
         upright.setPixel(g_cardCornerX[k], g_cardCornerY[k], tableColour);
-        sideways.setPixel(g_sideCornerX[k], g_sideCornerY[k], k <= kSideEdgeCorners ? kCardEdge : tableColour);
+        sideways.setPixel(
+            g_sideCornerX[k], g_sideCornerY[k], k <= kSideEdgeCorners ? kCardEdge : tableColour);
     }
     PaintSideBackShade(sideways, back);
 }

@@ -35,27 +35,27 @@ struct Range {
 };
 
 /// What the option dialogs can produce; anything else is damage and takes the default.
-constexpr std::array<Range, kSettingsCount> kRanges{{
-    {0, 1},           // maximised
-    {1, 11},          // background
-    {0, 0xffffff},    // custom colour
-    {1, 8},           // card back
-    {3, 6},           // extra cards
-    {1, 3},           // voice
-    {1, 2},           // hand sort
-    {0, 1},           // card sounds
-    {1, 3},           // level
-    {1, 2},           // game length
-    {0, 1000000},     // animation delay, ms
-    {0, 1000000},     // trick pause, ms
-    {0, 1},           // button sounds
-    {0, 1},           // animation
-    {5, 20},          // animation steps
-    {0, 3},           // announcement style
-}};
+constexpr std::array<Range, kSettingsCount> kRanges { {
+    { 0, 1 }, // maximised
+    { 1, 11 }, // background
+    { 0, 0xffffff }, // custom colour
+    { 1, 8 }, // card back
+    { 3, 6 }, // extra cards
+    { 1, 3 }, // voice
+    { 1, 2 }, // hand sort
+    { 0, 1 }, // card sounds
+    { 1, 3 }, // level
+    { 1, 2 }, // game length
+    { 0, 1000000 }, // animation delay, ms
+    { 0, 1000000 }, // trick pause, ms
+    { 0, 1 }, // button sounds
+    { 0, 1 }, // animation
+    { 5, 20 }, // animation steps
+    { 0, 3 }, // announcement style
+} };
 
 /// The values a missing file stands for, in file order.
-constexpr SettingsRecord kDefaults{0, 1, 0, 1, 3, 1, 1, 1, 1, 2, 8, 1000, 1, 1, 10, 2};
+constexpr SettingsRecord kDefaults { 0, 1, 0, 1, 3, 1, 1, 1, 1, 2, 8, 1000, 1, 1, 10, 2 };
 
 int toInt(long long value)
 {
@@ -118,9 +118,9 @@ QByteArray FormatSettings(const SettingsRecord& record)
 
 SettingsRecord CurrentSettings(platform::COLORREF customColour)
 {
-    return {g_maximized, g_background, customColour, g_cardBack, g_extraCards, g_voice, g_handSort,
+    return { g_maximized, g_background, customColour, g_cardBack, g_extraCards, g_voice, g_handSort,
         g_cardSounds, g_level, g_gameLength, g_animDelay, g_trickPause, g_buttonSounds, g_animation,
-        g_animSteps, g_announcementStyle};
+        g_animSteps, g_announcementStyle };
 }
 
 void ApplySettings(const SettingsRecord& r, platform::COLORREF& customColour)

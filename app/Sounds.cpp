@@ -12,12 +12,18 @@ constexpr int kPhraseComputerPair = 26;
 const char* fileOf(Effect effect)
 {
     switch (effect) {
-    case Effect::Deal: return "Sound\\H.wav";
-    case Effect::CardFlick: return "Sound\\H1.wav";
-    case Effect::CardOnTable: return "Sound\\Hh.wav";
-    case Effect::Error: return "Sound\\Er.wav";
-    case Effect::ButtonHover: return "Sound\\Knop.wav";
-    case Effect::ButtonClick: return "Sound\\Naj_kn.wav";
+    case Effect::Deal:
+        return "Sound\\H.wav";
+    case Effect::CardFlick:
+        return "Sound\\H1.wav";
+    case Effect::CardOnTable:
+        return "Sound\\Hh.wav";
+    case Effect::Error:
+        return "Sound\\Er.wav";
+    case Effect::ButtonHover:
+        return "Sound\\Knop.wav";
+    case Effect::ButtonClick:
+        return "Sound\\Naj_kn.wav";
     }
     return "";
 }
@@ -48,7 +54,9 @@ void PlayEffectUngated(Effect effect)
 
 void AssignVoicePhrases()
 {
-    const char* folder = g_voice == kVoiceMale ? "Sound\\Myj\\" : g_voice == kVoiceFemale ? "Sound\\Jen\\" : nullptr;
+    const char* folder = g_voice == kVoiceMale ? "Sound\\Myj\\"
+        : g_voice == kVoiceFemale              ? "Sound\\Jen\\"
+                                               : nullptr;
     if (!folder)
         return;
     for (int n = 1; n < static_cast<int>(g_voicePhrase.size()); ++n)

@@ -6,10 +6,10 @@
 /// The game's sounds: six effects, each behind its setting, and the voiced announcements.
 
 enum class Effect {
-    Deal,        ///< "Sound\H.wav": dealing and exchanging cards
-    CardFlick,   ///< "Sound\H1.wav": a hand drawn or a card put back into its row
+    Deal, ///< "Sound\H.wav": dealing and exchanging cards
+    CardFlick, ///< "Sound\H1.wav": a hand drawn or a card put back into its row
     CardOnTable, ///< "Sound\Hh.wav": a card reaches the trick
-    Error,       ///< "Sound\Er.wav": an illegal card
+    Error, ///< "Sound\Er.wav": an illegal card
     ButtonHover, ///< "Sound\Knop.wav": the pointer comes onto a live button
     ButtonClick, ///< "Sound\Naj_kn.wav": a click on a live button
 };

@@ -7,7 +7,9 @@
 #include <QPainter>
 #include <QTimer>
 
-TableView::TableView(CVertanDlg& table) : QWidget(&table), table_(table)
+TableView::TableView(CVertanDlg& table)
+    : QWidget(&table)
+    , table_(table)
 {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -16,7 +18,7 @@ TableView::TableView(CVertanDlg& table) : QWidget(&table), table_(table)
 
 QSize TableView::sizeHint() const
 {
-    return {kInitialClientWidth, kInitialClientHeight};
+    return { kInitialClientWidth, kInitialClientHeight };
 }
 
 void TableView::paintEvent(QPaintEvent* event)

@@ -29,7 +29,8 @@ constexpr platform::COLORREF kPanelColour = platform::RGB(134, 62, 34);
 
 } // namespace
 
-CVertanDlg::CVertanDlg(QWidget* parent) : QDialog(parent)
+CVertanDlg::CVertanDlg(QWidget* parent)
+    : QDialog(parent)
 {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
         | Qt::WindowCloseButtonHint);

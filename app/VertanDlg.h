@@ -131,8 +131,7 @@ public:
 
     /// Runs one game step (a click, a menu command, the start-up). A close request that
     /// arrives while a step pauses is held and carried out once the step has returned.
-    template <class Step>
-    void RunStep(Step&& step)
+    template <class Step> void RunStep(Step&& step)
     {
         ++m_stepDepth;
         step();

@@ -11,7 +11,6 @@
 #include "platform/Pause.h"
 #include "platform/Sound.h"
 
-
 #include <benchmark/benchmark.h>
 
 namespace {

@@ -13,7 +13,6 @@
 #include "engine/PromptState.h"
 #include "engine/Settings.h"
 
-
 #include <benchmark/benchmark.h>
 
 #include <cstdio>

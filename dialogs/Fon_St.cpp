@@ -68,10 +68,11 @@ CFon_St::CFon_St(QWidget* parent)
     : PictureChoice(parent, kTiles, kPictureTiles)
 {
     const TemplateControls controls(*this, QStringLiteral("Фон стола"),
-        platform::pointFont(kFontSize, QStringLiteral("Liberation Sans")), DialogUnits(kBaseWidth, kBaseHeight),
-        kDialogWidth, kDialogHeight);
+        platform::pointFont(kFontSize, QStringLiteral("Liberation Sans")),
+        DialogUnits(kBaseWidth, kBaseHeight), kDialogWidth, kDialogHeight);
     for (int n = 1; n <= kPictureTiles; ++n)
-        controls.picture(GamePicture(QStringLiteral("fon%1.png").arg(n)), kPictures[static_cast<std::size_t>(n - 1)]);
+        controls.picture(
+            GamePicture(QStringLiteral("fon%1.png").arg(n)), kPictures[static_cast<std::size_t>(n - 1)]);
     controls.okButton(QStringLiteral("Выбрать"), kOkPlace);
     controls.cancelButton(QStringLiteral("Закрыть"), kCancelPlace);
 }

@@ -44,7 +44,8 @@ constexpr int kStyleOutlined = 1;
 constexpr int kStyleRaised = 2;
 constexpr int kStyleAnimated = 3;
 
-const QString kClearQuestion = QStringLiteral("Статиситка будет очищена при нажатие кнопки принять. Продолжить?");
+const QString kClearQuestion
+    = QStringLiteral("Статиситка будет очищена при нажатие кнопки принять. Продолжить?");
 
 } // namespace
 
@@ -88,9 +89,9 @@ CIgra::CIgra(QWidget* parent)
     c.cancelButton(QStringLiteral("Закрыть"), { 83, 180, 82, 14 });
 
     m_checks = { { { longGame, &m_checkLong }, { shortGame, &m_checkShort }, { bySuits, &m_checkBySuits },
-        { byPoints, &m_checkByPoints }, { defaults, &m_checkDefaults }, { animationOff, &m_checkAnimationOff },
-        { clear, &m_checkClear }, { plain, &m_checkPlain }, { outlined, &m_checkOutlined },
-        { raised, &m_checkRaised }, { animated, &m_checkAnimated } } };
+        { byPoints, &m_checkByPoints }, { defaults, &m_checkDefaults },
+        { animationOff, &m_checkAnimationOff }, { clear, &m_checkClear }, { plain, &m_checkPlain },
+        { outlined, &m_checkOutlined }, { raised, &m_checkRaised }, { animated, &m_checkAnimated } } };
 
     connect(longGame, &QCheckBox::clicked, this, &CIgra::OnLongGame);
     connect(shortGame, &QCheckBox::clicked, this, &CIgra::OnShortGame);

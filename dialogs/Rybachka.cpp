@@ -46,8 +46,8 @@ CRybachka::CRybachka(QWidget* parent)
     : PictureChoice(parent, backTiles(), kBacks)
 {
     const TemplateControls controls(*this, QStringLiteral("Рубашка"),
-        platform::pointFont(kFontSize, QStringLiteral("Liberation Sans")), DialogUnits(kBaseWidth, kBaseHeight),
-        kDialogWidth, kDialogHeight);
+        platform::pointFont(kFontSize, QStringLiteral("Liberation Sans")),
+        DialogUnits(kBaseWidth, kBaseHeight), kDialogWidth, kDialogHeight);
     for (int n = 1; n <= kBacks; ++n)
         controls.picture(GamePicture(QStringLiteral("back%1.png").arg(n)),
             { kPictureLeft + kPictureStep * (n - 1), kPictureTop, kPictureWidth, kPictureHeight });

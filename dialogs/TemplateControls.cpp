@@ -15,9 +15,9 @@ namespace {
 
 /// Group boxes as the templates draw them: a thin frame whose top line runs through the
 /// middle of the title, the title breaking it near the left.
-const QString kGroupBoxStyle = QStringLiteral(
-    "QGroupBox { border: 1px solid palette(mid); margin-top: %1px; }"
-    "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }");
+const QString kGroupBoxStyle
+    = QStringLiteral("QGroupBox { border: 1px solid palette(mid); margin-top: %1px; }"
+                     "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }");
 /// Flat buttons: a face without bevel inside a thin dark frame, a thicker one for the
 /// default button, and a darker face while pressed.
 const QString kFlatButtonStyle = QStringLiteral(

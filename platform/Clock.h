@@ -17,10 +17,15 @@ public:
 };
 
 /// The implementation the program runs with, defined in Clock.cpp.
-template <>
-Clock& ServiceSlot<Clock>::real();
+template <> Clock& ServiceSlot<Clock>::real();
 
-inline std::time_t Time() { return ServiceSlot<Clock>::get().now(); }
-inline std::uint32_t TickMs() { return ServiceSlot<Clock>::get().tickMs(); }
+inline std::time_t Time()
+{
+    return ServiceSlot<Clock>::get().now();
+}
+inline std::uint32_t TickMs()
+{
+    return ServiceSlot<Clock>::get().tickMs();
+}
 
 } // namespace platform

@@ -11,8 +11,7 @@ public:
 
 } // namespace
 
-template <>
-platform::DialogRunner& platform::ServiceSlot<platform::DialogRunner>::real()
+template <> platform::DialogRunner& platform::ServiceSlot<platform::DialogRunner>::real()
 {
     static ExecRunner runner;
     return runner;

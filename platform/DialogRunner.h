@@ -15,6 +15,9 @@ public:
     virtual int run(QDialog& dialog) = 0;
 };
 
-inline int RunModal(QDialog& dialog) { return ServiceSlot<DialogRunner>::get().run(dialog); }
+inline int RunModal(QDialog& dialog)
+{
+    return ServiceSlot<DialogRunner>::get().run(dialog);
+}
 
 } // namespace platform

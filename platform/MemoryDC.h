@@ -14,7 +14,7 @@ struct Pen {
     COLORREF colour = 0;
     bool null = false;
 
-    static Pen Null() { return Pen{1, 0, true}; }
+    static Pen Null() { return Pen { 1, 0, true }; }
 };
 
 /// A solid brush for the inside of rectangles and ellipses.
@@ -31,9 +31,9 @@ enum class MixMode {
 
 /// How a block copy combines source and destination pixels.
 enum class RasterOp {
-    SrcCopy,   ///< dest = src
-    SrcAnd,    ///< dest = dest AND src
-    SrcPaint,  ///< dest = dest OR src
+    SrcCopy, ///< dest = src
+    SrcAnd, ///< dest = dest AND src
+    SrcPaint, ///< dest = dest OR src
     SrcInvert, ///< dest = dest XOR src
 };
 
@@ -74,8 +74,8 @@ public:
     COLORREF getPixel(int x, int y) const;
 
     /// Copies a w x h block from src at (sx, sy) to (x, y), clipped to both bitmaps.
-    void bitBlt(int x, int y, int w, int h, const MemoryDC& src, int sx, int sy,
-                RasterOp op = RasterOp::SrcCopy);
+    void bitBlt(
+        int x, int y, int w, int h, const MemoryDC& src, int sx, int sy, RasterOp op = RasterOp::SrcCopy);
 
     void selectPen(const Pen& pen) { pen_ = pen; }
     void selectBrush(const Brush& brush) { brush_ = brush; }
@@ -110,7 +110,7 @@ private:
     QImage image_;
     /// Outline and line pen; white brush, black pen and copying mode until selected otherwise.
     Pen pen_;
-    Brush brush_{0xffffff};
+    Brush brush_ { 0xffffff };
     MixMode mix_ = MixMode::CopyPen;
     /// Where the next lineTo starts, in pixels.
     int currentX_ = 0;
@@ -128,7 +128,10 @@ constexpr QRgb qRgbFromColour(COLORREF colour)
 {
     return qRgb(GetRValue(colour), GetGValue(colour), GetBValue(colour));
 }
-constexpr COLORREF colourFromQRgb(QRgb pixel) { return RGB(qRed(pixel), qGreen(pixel), qBlue(pixel)); }
+constexpr COLORREF colourFromQRgb(QRgb pixel)
+{
+    return RGB(qRed(pixel), qGreen(pixel), qBlue(pixel));
+}
 
 /// The game's text font: "Times New Roman" (Liberation Serif here, which has its metrics)
 /// at the given size in tenths of a point on a 96 dpi screen.

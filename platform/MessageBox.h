@@ -17,8 +17,7 @@ public:
 };
 
 /// The implementation the program runs with, defined in MessageBox.cpp.
-template <>
-MessageBox& ServiceSlot<MessageBox>::real();
+template <> MessageBox& ServiceSlot<MessageBox>::real();
 
 inline bool AskYesNo(const QString& text, const QString& caption = QStringLiteral("Вертан"))
 {

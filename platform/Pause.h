@@ -12,9 +12,11 @@ public:
 };
 
 /// The implementation the program runs with, defined in Pause.cpp.
-template <>
-Pause& ServiceSlot<Pause>::real();
+template <> Pause& ServiceSlot<Pause>::real();
 
-inline void Sleep(int milliseconds) { ServiceSlot<Pause>::get().sleep(milliseconds); }
+inline void Sleep(int milliseconds)
+{
+    ServiceSlot<Pause>::get().sleep(milliseconds);
+}
 
 } // namespace platform

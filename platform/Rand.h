@@ -31,10 +31,15 @@ private:
 };
 
 /// The implementation the program runs with, defined in Rand.cpp.
-template <>
-RandomSource& ServiceSlot<RandomSource>::real();
+template <> RandomSource& ServiceSlot<RandomSource>::real();
 
-inline void Srand(unsigned value) { ServiceSlot<RandomSource>::get().seed(value); }
-inline int Rand() { return ServiceSlot<RandomSource>::get().next(); }
+inline void Srand(unsigned value)
+{
+    ServiceSlot<RandomSource>::get().seed(value);
+}
+inline int Rand()
+{
+    return ServiceSlot<RandomSource>::get().next();
+}
 
 } // namespace platform

@@ -4,14 +4,10 @@ namespace platform {
 
 /// One replaceable service: the program uses the real implementation, tests
 /// install a double for as long as they need it.
-template <class Interface>
-class ServiceSlot {
+template <class Interface> class ServiceSlot {
 public:
     /// The installed double, or the real implementation when none is installed.
-    static Interface& get()
-    {
-        return installed_ ? *installed_ : real();
-    }
+    static Interface& get() { return installed_ ? *installed_ : real(); }
     /// Installs a double; nullptr puts the real implementation back.
     static void install(Interface* service) { installed_ = service; }
 
@@ -22,8 +18,7 @@ private:
 };
 
 /// Installs a double for the lifetime of the guard.
-template <class Interface>
-class ScopedService {
+template <class Interface> class ScopedService {
 public:
     explicit ScopedService(Interface& service) { ServiceSlot<Interface>::install(&service); }
     ~ScopedService() { ServiceSlot<Interface>::install(nullptr); }

@@ -20,9 +20,11 @@ public:
 QUrl PageUrl(const QString& addressOrPath);
 
 /// The implementation the program runs with, defined in Shell.cpp.
-template <>
-Shell& ServiceSlot<Shell>::real();
+template <> Shell& ServiceSlot<Shell>::real();
 
-inline void OpenPage(const QString& addressOrPath) { ServiceSlot<Shell>::get().openPage(addressOrPath); }
+inline void OpenPage(const QString& addressOrPath)
+{
+    ServiceSlot<Shell>::get().openPage(addressOrPath);
+}
 
 } // namespace platform

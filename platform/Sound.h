@@ -17,8 +17,7 @@ public:
 };
 
 /// The implementation the program runs with, defined in Sound.cpp.
-template <>
-Sound& ServiceSlot<Sound>::real();
+template <> Sound& ServiceSlot<Sound>::real();
 
 inline void PlaySound(const std::string& relativePath, bool waitForEnd)
 {

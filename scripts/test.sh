@@ -13,4 +13,10 @@ if [ "${1:-}" = "--sanitize" ]; then
   export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 fi
 "$root/scripts/setup.sh" "$build_dir" "${options[@]}"
+
+# Formatting is not a debate: every source follows .clang-format.
+if ! git -C "$root" ls-files '*.cpp' '*.h' | (cd "$root" && xargs clang-format --dry-run --Werror); then
+  echo "Sources are not formatted: run clang-format -i on the files above." >&2
+  exit 1
+fi
 ctest --test-dir "$build_dir" --output-on-failure --parallel "$(nproc)" --timeout 300

@@ -18,13 +18,13 @@ struct RowCase {
 TEST(LayoutTest, RowSpacingOnBothSidesOfTheNarrowRule)
 {
     const RowCase cases[] = {
-        {1024, 6, 71, 85, 865},
-        {1024, 3, -157, 313, 625},  // a short hand keeps six-card spacing, moved to the middle
-        {1024, 12, 71, 13, 937},
-        {900, 12, 71, 3, 817},      // wide: the small gap stays, no overlap
-        {899, 12, 69, 5, 819},      // narrow: overlapping cards with 5-pixel margins
-        {800, 12, 60, 5, 720},
-        {640, 12, 45, 5, 555},
+        { 1024, 6, 71, 85, 865 },
+        { 1024, 3, -157, 313, 625 }, // a short hand keeps six-card spacing, moved to the middle
+        { 1024, 12, 71, 13, 937 },
+        { 900, 12, 71, 3, 817 }, // wide: the small gap stays, no overlap
+        { 899, 12, 69, 5, 819 }, // narrow: overlapping cards with 5-pixel margins
+        { 800, 12, 60, 5, 720 },
+        { 640, 12, 45, 5, 555 },
     };
     for (const RowCase& c : cases) {
         const RowSpacing row = SpaceRow(c.cards, c.width);

@@ -86,7 +86,10 @@ protected:
         for (std::size_t i = 0; i < cards.size(); ++i)
             g_humanHand[i + 1] = cards[i];
     }
-    std::vector<int> hand() const { return { g_humanHand.begin() + 1, g_humanHand.begin() + 1 + g_humanCount }; }
+    std::vector<int> hand() const
+    {
+        return { g_humanHand.begin() + 1, g_humanHand.begin() + 1 + g_humanCount };
+    }
 
     TempFolder folder_;
     ScriptedDialogs dialogs_;

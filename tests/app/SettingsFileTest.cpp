@@ -79,7 +79,8 @@ TEST_F(SettingsFileTest, ReadsEveryFieldIntoItsGlobal)
 TEST_F(SettingsFileTest, GroupsBlanksAndLineBreaks)
 {
     // The last complete group wins.
-    const SettingsRecord two = ParseSettings("0 1 0 1 3 1 1 1 1 2 8 1000 1 1 10 2\n1 2 5 3 4 3 2 0 2 1 9 900 0 1 12 1");
+    const SettingsRecord two
+        = ParseSettings("0 1 0 1 3 1 1 1 1 2 8 1000 1 1 10 2\n1 2 5 3 4 3 2 0 2 1 9 900 0 1 12 1");
     EXPECT_EQ(FormatSettings(two), "1 2 5 3 4 3 2 0 2 1 9 900 0 1 12 1");
     // A trailing line break or blanks change nothing.
     EXPECT_EQ(FormatSettings(ParseSettings(kDefaultsText + "\r\n")), kDefaultsText);
@@ -139,7 +140,7 @@ TEST_F(SettingsFileTest, LastPlayerFile)
     EXPECT_EQ(ReadLastPlayer(folder()), "ABCDEFGHIJKL") << "at most twelve characters";
     writeFile(folder() + "Stat/ig.sta", "");
     EXPECT_EQ(ReadLastPlayer(folder()), QString());
-    for (const char* unsafe : {"../etc", "a/b", "x.ind", "bad\\name"}) {
+    for (const char* unsafe : { "../etc", "a/b", "x.ind", "bad\\name" }) {
         writeFile(folder() + "Stat/ig.sta", unsafe);
         EXPECT_EQ(ReadLastPlayer(folder()), QString()) << unsafe << " would become a path";
     }

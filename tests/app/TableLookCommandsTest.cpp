@@ -41,13 +41,12 @@ constexpr COLORREF kStale = RGB(1, 254, 1);
 /// The corner pixels of a card picture w wide and h high.
 std::set<std::pair<int, int>> cornersOf(int w, int h)
 {
-    return { { 0, 0 }, { 1, 0 }, { 0, 1 }, { w - 2, 0 }, { w - 1, 0 }, { w - 1, 1 }, { 0, h - 2 }, { 0, h - 1 },
-        { 1, h - 1 }, { w - 1, h - 2 }, { w - 2, h - 1 }, { w - 1, h - 1 } };
+    return { { 0, 0 }, { 1, 0 }, { 0, 1 }, { w - 2, 0 }, { w - 1, 0 }, { w - 1, 1 }, { 0, h - 2 },
+        { 0, h - 1 }, { 1, h - 1 }, { w - 1, h - 2 }, { w - 2, h - 1 }, { w - 1, h - 1 } };
 }
 
 /// Every pixel but the corners, row by row.
-template <std::size_t N>
-void listPoints(std::array<int, N>& xs, std::array<int, N>& ys, int w, int h)
+template <std::size_t N> void listPoints(std::array<int, N>& xs, std::array<int, N>& ys, int w, int h)
 {
     const auto corners = cornersOf(w, h);
     std::size_t j = 1;

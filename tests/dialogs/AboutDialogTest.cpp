@@ -53,7 +53,8 @@ protected:
     }
     int played(const std::string& name) const
     {
-        return static_cast<int>(std::ranges::count(platform_.sound.played, RecordingSound::Played { name, false }));
+        return static_cast<int>(
+            std::ranges::count(platform_.sound.played, RecordingSound::Played { name, false }));
     }
     QImage shot() { return dialog_.grab().toImage(); }
     bool handCursor() const { return dialog_.cursor().shape() == Qt::BitmapCursor; }

@@ -11,7 +11,8 @@
 
 namespace {
 
-const QString kClearQuestion = QStringLiteral("Статиситка будет очищена при нажатие кнопки принять. Продолжить?");
+const QString kClearQuestion
+    = QStringLiteral("Статиситка будет очищена при нажатие кнопки принять. Продолжить?");
 
 /// The options a table opens the dialog with.
 struct Options {
@@ -63,7 +64,10 @@ protected:
     }
     std::vector<bool> lengthBoxes() { return group({ "Длинная (1001)", "Короткая (501)" }); }
     std::vector<bool> layoutBoxes() { return group({ "По мастям", "По очкам" }); }
-    std::vector<bool> styleBoxes() { return group({ "Простые", "Подведенные", "Объемные", "Анимированные" }); }
+    std::vector<bool> styleBoxes()
+    {
+        return group({ "Простые", "Подведенные", "Объемные", "Анимированные" });
+    }
     void press(const QString& text)
     {
         for (QPushButton* button : dialog_.findChildren<QPushButton*>())
@@ -83,8 +87,15 @@ protected:
 
 TEST_F(GameOptionsDialogTest, OpensShowingTheGivenOptions)
 {
-    open({ .extraCards = 6, .gameLength = 1, .handSort = 2, .level = 3, .trickPause = 2500, .animDelay = 8,
-        .animation = 0, .animSteps = 17, .announcementStyle = 3 });
+    open({ .extraCards = 6,
+        .gameLength = 1,
+        .handSort = 2,
+        .level = 3,
+        .trickPause = 2500,
+        .animDelay = 8,
+        .animation = 0,
+        .animSteps = 17,
+        .announcementStyle = 3 });
     EXPECT_EQ(lengthBoxes(), (std::vector<bool> { false, true }));
     EXPECT_EQ(layoutBoxes(), (std::vector<bool> { false, true }));
     EXPECT_EQ(styleBoxes(), (std::vector<bool> { false, false, false, true }));
@@ -164,8 +175,15 @@ TEST_F(GameOptionsDialogTest, AnySliderMovedStoresAllThreePositions)
 
 TEST_F(GameOptionsDialogTest, ValuesTheControlsCannotShowComeBackAsTheNearestOnesTheyShow)
 {
-    open({ .extraCards = 9, .gameLength = 0, .handSort = 7, .level = 0, .trickPause = 50, .animDelay = 50,
-        .animation = 4, .animSteps = 40, .announcementStyle = -1 });
+    open({ .extraCards = 9,
+        .gameLength = 0,
+        .handSort = 7,
+        .level = 0,
+        .trickPause = 50,
+        .animDelay = 50,
+        .animation = 4,
+        .animSteps = 40,
+        .announcementStyle = -1 });
     EXPECT_EQ(dialog_.m_sliderSpeed->value(), 1);
     EXPECT_EQ(lengthBoxes(), (std::vector<bool> { false, true }));
     EXPECT_EQ(layoutBoxes(), (std::vector<bool> { false, true }));
@@ -212,8 +230,15 @@ TEST_F(GameOptionsDialogTest, ClearAsksBeforeARequestAndWithdrawsAPendingOneWith
 
 TEST_F(GameOptionsDialogTest, DefaultsCheckedAtOkReplaceEveryChoiceAndWithdrawTheClearRequest)
 {
-    open({ .extraCards = 5, .gameLength = 1, .handSort = 2, .level = 3, .trickPause = 300, .animDelay = 30,
-        .animation = 0, .animSteps = 6, .announcementStyle = 0 });
+    open({ .extraCards = 5,
+        .gameLength = 1,
+        .handSort = 2,
+        .level = 3,
+        .trickPause = 300,
+        .animDelay = 30,
+        .animation = 0,
+        .animSteps = 6,
+        .announcementStyle = 0 });
     platform_.messageBox.answer({ true });
     click(QStringLiteral("Очистить"));
     click(QStringLiteral("По умолчанию"));

@@ -32,7 +32,10 @@ protected:
     QCheckBox& cardSounds() { return box(QStringLiteral("Включить"), 0); }
     QCheckBox& buttonSounds() { return box(QStringLiteral("Включить"), 1); }
     /// The voice boxes' states, male, female, none.
-    std::vector<bool> voiceBoxes() { return { male().isChecked(), female().isChecked(), noVoice().isChecked() }; }
+    std::vector<bool> voiceBoxes()
+    {
+        return { male().isChecked(), female().isChecked(), noVoice().isChecked() };
+    }
     void press(const QString& text)
     {
         for (QPushButton* button : dialog_.findChildren<QPushButton*>())

@@ -10,7 +10,10 @@ namespace datagen {
 /// The program folder being written. Every writer names its files relative to it.
 class Output {
 public:
-    explicit Output(const QString& root) : root_(root) {}
+    explicit Output(const QString& root)
+        : root_(root)
+    {
+    }
 
     /// Writes a file (creating its folders); exits the generator with a message on failure.
     void write(const QString& relativePath, const QByteArray& content) const;
