@@ -32,6 +32,9 @@ inline QString g_saveName;
 /// no server of its own, so the page tells how to find partners.
 inline const QString g_onlineAddress = QStringLiteral("mail/mail.htm");
 
+/// The question before a new game replaces the one in play.
+inline const QString kNewGameQuestion = QStringLiteral("Начать новую партию?");
+
 /// Rows of the score sheet: cells 1..54 of the human's (left) and the computer's column.
 constexpr int kSheetCells = kSheetLastRow + 1;
 inline std::array<QString, kSheetCells> g_sheetHuman;

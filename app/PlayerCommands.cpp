@@ -15,8 +15,6 @@
 
 namespace {
 
-const QString kNewGameQuestion = QStringLiteral("Начать новую партию?");
-
 /// The player stays: he is remembered as the last player and offered as the save name.
 void KeepPlayer()
 {

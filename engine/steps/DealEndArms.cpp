@@ -1,3 +1,4 @@
+#include "app/Globals.h"
 #include "app/Spots.h"
 #include "app/VertanDlg.h"
 #include "engine/CardTable.h"
@@ -22,7 +23,7 @@ void NextDeal(CVertanDlg& dlg)
 {
     g_gameOver = 0;
     if (GameIsOver()) {
-        if (!platform::AskYesNo(QStringLiteral("Начать новую партию?"))) {
+        if (!platform::AskYesNo(kNewGameQuestion)) {
             // The table stays empty until a new game is started from the menu.
             g_deckShown = kDeckNotShown;
             ClearTable(dlg);

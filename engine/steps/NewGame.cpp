@@ -1,3 +1,4 @@
+#include "app/Globals.h"
 #include "app/VertanDlg.h"
 #include "engine/GameState.h"
 #include "platform/MessageBox.h"
@@ -5,7 +6,7 @@
 void CVertanDlg::OnNewGame()
 {
     // The game in play is dropped unscored and adds nothing to the statistics.
-    if (!platform::AskYesNo(QStringLiteral("Начать новую партию?")))
+    if (!platform::AskYesNo(kNewGameQuestion))
         return;
     ResetForNewGame();
     StartDeal();
