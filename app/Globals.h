@@ -28,9 +28,12 @@ inline QString g_playerName;
 inline QString g_settingsFile;
 /// Name the save dialog offers.
 inline QString g_saveName;
+/// Pages shipped in the program folder: the help page with the rules, and the contact page.
+inline const QString kHelpPage = QStringLiteral("help/index.htm");
+inline const QString kContactPage = QStringLiteral("mail/mail.htm");
 /// The page the online-play command opens, relative to the program folder: the game ships
 /// no server of its own, so the page tells how to find partners.
-inline const QString g_onlineAddress = QStringLiteral("mail/mail.htm");
+inline const QString g_onlineAddress = kContactPage;
 
 /// The question before a new game replaces the one in play.
 inline const QString kNewGameQuestion = QStringLiteral("Начать новую партию?");

@@ -4,7 +4,7 @@
 
 void CVertanDlg::OnHelp()
 {
-    platform::OpenPage(g_programDir + QStringLiteral("help/index.htm"));
+    platform::OpenPage(g_programDir + kHelpPage);
 }
 
 void CVertanDlg::OnPlayOnline()

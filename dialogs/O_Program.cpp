@@ -43,10 +43,6 @@ constexpr QPoint kRaise(1, 1);
 /// The hand's hot spot: the tip of its finger.
 constexpr QPoint kHandHotSpot(11, 1);
 
-/// The first link opens the contact page of the program folder, the second the game's page.
-const QString kContactPage = QStringLiteral("mail/mail.htm");
-const QString kWebPage = QStringLiteral("https://vertan.example.org/");
-
 template <std::size_t N>
 QPolygon pointsOf(const std::array<int, N>& xs, const std::array<int, N>& ys, int count)
 {
@@ -138,7 +134,7 @@ void CO_Program::OpenLink()
     if (g_aboutHoverLink == 1)
         platform::OpenPage(g_programDir + kContactPage);
     else if (g_aboutHoverLink == 2)
-        platform::OpenPage(kWebPage);
+        platform::OpenPage(g_programDir + kHelpPage);
 }
 
 void CO_Program::DrawLinks(QPainter& painter) const

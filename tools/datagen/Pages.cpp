@@ -16,15 +16,14 @@ th, td { border: 1px solid #b9b3a3; padding: 0.2em 0.8em; }
 th { background: #e6efe4; }
 a { color: #2f5b3a; })";
 
-constexpr const char* kMailBody = R"(<h1>Связь с автором</h1>
-<p>Нашли ошибку, хотите предложить правило или просто рассказать, как вам играется в «Вертан»?
-Напишите нам: <a href="mailto:vertan@example.org">vertan@example.org</a>.</p>
-<p>В письме укажите, пожалуйста, что вы делали и что увидели на экране: так ошибку найти
-проще всего. Сохранённая игра (файл с расширением <code>.svv</code> из папки программы) тоже
-поможет.</p>
-<h2>Игра с людьми</h2>
-<p>Сыграть в вертан с живыми соперниками можно через интернет: выберите в меню
-«Справка» пункт «Играть в вертан онлайн».</p>
+constexpr const char* kMailBody = R"(<h1>Вертан</h1>
+<p>Эта версия «Вертана» — игра одного человека против компьютера. Сервера для игры с живыми
+соперниками через интернет у неё нет.</p>
+<p>Сыграть с людьми можно и за обычным столом: правила описаны в справке (меню «Справка», пункт
+«Вывод справки»), а для партии нужны колода в 32 карты и соперник.</p>
+<h2>Если нашли ошибку</h2>
+<p>Запишите, что вы делали и что увидели на экране, и сохраните игру (меню «Игра», пункт
+«Сохранить игру»): файл с расширением <code>.svv</code> из папки программы поможет найти ошибку.</p>
 )";
 
 QByteArray page(const char* title, const char* body)
@@ -39,7 +38,7 @@ QByteArray page(const char* title, const char* body)
 void writePages(const Output& out)
 {
     out.write(QStringLiteral("help/index.htm"), page("Вертан — справка", helpPageBody()));
-    out.write(QStringLiteral("mail/mail.htm"), page("Вертан — связь с автором", kMailBody));
+    out.write(QStringLiteral("mail/mail.htm"), page("Вертан — игра с людьми", kMailBody));
 }
 
 } // namespace datagen
