@@ -35,6 +35,9 @@ inline const QString kContactPage = QStringLiteral("mail/mail.htm");
 /// no server of its own, so the page tells how to find partners.
 inline const QString g_onlineAddress = kContactPage;
 
+/// What a ninth save or profile is told: both are kept to eight.
+inline const QString kLimitMessage = QStringLiteral("Максимальное число сохранений - восемь");
+
 /// The question before a new game replaces the one in play.
 inline const QString kNewGameQuestion = QStringLiteral("Начать новую партию?");
 

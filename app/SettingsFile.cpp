@@ -159,8 +159,8 @@ QString FindProfile(const QString& folder, const QString& playerName)
 {
     if (playerName.isEmpty())
         return {};
-    const QString wanted = playerName + QStringLiteral(".ind");
-    for (const QString& entry : platform::ListFolder(folder, QStringLiteral("*.ind*")))
+    const QString wanted = playerName + kProfileExtension;
+    for (const QString& entry : platform::ListFolder(folder, kProfilePattern))
         if (entry.compare(wanted, Qt::CaseInsensitive) == 0)
             return entry;
     return {};

@@ -15,6 +15,9 @@ constexpr int kSettingsCount = 16;
 /// The settings file of players without a profile, and the file naming the last player,
 /// both relative to the program folder.
 inline const QString kSharedSettingsFile = QStringLiteral("config.krt");
+/// A player's profile is his name plus this extension; the listing pattern finds them all.
+inline const QString kProfileExtension = QStringLiteral(".ind");
+inline const QString kProfilePattern = QStringLiteral("*.ind*");
 inline const QString kLastPlayerFile = QStringLiteral("Stat/ig.sta");
 /// Longest player name, in characters.
 constexpr int kMaxNameLength = 12;

@@ -1,5 +1,7 @@
 #include "dialogs/Individym.h"
 
+#include "app/Globals.h"
+#include "app/SettingsFile.h"
 #include "dialogs/PlayerName.h"
 #include "dialogs/TemplateControls.h"
 #include "dialogs/UpperCaseValidator.h"
@@ -30,13 +32,10 @@ constexpr TemplateRect kDeletePicturePlace { 85, 64, 19, 18 };
 constexpr TemplateRect kDeleteAllPicturePlace { 85, 116, 19, 18 };
 
 /// Files that are profiles, and the extension a new profile takes.
-const QString kProfilePattern = QStringLiteral("*.ind*");
-const QString kProfileExtension = QStringLiteral(".ind");
 
 /// Questions and notices; %1 is the file replaced, the profile deleted, all profiles' names
 /// one a line, or the files that could not be written or removed.
 const QString kReplaceQuestion = QStringLiteral("%1\nНастройка существует\nзаменить настройку?");
-const QString kLimitMessage = QStringLiteral("Максимальное число сохранений - восемь");
 const QString kDeleteQuestion = QStringLiteral("%1\nВы действитнльно хотите\nудалить настройку?");
 const QString kDeleteAllQuestion
     = QStringLiteral("%1\n\nВсе настройки будут удалены,\n           продолжить?");

@@ -1,5 +1,6 @@
 #include "dialogs/Save.h"
 
+#include "app/Globals.h"
 #include "dialogs/SaveDialogFrame.h"
 #include "dialogs/UpperCaseValidator.h"
 #include "platform/MessageBox.h"
@@ -24,7 +25,6 @@ constexpr TemplateRect kSavePlace { 62, 37, 50, 14 };
 constexpr TemplateRect kDeletePlace { 62, 52, 50, 14 };
 constexpr TemplateRect kClosePlace { 62, 67, 50, 14 };
 
-const QString kLimitMessage = QStringLiteral("Максимальное число сохранений - восемь");
 /// The questions, with the save's name for %1.
 const QString kReplaceQuestion = QStringLiteral("%1\nСохранение существует.\nЗаменить его?");
 const QString kDeleteQuestion = QStringLiteral("%1\nВы действитнльно хотите\nудалить сохранение?");

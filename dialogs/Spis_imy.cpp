@@ -1,5 +1,6 @@
 #include "dialogs/Spis_imy.h"
 
+#include "app/SettingsFile.h"
 #include "dialogs/PlayerDialogFrame.h"
 #include "dialogs/PlayerName.h"
 #include "platform/Files.h"
@@ -20,7 +21,6 @@ constexpr int kCentringBlanks = 20;
 constexpr int kCurrentSlot = 1;
 constexpr int kFirstOtherSlot = 2;
 /// Files that are settings profiles; the player's name is the file name up to the first dot.
-const QString kProfilePattern = QStringLiteral("*.ind*");
 
 } // namespace
 
