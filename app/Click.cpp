@@ -1,6 +1,6 @@
 #include "app/Hover.h"
-#include "app/TableDrawing.h"
 #include "app/VertanDlg.h"
+#include "app/drawing/TableDrawing.h"
 #include "engine/CardTable.h"
 #include "engine/GameState.h"
 #include "engine/PromptState.h"

@@ -1,6 +1,6 @@
 #include "app/Globals.h"
 
-#include "app/TableDrawing.h"
+#include "app/drawing/TableDrawing.h"
 
 void ResetGlobals()
 {

@@ -1,7 +1,7 @@
 #include "app/Hover.h"
 
-#include "app/Highlight.h"
 #include "app/VertanDlg.h"
+#include "app/drawing/Highlight.h"
 
 #include <algorithm>
 #include <array>

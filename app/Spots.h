@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ImageData.h"
 #include "app/Layout.h"
+#include "app/files/ImageData.h"
 #include "engine/PromptState.h"
 #include "platform/Rect.h"
 

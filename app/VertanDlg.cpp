@@ -1,12 +1,12 @@
 #include "app/VertanDlg.h"
 
 #include "app/Globals.h"
-#include "app/ImageData.h"
-#include "app/IntroView.h"
 #include "app/Layout.h"
-#include "app/MenuCommands.h"
-#include "app/ProgramFolder.h"
 #include "app/TableView.h"
+#include "app/commands/MenuCommands.h"
+#include "app/files/ImageData.h"
+#include "app/files/ProgramFolder.h"
+#include "app/intro/IntroView.h"
 #include "engine/CardTable.h"
 
 #include <QCloseEvent>

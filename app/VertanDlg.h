@@ -17,7 +17,7 @@ enum class Spot : int;
 
 /// The card table: the game's one main window. It owns the memory bitmaps everything is
 /// drawn into, the drawing resources and the on-table button rectangles; the game's
-/// sequences are its members, defined in engine/steps/ and app/ by what they do.
+/// sequences are its members, defined in app/ and its rooms by what they do.
 class CVertanDlg : public QDialog {
     Q_OBJECT
 
@@ -88,17 +88,17 @@ public:
     /// Gives the corners of the faces and backs the table colour, then paints the tile, the
     /// clean table and the back buffer, for the background and card back in force.
     void PaintTableBitmaps();
-    /// Card-back repaint (app/TableLook.cpp): paints the upright and the sideways back of
+    /// Card-back repaint (app/commands/TableLook.cpp): paints the upright and the sideways back of
     /// g_cardBack (a value out of 1..8 becomes the nearest back); the corners keep the
     /// table colour but the sideways back's top-left one, which takes the back's own shade.
     void RepaintCardBack();
-    /// Background rebuild (app/TableLook.cpp): the text colours of g_background (a value
+    /// Background rebuild (app/commands/TableLook.cpp): the text colours of g_background (a value
     /// out of 1..11 becomes the nearest background) and the custom colour, then the card
     /// corners, the tile, the clean table and the back buffer, tiled for the client size.
     /// Background slot 11 must already hold the custom colour.
     void RebuildBackground();
 
-    // Presentation steps of the prompts (app/Presentation.cpp). Images and captions stand
+    // Presentation steps of the prompts (app/drawing/Presentation.cpp). Images and captions stand
     // at the named spots of app/Spots.h; everything is drawn into the back buffer.
     /// Restores image n's band (its half width w either side, 20 above and below the spot)
     /// from the clean table into the back buffer.

@@ -4,10 +4,10 @@
 
 #include "app/Layout.h"
 #include "app/VertanDlg.h"
+#include "app/steps/CardFlight.h"
+#include "app/steps/TableCopy.h"
 #include "engine/CardTable.h"
 #include "engine/Settings.h"
-#include "engine/steps/CardFlight.h"
-#include "engine/steps/TableCopy.h"
 #include "platform/Pause.h"
 #include "platform/Sound.h"
 

@@ -2,12 +2,12 @@
 // bytes with std::from_chars alone, and the start-up's time up to the name dialog.
 
 #include "app/Globals.h"
-#include "app/ImageDataFiles.h"
-#include "app/ImagePainting.h"
-#include "app/IntroModel.h"
 #include "app/Layout.h"
 #include "app/VertanDlg.h"
-#include "dialogs/Vvod_imy.h"
+#include "app/dialogs/Vvod_imy.h"
+#include "app/drawing/ImagePainting.h"
+#include "app/files/ImageDataFiles.h"
+#include "app/intro/IntroModel.h"
 #include "engine/Settings.h"
 #include "platform/DialogRunner.h"
 #include "platform/Files.h"

@@ -4,9 +4,9 @@
 // card-flight step is measured in card_flight.cpp.
 
 #include "app/Globals.h"
-#include "app/ImageDataFiles.h"
 #include "app/Layout.h"
 #include "app/VertanDlg.h"
+#include "app/files/ImageDataFiles.h"
 #include "engine/CardTable.h"
 #include "engine/CardValues.h"
 #include "engine/GameState.h"

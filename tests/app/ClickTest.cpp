@@ -1,6 +1,6 @@
-#include "TableFixture.h"
+#include "support/TableFixture.h"
 
-#include "app/TableDrawing.h"
+#include "app/drawing/TableDrawing.h"
 #include "engine/CardTable.h"
 #include "engine/CardValues.h"
 #include "engine/GameState.h"

@@ -1,4 +1,4 @@
-#include "TableFixture.h"
+#include "support/TableFixture.h"
 
 #include "engine/CardTable.h"
 #include "engine/CardValues.h"

@@ -1,4 +1,4 @@
-#include "TableFixture.h"
+#include "support/TableFixture.h"
 
 #include "app/Hover.h"
 #include "app/Spots.h"

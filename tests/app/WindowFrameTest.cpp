@@ -1,8 +1,8 @@
 #include "app/Globals.h"
 #include "app/Layout.h"
-#include "app/MenuCommands.h"
-#include "app/SettingsFile.h"
 #include "app/VertanDlg.h"
+#include "app/commands/MenuCommands.h"
+#include "app/files/SettingsFile.h"
 #include "engine/Settings.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "ListFiles.h"
 
-#include "app/ImageData.h"
-#include "app/ImageDataFiles.h"
+#include "app/files/ImageData.h"
+#include "app/files/ImageDataFiles.h"
 
 #include <QRect>
 

@@ -1,6 +1,6 @@
 #include "ListFiles.h"
 
-#include "app/IntroModel.h"
+#include "app/intro/IntroModel.h"
 
 #include <QPolygonF>
 

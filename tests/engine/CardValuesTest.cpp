@@ -1,4 +1,4 @@
-#include "EngineTest.h"
+#include "support/EngineTest.h"
 
 #include <algorithm>
 #include <vector>

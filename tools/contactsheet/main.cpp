@@ -1,11 +1,11 @@
 #include "SheetLayout.h"
 
 #include "app/Globals.h"
-#include "app/ImageData.h"
-#include "app/ImageDataFiles.h"
-#include "app/ImagePainting.h"
 #include "app/Layout.h"
 #include "app/VertanDlg.h"
+#include "app/drawing/ImagePainting.h"
+#include "app/files/ImageData.h"
+#include "app/files/ImageDataFiles.h"
 #include "engine/CardTable.h"
 #include "engine/Settings.h"
 

@@ -1,0 +1,82 @@
+#include "app/files/StatisticsFile.h"
+
+#include "platform/Cp1251.h"
+#include "support/TempFolder.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kFile = QStringLiteral("Stat/stsrb.sta");
+
+QByteArray Cp1251(const char* utf8)
+{
+    return platform::ToCp1251(QString::fromUtf8(utf8));
+}
+
+const StatisticsRecord kGame { "Иван", "Выиграл", 240, "Большая(1001)", "Игрок" };
+
+TEST(StatisticsFileTest, AGameJoinsTheRecordsInWindows1251)
+{
+    TempFolder folder;
+    const QString path = folder.filePath(kFile);
+    // No file yet: the new game alone.
+    ASSERT_TRUE(AddGameToStatisticsFile(path, kGame));
+    EXPECT_EQ(folder.read(kFile), Cp1251("Иван Выиграл 240 Большая(1001) Игрок\r\n"));
+
+    ASSERT_TRUE(AddGameToStatisticsFile(path, { "Петр", "Проиграл", -30, "Большая(1001)", "Игрок" }));
+    ASSERT_TRUE(AddGameToStatisticsFile(path, { "Анна", "Выиграл", 500, "Большая(1001)", "Игрок" }));
+    EXPECT_EQ(folder.read(kFile),
+        Cp1251("Анна Выиграл 500 Большая(1001) Игрок\r\n"
+               "Иван Выиграл 240 Большая(1001) Игрок\r\n"
+               "Петр Проиграл -30 Большая(1001) Игрок\r\n"));
+    EXPECT_EQ(ReadStatisticsFile(path)->size(), 3u);
+    // Written through a temporary file: nothing else is left in the folder.
+    EXPECT_EQ(QDir(folder.filePath(QStringLiteral("Stat"))).entryList(QDir::Files | QDir::Hidden),
+        QStringList({ QStringLiteral("stsrb.sta") }));
+}
+
+TEST(StatisticsFileTest, ADamagedFileKeepsItsWholeRecords)
+{
+    TempFolder folder;
+    const QString path = folder.filePath(kFile);
+    folder.write(kFile,
+        Cp1251("Анна Выиграл 5x0 Большая(1001) Игрок\r\n") + QByteArray("\xFF\xFE\x00garbage\r\n", 12)
+            + Cp1251("Petr Ничия 0 Мал"));
+    EXPECT_TRUE(ReadStatisticsFile(path)->empty());
+    ASSERT_TRUE(AddGameToStatisticsFile(path, kGame));
+    EXPECT_EQ(folder.read(kFile), Cp1251("Иван Выиграл 240 Большая(1001) Игрок\r\n"));
+
+    folder.write(kFile, QByteArray());
+    EXPECT_TRUE(ReadStatisticsFile(path)->empty());
+    EXPECT_TRUE(ReadStatisticsFile(folder.filePath(QStringLiteral("Stat/missing.sta")))->empty());
+}
+
+TEST(StatisticsFileTest, AFileThatCannotBeReadIsLeftAlone)
+{
+    TempFolder folder;
+    // A folder where the file should be: there, but not readable as a file.
+    ASSERT_TRUE(QDir(folder.path()).mkpath(kFile));
+    const QString path = folder.filePath(kFile);
+    EXPECT_EQ(ReadStatisticsFile(path), std::nullopt);
+    EXPECT_FALSE(AddGameToStatisticsFile(path, kGame));
+    EXPECT_TRUE(QDir(path).exists());
+    EXPECT_FALSE(AddGameToStatisticsFile(QString(), kGame));
+}
+
+TEST(StatisticsFileTest, ARecordThatWouldNotReadBackIsNotWritten)
+{
+    TempFolder folder;
+    const QString path = folder.filePath(kFile);
+    for (const char* name : { "", "Иван Петров", "Иван\nПетров" }) {
+        StatisticsRecord game = kGame;
+        game.name = name;
+        EXPECT_FALSE(AddGameToStatisticsFile(path, game)) << name;
+    }
+    EXPECT_FALSE(QFileInfo::exists(path));
+}
+
+} // namespace

@@ -1,0 +1,50 @@
+#include "app/intro/IntroView.h"
+#include "app/Globals.h"
+#include "app/Layout.h"
+#include "app/intro/IntroModel.h"
+#include "platform/Files.h"
+#include "support/HeadlessPlatform.h"
+
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+/// Runs where the system offers OpenGL (under Xvfb, say); skipped on the offscreen platform.
+TEST(IntroViewTest, FramesKeepTheirPaceAndSevenQuadsFollow)
+{
+    HeadlessPlatform platform;
+    ComputeLayout(kInitialClientWidth, kInitialClientHeight);
+    const std::optional<QByteArray> model
+        = platform::ReadWholeFile(QStringLiteral(VERTAN_PROGRAM_DIR "/") + kIntroFile);
+    ASSERT_TRUE(model);
+    ASSERT_EQ(ReadIntroModel(std::string_view(model->constData(), static_cast<std::size_t>(model->size())),
+                  g_clientWidth, g_clientHeight),
+        DataFault::None);
+
+    QWidget host;
+    host.resize(g_clientWidth, g_clientHeight);
+    std::unique_ptr<IntroView> intro = IntroView::Create(host, host.size());
+    if (!intro)
+        GTEST_SKIP() << "no OpenGL on this platform";
+
+    // The scripted clock stands still while a frame is drawn, so every frame waits its whole 30 ms.
+    intro->play();
+    EXPECT_EQ(g_glActive, 1);
+    EXPECT_EQ(platform.pause.count, 150);
+    EXPECT_EQ(platform.pause.totalMs, 150 * 30);
+
+    QImage shown = intro->grab().toImage();
+    for (int quad = 1; quad <= 7; ++quad) {
+        intro->drawProgressQuad();
+        const QImage next = intro->grab().toImage();
+        EXPECT_NE(next, shown) << "quad " << quad;
+        shown = next;
+    }
+    intro->drawProgressQuad();
+    EXPECT_EQ(intro->grab().toImage(), shown) << "there are only seven quads";
+    g_glActive = 0;
+}
+
+} // namespace

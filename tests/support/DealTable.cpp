@@ -1,0 +1,192 @@
+#include "support/DealTable.h"
+
+#include "app/Globals.h"
+#include "app/Hover.h"
+#include "app/Layout.h"
+#include "app/Sounds.h"
+#include "app/drawing/ImagePainting.h"
+#include "app/drawing/TableDrawing.h"
+#include "app/files/ImageData.h"
+#include "app/files/ImageDataFiles.h"
+#include "engine/CardValues.h"
+#include "engine/GameState.h"
+
+#include <QString>
+
+#include <algorithm>
+#include <string>
+
+namespace {
+
+constexpr int kTableWidth = 1024;
+constexpr int kTableHeight = 768;
+/// A clock reading whose seconds modulo 1000 are 0; the turned-up card's number is added.
+constexpr std::time_t kClockBase = 1'200'000'000;
+
+/// The card faces painted once from the generated program folder.
+platform::MemoryDC& LoadedFaces()
+{
+    static platform::MemoryDC faces(32 * kCardWidth, kCardHeight);
+    return faces;
+}
+
+} // namespace
+
+void DealTable::SetUpTestSuite()
+{
+    const DataFileResult result
+        = LoadImageDataFiles(QStringLiteral(VERTAN_PROGRAM_DIR) + QStringLiteral("/"), LoadedFaces());
+    ASSERT_TRUE(result.ok()) << result.message().toStdString();
+}
+
+void DealTable::SetUp()
+{
+    // The turned-up card and the computer's exchange draw read the clock; it stands still.
+    platform_.pause.clock = nullptr;
+    ResetCardTable();
+    ResetGameState();
+    ResetPromptState();
+    ResetSettings();
+    ResetGlobals();
+    ResetTableDrawing();
+    g_voice = 1;
+    g_cardSounds = 1;
+    g_buttonSounds = 1;
+    g_extraCards = 3;
+    AssignVoicePhrases();
+
+    window_ = std::make_unique<CVertanDlg>();
+    g_started = 1;
+    g_glActive = 0;
+    window_->m_dcFaces = LoadedFaces();
+    PaintCardBack(window_->m_dcBack, window_->m_dcBackSide, g_cardBack);
+    ComputeLayout(kTableWidth, kTableHeight);
+    window_->PaintTableBitmaps();
+}
+
+void DealTable::TearDown()
+{
+    window_.reset();
+}
+
+void DealTable::Deal(int firstHand, const std::vector<int>& computer, const std::vector<int>& human,
+    int turnedUp, const SecondDeal& second)
+{
+    ScriptDeal(firstHand, computer, human, turnedUp, second);
+    window_->StartDeal();
+}
+
+void DealTable::ScriptDeal(int firstHand, const std::vector<int>& computer, const std::vector<int>& human,
+    int turnedUp, const SecondDeal& second)
+{
+    if (g_firstDealDone == 0)
+        platform_.rand.script({ firstHand == kHuman ? kHumanFirstDraw : kComputerFirstDraw });
+    for (std::size_t i = 0; i < computer.size(); ++i)
+        platform_.rand.script({ computer[i], human[i] });
+    for (std::size_t i = 0; i < second.computer.size(); ++i)
+        platform_.rand.script({ second.computer[i], second.human[i] });
+    platform_.rand.script({ second.deckCard });
+    platform_.clock.nowSeconds = kClockBase + turnedUp;
+}
+
+void DealTable::SetPosition(const std::vector<int>& human, const std::vector<int>& computer)
+{
+    ResetCardTable();
+    g_trumpSuit = 1;
+    SetCardValues();
+    for (const int card : human) {
+        g_humanHand[static_cast<std::size_t>(++g_humanCount)] = card;
+        g_cards[card].location() = kInHumanHand;
+    }
+    for (const int card : computer) {
+        g_computerHand[static_cast<std::size_t>(++g_computerCount)] = card;
+        g_cards[card].location() = kInComputerHand;
+    }
+    ComputeLayout(g_clientWidth, g_clientHeight);
+    g_toMove = kHuman;
+    g_humanMayPlay = 1;
+    g_humanLeadsTrick = 1;
+    g_humanFollows = 0;
+    g_computerCardShown = 0;
+    window_->RedrawTable();
+}
+
+void DealTable::Click(const platform::Rect& button)
+{
+    const int x = (button.left + button.right) / 2;
+    const int y = (button.top + button.bottom) / 2;
+    window_->OnMouseMove(0, 0);
+    window_->OnMouseMove(x, y);
+    window_->OnLButtonDown(x, y);
+}
+
+void DealTable::ClickCard(int card)
+{
+    const int k = FindInHand(g_humanHand, g_humanCount, card);
+    if (k == 0) {
+        ADD_FAILURE() << "card " << card << " is not in the human's hand";
+        return;
+    }
+    const platform::Rect& rect = g_humanCardRects[static_cast<std::size_t>(k)];
+    window_->OnLButtonDown(rect.left + 2, (rect.top + rect.bottom) / 2);
+}
+
+void DealTable::ExpectEveryCardInOnePlace()
+{
+    std::array<int, g_deckSize + 1> places {};
+    for (const int card : HandCards(g_humanHand, g_humanCount)) {
+        ++places[static_cast<std::size_t>(card)];
+        EXPECT_EQ(g_cards[card].location(), kInHumanHand) << "card " << card;
+    }
+    for (const int card : HandCards(g_computerHand, g_computerCount)) {
+        ++places[static_cast<std::size_t>(card)];
+        EXPECT_EQ(g_cards[card].location(), kInComputerHand) << "card " << card;
+    }
+    ++places[static_cast<std::size_t>(g_trumpCard)];
+    EXPECT_EQ(g_cards[g_trumpCard].location(), kFaceUpOnTable);
+    if (IsCard(g_deckShown)) {
+        ++places[static_cast<std::size_t>(g_deckShown)];
+        EXPECT_EQ(g_cards[g_deckShown].location(), kFaceUpOnTable);
+    }
+    // A played card lies in a trick (taken or on the table) and keeps its hand's location.
+    // Only the human's card of a pair question stays in his hand until it is answered.
+    const bool pairAsked
+        = g_promptState == PromptState::kPairOnAnswer || g_promptState == PromptState::kPairOnLead;
+    const int asked
+        = pairAsked && g_handIndex >= 1 && g_handIndex <= g_humanCount ? g_humanHand[g_handIndex] : kNoCard;
+    for (int card = 1; card <= g_deckSize; ++card)
+        if (g_cards[card].status() == kStatusPlayed && card != asked)
+            ++places[static_cast<std::size_t>(card)];
+    for (int card = 1; card <= g_deckSize; ++card) {
+        EXPECT_LE(places[static_cast<std::size_t>(card)], 1) << "card " << card << " lies in two places";
+        if (places[static_cast<std::size_t>(card)] == 0) {
+            EXPECT_EQ(g_cards[card].location(), kInDeck) << "card " << card << " is lost";
+        }
+    }
+}
+
+bool DealTable::FaceDrawnAt(int card, int x, int y, int fromRow) const
+{
+    const platform::MemoryDC& buffer = window_->m_dcBuffer;
+    const platform::MemoryDC& faces = window_->m_dcFaces;
+    // Rows 2..93 hold no corner pixel.
+    for (int row = std::max(fromRow, 2); row < kCardHeight - 2; row += 7) {
+        for (int column = 0; column < kCardWidth; column += 5) {
+            if (buffer.getPixel(x + column, y + row) != faces.getPixel(kCardWidth * (card - 1) + column, row))
+                return false;
+        }
+    }
+    return true;
+}
+
+std::vector<int> DealTable::PhrasesSpoken() const
+{
+    std::vector<int> phrases;
+    for (const RecordingSound::Played& played : platform_.sound.played) {
+        const std::string& path = played.path;
+        const auto slash = path.find_last_of('\\');
+        if (path.rfind("Sound\\Myj\\", 0) == 0 && slash != std::string::npos)
+            phrases.push_back(std::stoi(path.substr(slash + 1)));
+    }
+    return phrases;
+}

@@ -1,0 +1,131 @@
+#include "support/TableFixture.h"
+
+#include "app/Globals.h"
+#include "app/Layout.h"
+#include "app/files/ImageData.h"
+#include "engine/CardTable.h"
+#include "engine/GameState.h"
+#include "engine/PromptState.h"
+#include "engine/Settings.h"
+
+#include <algorithm>
+#include <ranges>
+
+namespace {
+
+void fillTestImages()
+{
+    for (int n = 1; n <= kAnnouncementCount; ++n) {
+        const auto i = static_cast<std::size_t>(n);
+        g_announcementPointCount[i] = kTestImagePoints;
+        int k = 1;
+        for (int y = -kTestImageHalfHeight; y <= kTestImageHalfHeight; ++y)
+            for (int x = -kTestImageHalfWidth; x <= kTestImageHalfWidth; ++x, ++k) {
+                g_announcementPointX[i][static_cast<std::size_t>(k)] = x;
+                g_announcementPointY[i][static_cast<std::size_t>(k)] = y;
+            }
+    }
+    for (int s = 1; s <= kSuits; ++s) {
+        g_suitGlyphX[static_cast<std::size_t>(s)].fill(0);
+        g_suitGlyphY[static_cast<std::size_t>(s)].fill(0);
+        g_suitColour[static_cast<std::size_t>(s)]
+            = s <= 2 ? platform::RGB(255, 0, 0) : platform::RGB(0, 0, 0);
+    }
+    for (auto& colours : g_backColour)
+        colours.fill(platform::RGB(90, 91, 92));
+    for (auto& colours : g_backgroundColour)
+        colours.fill(platform::RGB(60, 61, 62));
+}
+
+} // namespace
+
+void TableTest::SetUp()
+{
+    ResetSettings();
+    ResetGlobals();
+    ResetCardTable();
+    ResetGameState();
+    ResetPromptState();
+    table_ = std::make_unique<CVertanDlg>();
+    // The tests draw the table themselves: the first paint must not start the game.
+    g_started = 1;
+    fillTestImages();
+
+    CVertanDlg& t = *table_;
+    for (int card = 1; card <= g_deckSize; ++card)
+        t.m_dcFaces.fillSolid(71 * (card - 1), 0, 71 * card, 96, FaceColour(card));
+    t.m_dcBack.fillSolid(0, 0, 71, 96, kTestBack);
+    t.m_dcBackSide.fillSolid(0, 0, 96, 71, kTestSideBack);
+    t.m_dcTable.fillSolid(0, 0, t.m_dcTable.width(), t.m_dcTable.height(), kTestTable);
+    t.m_dcBuffer.bitBlt(0, 0, t.m_dcBuffer.width(), t.m_dcBuffer.height(), t.m_dcTable, 0, 0);
+    t.m_announcementColour = kTestAnnouncement;
+    t.m_announcementNormalColour = kTestAnnouncement;
+    t.m_captionColour = kTestCaption;
+    t.m_hoverColour = kTestHover;
+    t.m_brush2 = { platform::RGB(134, 62, 34) };
+    t.m_brush3 = { platform::RGB(56, 56, 56) };
+    t.m_brush4 = { platform::RGB(120, 120, 120) };
+    t.m_brush5 = { platform::RGB(0, 255, 0) };
+    t.m_brush6 = { platform::RGB(150, 200, 150) };
+    g_cardSounds = 1;
+    g_buttonSounds = 1;
+    g_announcementStyle = 0;
+    layOut(1024, 768);
+}
+
+void TableTest::TearDown()
+{
+    table_.reset();
+    ResetGlobals();
+    ResetPromptState();
+}
+
+void TableTest::layOut(int width, int height)
+{
+    ComputeLayout(width, height);
+}
+
+void TableTest::pose(PromptState state, int announcement)
+{
+    g_promptState = state;
+    g_announcement = announcement;
+    table_->RedrawTable();
+}
+
+std::optional<platform::Rect> TableTest::bounds(const platform::MemoryDC& dc, platform::COLORREF colour) const
+{
+    const QRgb wanted = platform::qRgbFromColour(colour);
+    std::optional<platform::Rect> found;
+    for (int y = 0; y < g_clientHeight; ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(dc.image().constScanLine(y));
+        for (int x = 0; x < g_clientWidth; ++x) {
+            if (row[x] != wanted)
+                continue;
+            if (!found)
+                found = platform::Rect { x, y, x + 1, y + 1 };
+            found->left = std::min(found->left, x);
+            found->top = std::min(found->top, y);
+            found->right = std::max(found->right, x + 1);
+            found->bottom = std::max(found->bottom, y + 1);
+        }
+    }
+    return found;
+}
+
+int TableTest::differences(const platform::MemoryDC& a, const platform::MemoryDC& b) const
+{
+    int count = 0;
+    for (int y = 0; y < g_clientHeight; ++y) {
+        const auto* rowA = reinterpret_cast<const QRgb*>(a.image().constScanLine(y));
+        const auto* rowB = reinterpret_cast<const QRgb*>(b.image().constScanLine(y));
+        count += static_cast<int>(std::ranges::count_if(
+            std::views::iota(0, g_clientWidth), [&](int x) { return rowA[x] != rowB[x]; }));
+    }
+    return count;
+}
+
+int TableTest::played(const std::string& name) const
+{
+    return static_cast<int>(std::ranges::count_if(
+        platform_.sound.played, [&](const RecordingSound::Played& p) { return p.path == name; }));
+}
