@@ -18,11 +18,15 @@ constexpr int kSixTrumpsPoints = 360;
 /// Pause before a six-trumps deal is scored, in ms.
 constexpr int kBeforeScoringPause = 500;
 
-/// Button 31: the next deal, or at the end of the game a new game or an empty table.
+/// Button 31: the next deal, or at the end of the game a new game or an empty table. The
+/// deal's scoring decided whether the game ended and recorded it if so; a length changed
+/// in the options while the panel stands applies from the next deal's scoring on, so that
+/// a game is neither recorded twice nor ended unrecorded.
 void NextDeal(CVertanDlg& dlg)
 {
+    const bool gameOver = g_gameOver == 1;
     g_gameOver = 0;
-    if (GameIsOver()) {
+    if (gameOver) {
         if (!platform::AskYesNo(kNewGameQuestion)) {
             // The table stays empty until a new game is started from the menu.
             g_deckShown = kDeckNotShown;

@@ -31,8 +31,10 @@ protected:
         ASSERT_EQ(g_humanLeadsTrick, 1);
     }
 
-    void PoseDealResult()
+    /// The panel of a deal that ended the game (as its scoring decided) or not.
+    void PoseDealResult(bool gameOver = false)
     {
+        g_gameOver = gameOver ? 1 : 0;
         g_humanLeadsTrick = 0;
         g_humanMayPlay = 0;
         g_promptState = PromptState::kDealResult;
@@ -63,7 +65,7 @@ TEST_F(DealEndAnswers, AYesAtTheEndOfTheGameStartsANewOne)
     g_humanTotal = 501;
     g_computerTotal = 200;
     g_humanBaits = 1;
-    PoseDealResult();
+    PoseDealResult(true);
     platform_.messageBox.answer({ true });
     // The first hand of the new game is drawn anew.
     platform_.rand.script({ kHumanFirstDraw });
@@ -85,7 +87,7 @@ TEST_F(DealEndAnswers, ANoAtTheEndOfTheGameLeavesAnEmptyTable)
 {
     g_gameLength = 2;
     g_computerTotal = 1001;
-    PoseDealResult();
+    PoseDealResult(true);
     platform_.messageBox.answer({ false });
 
     Click(window_->m_rcButton1);

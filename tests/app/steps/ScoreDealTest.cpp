@@ -139,6 +139,30 @@ TEST_F(ScoreDealTest, TheTestComesAfterTheDealsPenalties)
     EXPECT_EQ(g_sheetHuman[1], QStringLiteral("Нет взяток (-100)"));
 }
 
+TEST_F(ScoreDealTest, ALengthChangedWhileThePanelStandsCountsFromTheNextDeal)
+{
+    // A short game ended and recorded, switched to long: still over, never recorded again.
+    g_humanTotal = 450;
+    EndDeal(kHuman, 100, 62);
+    g_gameLength = kLongGame;
+    platform_.messageBox.answer({ false });
+    Click(window_->m_rcButton1);
+    EXPECT_EQ(platform_.messageBox.shown.size(), 1u);
+
+    // A long game at 600 switched to short goes on; its next deal ends it with one record.
+    ResetForNewGame();
+    g_humanTotal = 500;
+    EndDeal(kHuman, 100, 62);
+    g_gameLength = kShortGame;
+    ScriptDeal(kComputer, plain::kComputer, plain::kHuman, plain::kTurnedUp, plain::kSecond);
+    Click(window_->m_rcButton1);
+    EXPECT_EQ(platform_.messageBox.shown.size(), 1u);
+    EXPECT_EQ(g_promptState, PromptState::kComputerBidFirst);
+    EndDeal(kHuman, 100, 62);
+    EXPECT_EQ(statistics("Stat/stsrm.sta"),
+        QStringLiteral("Иван Выиграл 576 Малая(501) Игрок\r\nИван Выиграл 488 Малая(501) Игрок\r\n"));
+}
+
 TEST_F(ScoreDealTest, AStatisticsFileThatCannotBeWrittenCostsOnlyTheRecord)
 {
     folder_.write(QStringLiteral("Stat"), "not a folder");
