@@ -129,5 +129,9 @@ GameEndPlaces GameEndPlacesOf(int dealRows)
     const int place = last - firstRow + 1;
     if (place + kMarginBelowLast <= kSheetPageRows)
         return { firstRow, place, place + kResultBelowLast, place + kMarginBelowLast };
-    return { firstRow + kSheetPageRows, 0, 1, 2 };
+    // The panel shows the page from a later row instead, so that the last deal row stands
+    // right above the totals that end the game.
+    constexpr int kLastPlace = kSheetPageRows - kMarginBelowLast;
+    return { last - kLastPlace + 1, kLastPlace, kLastPlace + kResultBelowLast,
+        kLastPlace + kMarginBelowLast };
 }

@@ -87,7 +87,8 @@ struct GameEndPlaces {
     bool operator==(const GameEndPlaces&) const = default;
 };
 /// After `dealRows` deal rows: a blank row, then the result and margin rows, on the page of
-/// the last deal row; when they would run past its end, on the next page, at its top.
+/// the last deal row. When they would run past its end, the rows shown start later, so that
+/// the last deal row stands at place 19 with the game-end rows under it at 21 and 22.
 GameEndPlaces GameEndPlacesOf(int dealRows);
 
 /// The human's total less the computer's, without overflow.

@@ -49,10 +49,10 @@ TEST(ScoreSheetTest, GameEndRowsStayOnThePanel)
     EXPECT_EQ(GameEndPlacesOf(5), (GameEndPlaces { 1, 5, 7, 8 }));
     EXPECT_EQ(GameEndPlacesOf(19), (GameEndPlaces { 1, 19, 21, 22 }));
     EXPECT_EQ(GameEndPlacesOf(30), (GameEndPlaces { 23, 8, 10, 11 }));
-    // Past the page's end they open the next page instead of covering its first rows.
-    EXPECT_EQ(GameEndPlacesOf(20), (GameEndPlaces { 23, 0, 1, 2 }));
-    EXPECT_EQ(GameEndPlacesOf(22), (GameEndPlaces { 23, 0, 1, 2 }));
-    EXPECT_EQ(GameEndPlacesOf(44), (GameEndPlaces { 45, 0, 1, 2 }));
+    // Past the page's end the rows shown start later: the last deal row stays above them.
+    EXPECT_EQ(GameEndPlacesOf(20), (GameEndPlaces { 2, 19, 21, 22 }));
+    EXPECT_EQ(GameEndPlacesOf(22), (GameEndPlaces { 4, 19, 21, 22 }));
+    EXPECT_EQ(GameEndPlacesOf(44), (GameEndPlaces { 26, 19, 21, 22 }));
     EXPECT_EQ(GameEndPlacesOf(0), (GameEndPlaces { 1, 0, 2, 3 }));
 }
 
