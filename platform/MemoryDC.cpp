@@ -132,12 +132,18 @@ void MemoryDC::textOut(int x, int y, const QString& text)
         return;
     const QFontMetrics metrics(font_, &image_);
     if (opaqueBackground_)
-        fillSolid(
-            x, y, x + metrics.horizontalAdvance(text), y + metrics.ascent() + metrics.descent(), bkColour_);
+        fillSolid(x, y, x + textWidth(text), y + metrics.ascent() + metrics.descent(), bkColour_);
     QPainter painter(&image_);
     painter.setFont(font_);
     painter.setPen(QColor::fromRgb(qRgbFromColour(textColour_)));
     painter.drawText(x, y + metrics.ascent(), text);
+}
+
+int MemoryDC::textWidth(const QString& text) const
+{
+    if (image_.isNull())
+        return QFontMetrics(font_).horizontalAdvance(text);
+    return QFontMetrics(font_, &image_).horizontalAdvance(text);
 }
 
 QFont pointFont(int tenthsOfPoint, const QString& family)

@@ -91,10 +91,13 @@ public:
     void lineTo(int x, int y);
 
     void setFont(const QFont& font) { font_ = font; }
+    const QFont& font() const { return font_; }
     void setTextColour(COLORREF colour) { textColour_ = colour; }
     void setBkColour(COLORREF colour) { bkColour_ = colour; }
     void setOpaqueBackground(bool opaque) { opaqueBackground_ = opaque; }
     void textOut(int x, int y, const QString& text);
+    /// The width of the cell that textOut fills for the text in the current font, in pixels.
+    int textWidth(const QString& text) const;
 
     const QImage& image() const { return image_; }
 

@@ -3,6 +3,7 @@
 #include "app/Globals.h"
 #include "app/Spots.h"
 #include "app/VertanDlg.h"
+#include "app/drawing/FittedText.h"
 #include "app/drawing/TableDrawing.h"
 #include "engine/GameState.h"
 #include "engine/ScoreSheet.h"
@@ -49,6 +50,10 @@ constexpr int kSheetHeaderRuleBelowTop = 30;
 constexpr int kHeaderFromCentre = 200;
 constexpr int kDealComputerHeaderX = 21;
 constexpr int kSheetComputerHeaderX = 32;
+/// Texts keep this many pixels clear of the text or rule that follows them, and start
+/// inside the panel's bevel.
+constexpr int kTextGap = 4;
+constexpr int kSheetTextLeft = kSheetHalfWidth - kBevel;
 
 /// The statistics columns after the row number: header and text x from the centre column.
 struct StatColumn {
@@ -241,8 +246,9 @@ void DrawDealResultPanel(CVertanDlg& dlg)
     const int headerY = cy - kHeaderFromCentre;
     dc.textOut(c + kDealComputerHeaderX, headerY,
         QStringLiteral("КОМПЬЮТЕР  ") + QString::number(g_computerDealPoints));
-    dc.textOut(
-        g_nameHeaderX, headerY, g_playerName + QStringLiteral("  ") + QString::number(g_humanDealPoints));
+    TextOutWithin(dc, g_nameHeaderX, headerY,
+        g_playerName + QStringLiteral("  ") + QString::number(g_humanDealPoints),
+        { c - kSheetTextLeft, c + kDealComputerHeaderX - kTextGap });
     if (g_gameOver == 1)
         drawGameEndPage(dc, c, cy);
     else
@@ -258,7 +264,8 @@ void DrawScoreSheetPanel(CVertanDlg& dlg)
     const PanelBox box = drawSheetFrame(dlg, c, cy);
     const int headerY = cy - kHeaderFromCentre;
     dc.textOut(c + kSheetComputerHeaderX, headerY, QStringLiteral("КОМПЬЮТЕР"));
-    dc.textOut(g_nameHeaderX2, headerY, g_playerName);
+    TextOutWithin(dc, g_nameHeaderX2, headerY, g_playerName,
+        { c - kSheetTextLeft, c + kSheetComputerHeaderX - kTextGap });
     DrawSheetRows(dc, c, cy);
     closeMarkIsButtonA(dlg, box);
 }
@@ -287,8 +294,12 @@ void DrawStatisticsPanel(CVertanDlg& dlg)
     for (int row = 1; row <= rows; ++row, y += kStatRowHeight) {
         const auto k = static_cast<std::size_t>(row);
         dc.textOut(c + kStatRowNoX, y, g_statRowNo[k]);
-        for (std::size_t column = 0; column < texts.size(); ++column)
-            dc.textOut(c + kStatColumns[column].textX, y, (*texts[column])[k]);
+        for (std::size_t column = 0; column < texts.size(); ++column) {
+            // Each word stays left of the rule that closes its column.
+            const int x = c + kStatColumns[column].textX;
+            const int end = column + 1 < texts.size() ? c + kStatRuleXs[column + 1] : c + kStatsHalfWidth;
+            TextOutWithin(dc, x, y, (*texts[column])[k], { x, end - kTextGap });
+        }
         if (row < kStatRows)
             line(dc, g_penDimGrey, c - kStatRuleHalfWidth, y + kStatRowRuleBelow, c + kStatRuleHalfWidth,
                 y + kStatRowRuleBelow);

@@ -228,6 +228,52 @@ TEST_F(PromptDrawingTest, SheetRowsFollowThePageAndTheGameEndRows)
     EXPECT_EQ(g_sheetRow, 0);
 }
 
+TEST_F(PromptDrawingTest, NamesKeepTheirPlaceWhenTheyFitAndNeverRunIntoWhatFollows)
+{
+    // A text's cell is filled with the text background: its top row shows where it lies.
+    const platform::COLORREF cell = RGB(1, 250, 1);
+    table_->m_textBackColour = cell;
+    const QString wide = QStringLiteral("ЖЖЖЖЖЖЖЖЖЖЖЖ");
+    struct Case {
+        PromptState state;
+        QString name;
+        int y; ///< top row of the name's line
+        int from; ///< first column where the name may start
+        int x; ///< where it starts, or 0 anywhere from `from` on
+        int next; ///< where the computer's header or the next column's rule stands
+    };
+    using enum PromptState;
+    const Case cases[] = {
+        { kDealResult, QStringLiteral("ИВАН"), 384 - 200, 512 - 147, 512 - 95 - 16, 512 + 21 },
+        { kDealResult, wide, 384 - 200, 512 - 147, 0, 512 + 21 },
+        { kScoreSheet, QStringLiteral("ИВАН"), 384 - 200, 512 - 147, 512 - 77 - 16, 512 + 32 },
+        { kScoreSheet, wide, 384 - 200, 512 - 147, 0, 512 + 32 },
+        { kStatistics, wide, 384 - 121, 512 - 219, 512 - 219, 512 - 103 },
+    };
+    g_statRowCount = 1;
+    for (const Case& t : cases) {
+        g_playerName = t.name;
+        g_statName[1] = t.name;
+        pose(t.state);
+        const platform::MemoryDC& dc = table_->m_dcBuffer;
+        int start = t.from;
+        while (start < t.next && dc.getPixel(start, t.y) != cell)
+            ++start;
+        int end = start;
+        while (dc.getPixel(end + 1, t.y) == cell)
+            ++end;
+        const std::string what
+            = t.name.toStdString() + " in state " + std::to_string(static_cast<int>(t.state));
+        if (t.x != 0) {
+            EXPECT_EQ(start, t.x) << what;
+        }
+        // The whole cell lies between `from` and `next`.
+        EXPECT_NE(dc.getPixel(start - 1, t.y), cell) << what;
+        EXPECT_LT(start, t.next) << what;
+        EXPECT_LT(end, t.next) << what;
+    }
+}
+
 TEST_F(PromptDrawingTest, StandingAnnouncements)
 {
     g_humanLeadsTrick = 1;

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "platform/MemoryDC.h"
+
+#include <QString>
+
+/// Room for a text on a panel, in client pixels: from `left` up to, not including, `right`.
+struct TextRoom {
+    int left = 0;
+    int right = 0;
+};
+
+/// Draws a text at (x, y) in the DC's font when it ends within the room. A longer one moves
+/// left just far enough, but not past the room's left; one wider than the whole room is
+/// drawn from its left in a horizontally condensed font of the same height, so that it
+/// never runs into the text that follows.
+void TextOutWithin(platform::MemoryDC& dc, int x, int y, const QString& text, TextRoom room);
