@@ -16,9 +16,9 @@ namespace {
 
 /// The link the pointer last entered (0 none, 1 or 2); 1 while a caption stands risen; 1
 /// when the current move lies on a link; 1 while the pointer is on a risen link (the hand,
-/// and a click opens it); 1 while it is on the close box (the hand). They outlive one
-/// opening of the box: a caption left risen at closing lies plain again at the first move
-/// off the links.
+/// and a click opens it); 1 while it is on the close box (the hand). Every opening starts
+/// with none of them: a link left risen at the last closing would otherwise open at the
+/// first click, wherever it lands, before the pointer has moved.
 int g_aboutHoverLink = 0;
 int g_aboutHighlighted = 0;
 int g_aboutHitThisMove = 0;
@@ -70,6 +70,11 @@ CO_Program::CO_Program(QWidget* parent)
 
 bool CO_Program::OnInitDialog()
 {
+    g_aboutHoverLink = 0;
+    g_aboutHighlighted = 0;
+    g_aboutHitThisMove = 0;
+    g_aboutOverLink = 0;
+    g_aboutOverClose = 0;
     m_link1Count = std::clamp(m_link1Count, 0, kAboutLink1Capacity);
     m_link2Count = std::clamp(m_link2Count, 0, kAboutLink2Capacity);
     m_rcLink1 = kLink1Area;

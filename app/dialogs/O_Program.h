@@ -31,7 +31,8 @@ public:
     /// 1 = entering a link sounds; the click sounds are played whatever it is.
     int m_buttonSounds = 0;
 
-    /// Cuts the counts to the lists' room; true.
+    /// Starts with no link risen and the pointer on nothing; cuts the counts to the lists'
+    /// room; true.
     bool OnInitDialog();
     /// The link under the pointer rises (once per entry); off both links the captions lie
     /// plain again. Also notes whether the pointer is on the close box.

@@ -47,8 +47,6 @@ protected:
     {
         dialog_.m_buttonSounds = buttonSounds;
         dialog_.show();
-        // The hover state outlives a dialog: a move off the links starts from none.
-        MoveMouseTo(dialog_, kOffLinks);
         platform_.sound.played.clear();
     }
     int played(const std::string& name) const
@@ -134,12 +132,19 @@ TEST_F(AboutDialogTest, CloseBoxSoundsAndClosesAndTheRestOfThePictureDoesNothing
     EXPECT_EQ(played(kClickSound), 1);
 }
 
-TEST_F(AboutDialogTest, EscapeCloses)
+TEST_F(AboutDialogTest, EscapeClosesAndTheBoxReopensWithNoLinkRisen)
 {
     open(1);
+    MoveMouseTo(dialog_, kOnLink1);
     PressKey(dialog_, Qt::Key_Escape);
     EXPECT_FALSE(dialog_.isVisible());
     EXPECT_EQ(dialog_.result(), QDialog::Rejected);
+
+    // The first click before any move lands on the picture: nothing opens.
+    dialog_.show();
+    EXPECT_EQ(shot().pixel(kFirstX + 2, kLink1Y + 1), kBand);
+    ClickAt(dialog_, kOffLinks);
+    EXPECT_TRUE(platform_.shell.opened.isEmpty());
 }
 
 TEST_F(AboutDialogTest, CountsBeyondTheListsAreCutToTheirRoom)
