@@ -7,14 +7,20 @@
 #include <QLocale>
 #include <QTranslator>
 
+std::unique_ptr<QTranslator> LoadSystemTranslation()
+{
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return nullptr;
+    return translator;
+}
+
 int CVertanApp::InitInstance()
 {
-    // The system's own dialogs that the game opens (the colour dialog) speak the game's
-    // language; without the translation they stay in English.
-    QTranslator systemTexts;
-    if (systemTexts.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
-            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&systemTexts);
+    const std::unique_ptr<QTranslator> systemTexts = LoadSystemTranslation();
+    if (systemTexts)
+        QApplication::installTranslator(systemTexts.get());
 
     CVertanDlg table;
     table.exec();

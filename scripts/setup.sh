@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-svg-dev qt6-multimedia-dev libqt6opengl6-dev qt6-qpa-plugins libgl-dev libgl1-mesa-dri
+  qt6-translations-l10n
   libgtest-dev libbenchmark-dev clang-format
   kdegames-card-data-kf5 espeak-ng fonts-liberation2
   xvfb xauth xdotool x11-utils imagemagick

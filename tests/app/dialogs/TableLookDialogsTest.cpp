@@ -1,12 +1,15 @@
+#include "app/VertanApp.h"
 #include "app/dialogs/Fon_St.h"
 #include "app/dialogs/Rybachka.h"
 #include "support/GameFolder.h"
 #include "support/ScriptedDialogs.h"
 #include "support/WidgetInput.h"
 
+#include <QApplication>
 #include <QColorDialog>
 #include <QLabel>
 #include <QPushButton>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -165,6 +168,17 @@ TEST_F(TableLookDialogTest, ColourColumnChoosesTheCustomColourAndOffersTheColour
     EXPECT_EQ(dialog.m_selected, 11);
     EXPECT_EQ(dialog.m_customColour, platform::RGB(200, 100, 50));
     EXPECT_EQ(shot(dialog).pixel(571, 107), qRgb(200, 100, 50));
+
+    // With the game's translation of Qt's own texts, the colour dialog speaks Russian.
+    const std::unique_ptr<QTranslator> russian = LoadSystemTranslation();
+    ASSERT_NE(russian, nullptr) << "Qt's Russian translation is not installed";
+    QApplication::installTranslator(russian.get());
+    dialogs_.answerAs<QColorDialog>([](QColorDialog& colours) {
+        EXPECT_EQ(colours.windowTitle(), QStringLiteral("Выбор цвета"));
+        return static_cast<int>(QDialog::Rejected);
+    });
+    ClickAt(dialog, { 570, 100 });
+    QApplication::removeTranslator(russian.get());
     EXPECT_EQ(dialogs_.answersLeft(), 0u);
 }
 
