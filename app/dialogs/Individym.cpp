@@ -11,7 +11,6 @@
 
 #include <QComboBox>
 #include <QFile>
-#include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
@@ -56,7 +55,9 @@ CIndividym::CIndividym(QWidget* parent)
         controls.picture(style()->standardIcon(icon).pixmap(units.rect(place).size()), place);
     };
 
-    controls.groupBox(QStringLiteral("Добавить настройку"), { 1, 0, 106, 49 });
+    // The groups' titles stand in the middle of their frames.
+    constexpr auto kCentred = TemplateControls::TitlePlace::Centred;
+    controls.groupBox(QStringLiteral("Добавить настройку"), { 1, 0, 106, 49 }, kCentred);
     controls.staticText(QStringLiteral("Ваше имя"), { 35, 10, 32, 8 });
     m_edit = new QLineEdit(this);
     m_edit->setGeometry(units.rect(kNamePlace));
@@ -64,19 +65,17 @@ CIndividym::CIndividym(QWidget* parent)
     picture(QStyle::SP_DialogSaveButton, kAddPicturePlace);
     QPushButton* add = controls.pushButton(QStringLiteral("Добавить"), { 3, 32, 102, 14 });
 
-    controls.groupBox(QStringLiteral("Удалить настройку"), { 1, 54, 106, 49 });
+    controls.groupBox(QStringLiteral("Удалить настройку"), { 1, 54, 106, 49 }, kCentred);
     controls.staticText(QStringLiteral("Выбор настройки"), { 24, 65, 59, 8 });
     m_combo = controls.dropDownList({}, { 3, 74, 82, 55 });
     picture(QStyle::SP_TrashIcon, kDeletePicturePlace);
     QPushButton* remove = controls.pushButton(QStringLiteral("Удалить"), { 3, 87, 102, 14 });
 
-    controls.groupBox(QStringLiteral("Удалить все настройки"), { 2, 109, 105, 28 });
+    controls.groupBox(QStringLiteral("Удалить все настройки"), { 2, 109, 105, 28 }, kCentred);
     QPushButton* removeAll = controls.pushButton(QStringLiteral("Удалить все"), { 4, 120, 80, 14 });
     picture(QStyle::SP_DialogDiscardButton, kDeleteAllPicturePlace);
     controls.okButton(QStringLiteral("Закрыть"), { 2, 140, 104, 14 });
 
-    for (QGroupBox* group : findChildren<QGroupBox*>())
-        group->setAlignment(Qt::AlignHCenter);
     // Enter in the name field adds the profile; "Закрыть" is only clicked.
     add->setDefault(true);
 

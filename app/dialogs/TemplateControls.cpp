@@ -14,10 +14,13 @@
 namespace {
 
 /// Group boxes as the templates draw them: a thin frame whose top line runs through the
-/// middle of the title, the title breaking it near the left.
+/// middle of the title, the title breaking it near the left or in the middle. The style's
+/// title position rules over the box's own alignment.
 const QString kGroupBoxStyle
     = QStringLiteral("QGroupBox { border: 1px solid palette(mid); margin-top: %1px; }"
-                     "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }");
+                     "QGroupBox::title { subcontrol-origin: margin; %2 padding: 0 2px; }");
+const QString kTitleLeft = QStringLiteral("subcontrol-position: top left; left: 6px;");
+const QString kTitleCentred = QStringLiteral("subcontrol-position: top center;");
 /// Flat buttons: a face without bevel inside a thin dark frame, a thicker one for the
 /// default button, and a darker face while pressed.
 const QString kFlatButtonStyle = QStringLiteral(
@@ -37,10 +40,11 @@ TemplateControls::TemplateControls(QDialog& dialog, const QString& caption, cons
     dialog.setFixedSize(units.size(width, height));
 }
 
-void TemplateControls::groupBox(const QString& title, const TemplateRect& place) const
+void TemplateControls::groupBox(const QString& title, const TemplateRect& place, TitlePlace titlePlace) const
 {
     auto* box = new QGroupBox(title, &dialog_);
-    box->setStyleSheet(kGroupBoxStyle.arg(box->fontMetrics().height() / 2));
+    box->setStyleSheet(kGroupBoxStyle.arg(box->fontMetrics().height() / 2)
+                           .arg(titlePlace == TitlePlace::Centred ? kTitleCentred : kTitleLeft));
     box->setGeometry(units_.rect(place));
     // Drawn first, so that the controls inside it lie over it.
     box->lower();

@@ -26,7 +26,10 @@ public:
     TemplateControls(QDialog& dialog, const QString& caption, const QFont& font, const DialogUnits& units,
         int width, int height);
 
-    void groupBox(const QString& title, const TemplateRect& place) const;
+    /// Where a group box's title breaks its top line.
+    enum class TitlePlace { Left, Centred };
+    void groupBox(
+        const QString& title, const TemplateRect& place, TitlePlace titlePlace = TitlePlace::Left) const;
     void staticText(const QString& text, const TemplateRect& place) const;
     QCheckBox* checkBox(const QString& text, const TemplateRect& place) const;
     /// A picture at the place's top-left corner, at its own size.

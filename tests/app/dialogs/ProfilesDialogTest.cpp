@@ -8,6 +8,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -112,6 +113,27 @@ TEST_F(ProfilesDialogTest, ListsTheProfilesInCapitalsAndFollowsTheChoice)
     PressKey(*dialog_.m_combo, Qt::Key_Down);
     EXPECT_EQ(dialog_.m_selected, QStringLiteral("Ivan"));
     EXPECT_EQ(dialog_.m_selectedFile, QStringLiteral("Ivan.indx"));
+}
+
+TEST_F(ProfilesDialogTest, GroupTitlesStandInTheMiddleOfTheirFrames)
+{
+    open(QString());
+    const QImage shot = dialog_.grab().toImage();
+    const QList<QGroupBox*> groups = dialog_.findChildren<QGroupBox*>();
+    ASSERT_EQ(groups.size(), 3);
+    for (const QGroupBox* group : groups) {
+        // The title's ink: the dark pixels of the band that the frame's top line runs through.
+        const QRect band(group->x(), group->y(), group->width(), group->fontMetrics().height() - 2);
+        int left = band.right();
+        int right = band.left();
+        for (int y = band.top(); y <= band.bottom(); ++y)
+            for (int x = band.left(); x <= band.right(); ++x)
+                if (qGray(shot.pixel(x, y)) < 100) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                }
+        EXPECT_NEAR((left + right) / 2.0, band.center().x(), 3) << group->title().toStdString();
+    }
 }
 
 TEST_F(ProfilesDialogTest, AddedProfileHoldsTheSixteenSettingsAndIsListed)
