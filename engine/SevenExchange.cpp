@@ -43,8 +43,9 @@ SevenExchangeValuation ValueHandForSevenExchange(std::span<const int> cards)
     return valuation;
 }
 
-bool ComputerWantsSevenExchange(std::time_t now)
+bool ComputerWantsSevenExchange(std::time_t now, platform::RandomSource& random)
 {
+    random.seed(static_cast<unsigned>(now));
     SetOtherSuits();
     const int seven = TrumpOf(kRankSeven);
     const auto hand = HandCards(g_computerHand, g_computerCount);
@@ -62,7 +63,7 @@ bool ComputerWantsSevenExchange(std::time_t now)
     return with.value + kLateDrawTolerance >= without.value;
 }
 
-PromptState DecideSevenOffer(std::time_t now)
+PromptState DecideSevenOffer(std::time_t now, platform::RandomSource& random)
 {
     const int seven = TrumpOf(kRankSeven);
     PromptState prompt = PromptState::kNone;
@@ -71,7 +72,7 @@ PromptState DecideSevenOffer(std::time_t now)
         prompt = PromptState::kSevenExchangeOffer;
     } else {
         position = FindInHand(g_computerHand, g_computerCount, seven);
-        if (position != 0 && ComputerWantsSevenExchange(now))
+        if (position != 0 && ComputerWantsSevenExchange(now, random))
             prompt = PromptState::kComputerExchangedSeven;
     }
     if (prompt != PromptState::kNone) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/PromptState.h"
+#include "platform/Rand.h"
 
 #include <ctime>
 #include <span>
@@ -28,9 +29,10 @@ SevenExchangeValuation ValueHandForSevenExchange(std::span<const int> cards);
 /// `g_trumpCard`. A seven outside any run is always swapped; one in a run only when the
 /// hand with the turned-up card is worth at least as much, or, on a late draw, at most
 /// 10 less. The draw is the clock's seconds modulo 1000 folded into 1..32 (kept in
-/// `g_randomCard`); 0 seconds always weigh the two values. Works in the declaration
+/// `g_randomCard`); 0 seconds always weigh the two values. Before it, the generator is
+/// seeded from the same clock reading, as at the draws of a deal. Works in the declaration
 /// globals as ValueHandForSevenExchange does.
-bool ComputerWantsSevenExchange(std::time_t now);
+bool ComputerWantsSevenExchange(std::time_t now, platform::RandomSource& random);
 
 /// The decision part of the offer, after a first-round take: finds the trump seven in the
 /// human's hand (positions 1 upward), else in the computer's, and asks the computer. When
@@ -38,7 +40,7 @@ bool ComputerWantsSevenExchange(std::time_t now);
 /// and returns kSevenExchangeOffer (the human is asked) or kComputerExchangedSeven (the
 /// computer swaps: the human acknowledges); otherwise kNone and the second deal follows.
 /// The raised or lowered seven's flag, the images and `g_promptState` are the caller's.
-PromptState DecideSevenOffer(std::time_t now);
+PromptState DecideSevenOffer(std::time_t now, platform::RandomSource& random);
 
 /// The state part of the swap for `g_sevenExchanger` (kHuman or kComputer): the turned-up
 /// card takes the seven's place in that hand (location 2 and status 4, known to the

@@ -15,6 +15,7 @@
 #include "engine/Settings.h"
 #include "platform/Clock.h"
 #include "platform/Pause.h"
+#include "platform/Rand.h"
 
 namespace {
 
@@ -100,7 +101,8 @@ void TakeCardIntoRow(CVertanDlg& dlg, const SevenPlace& seven, int taken)
 
 void CVertanDlg::OfferSevenExchange()
 {
-    const PromptState offer = DecideSevenOffer(platform::Time());
+    const PromptState offer
+        = DecideSevenOffer(platform::Time(), platform::ServiceSlot<platform::RandomSource>::get());
     if (offer == PromptState::kSevenExchangeOffer) {
         TakeSevenOut(*this, PlaceOfSeven(true));
         ShowImage(image::kOfferSevenExchange, Spot::kCentre);

@@ -19,6 +19,8 @@ protected:
         EngineTest::SetUp();
         g_extraCards = 3;
     }
+
+    platform::Lcg15 random_;
 };
 
 TEST_F(SevenExchangeTest, TheValuationCountsRunsAndTrumpBonuses)
@@ -45,9 +47,9 @@ TEST_F(SevenExchangeTest, ASevenOutsideAnyRunIsAlwaysExchanged)
 {
     TurnUp(Eight(1));
     GiveComputer({ Seven(1), Ace(2), Ten(2), Seven(3), King(4), Queen(4) });
-    EXPECT_TRUE(ComputerWantsSevenExchange(Clock(500)));
+    EXPECT_TRUE(ComputerWantsSevenExchange(Clock(500), random_));
     EXPECT_EQ(g_randomCard, 500 - 15 * 32);
-    EXPECT_TRUE(ComputerWantsSevenExchange(Clock(0)));
+    EXPECT_TRUE(ComputerWantsSevenExchange(Clock(0), random_));
     EXPECT_EQ(g_randomCard, 1);
 }
 
@@ -56,23 +58,23 @@ TEST_F(SevenExchangeTest, ASevenInARunIsExchangedOnlyForAHandWorthAsMuch)
     // Without: twenty and nine, 34. With the ace: nine and ace, 25, nine less.
     TurnUp(Ace(1));
     GiveComputer({ Seven(1), Eight(1), Nine(1), King(2), Seven(3), Eight(4) });
-    EXPECT_FALSE(ComputerWantsSevenExchange(Clock(27)));
-    EXPECT_TRUE(ComputerWantsSevenExchange(Clock(28)));
-    EXPECT_TRUE(ComputerWantsSevenExchange(Clock(60)));
+    EXPECT_FALSE(ComputerWantsSevenExchange(Clock(27), random_));
+    EXPECT_TRUE(ComputerWantsSevenExchange(Clock(28), random_));
+    EXPECT_TRUE(ComputerWantsSevenExchange(Clock(60), random_));
     EXPECT_EQ(g_randomCard, 28);
-    EXPECT_FALSE(ComputerWantsSevenExchange(Clock(0)));
+    EXPECT_FALSE(ComputerWantsSevenExchange(Clock(0), random_));
 
     g_extraCards = 6;
-    EXPECT_FALSE(ComputerWantsSevenExchange(Clock(21)));
-    EXPECT_TRUE(ComputerWantsSevenExchange(Clock(22)));
+    EXPECT_FALSE(ComputerWantsSevenExchange(Clock(21), random_));
+    EXPECT_TRUE(ComputerWantsSevenExchange(Clock(22), random_));
 }
 
 TEST_F(SevenExchangeTest, AFiftyWithTheSevenIsNotBrokenUpForAQueen)
 {
     TurnUp(Queen(1));
     GiveComputer({ Seven(1), Eight(1), Nine(1), Ten(1), Ace(2), Seven(3) });
-    EXPECT_FALSE(ComputerWantsSevenExchange(Clock(500)));
-    EXPECT_FALSE(ComputerWantsSevenExchange(Clock(0)));
+    EXPECT_FALSE(ComputerWantsSevenExchange(Clock(500), random_));
+    EXPECT_FALSE(ComputerWantsSevenExchange(Clock(0), random_));
     // The valuation swapped nothing for good.
     EXPECT_EQ(g_computerHand[1], Seven(1));
     EXPECT_EQ(g_cards[Seven(1)].location(), kInComputerHand);
@@ -85,7 +87,7 @@ TEST_F(SevenExchangeTest, TheOfferGoesToTheHumansSevenFirst)
     TurnUp(Jack(1));
     GiveHuman({ Ace(2), King(2), Seven(1), Eight(3) });
     GiveComputer({ Eight(1), Ace(3) });
-    EXPECT_EQ(DecideSevenOffer(Clock(5)), PromptState::kSevenExchangeOffer);
+    EXPECT_EQ(DecideSevenOffer(Clock(5), random_), PromptState::kSevenExchangeOffer);
     EXPECT_EQ(g_sevenFound, 1);
     EXPECT_EQ(g_sevenCard, Seven(1));
     EXPECT_EQ(g_sevenPos, 3);
@@ -95,13 +97,13 @@ TEST_F(SevenExchangeTest, TheComputerAnnouncesOnlyTheExchangesItWants)
 {
     TurnUp(Jack(1));
     GiveComputer({ Ace(3), Seven(1), Eight(2) });
-    EXPECT_EQ(DecideSevenOffer(Clock(5)), PromptState::kComputerExchangedSeven);
+    EXPECT_EQ(DecideSevenOffer(Clock(5), random_), PromptState::kComputerExchangedSeven);
     EXPECT_EQ(g_sevenPos, 2);
 
     SetUp();
     TurnUp(Queen(1));
     GiveComputer({ Seven(1), Eight(1), Nine(1), Ten(1), Ace(2), Seven(3) });
-    EXPECT_EQ(DecideSevenOffer(Clock(5)), PromptState::kNone);
+    EXPECT_EQ(DecideSevenOffer(Clock(5), random_), PromptState::kNone);
     EXPECT_EQ(g_sevenFound, 0);
 }
 
@@ -110,11 +112,11 @@ TEST_F(SevenExchangeTest, ATurnedUpSevenOrOneInTheDeckOffersNothing)
     TurnUp(Seven(2));
     GiveHuman({ Ace(2) });
     GiveComputer({ King(2) });
-    EXPECT_EQ(DecideSevenOffer(Clock(5)), PromptState::kNone);
+    EXPECT_EQ(DecideSevenOffer(Clock(5), random_), PromptState::kNone);
 
     SetUp();
     TurnUp(Ace(2));
-    EXPECT_EQ(DecideSevenOffer(Clock(5)), PromptState::kNone);
+    EXPECT_EQ(DecideSevenOffer(Clock(5), random_), PromptState::kNone);
     EXPECT_EQ(g_sevenFound, 0);
 }
 
@@ -122,7 +124,7 @@ TEST_F(SevenExchangeTest, TheHumansSwapMarksTheTakenCardAsKnown)
 {
     TurnUp(Jack(1));
     GiveHuman({ Ace(2), Seven(1), Eight(3) });
-    DecideSevenOffer(Clock(5));
+    DecideSevenOffer(Clock(5), random_);
     g_sevenExchanger = kHuman;
     EXPECT_EQ(SwapSevenWithTurnedUpCard(), Jack(1));
     EXPECT_EQ(g_humanHand[2], Jack(1));
@@ -137,7 +139,7 @@ TEST_F(SevenExchangeTest, TheComputersSwapStaysUnknownToTheHuman)
 {
     TurnUp(Jack(1));
     GiveComputer({ Ace(3), Seven(1), Eight(2) });
-    DecideSevenOffer(Clock(5));
+    DecideSevenOffer(Clock(5), random_);
     g_sevenExchanger = kComputer;
     EXPECT_EQ(SwapSevenWithTurnedUpCard(), Jack(1));
     EXPECT_EQ(g_computerHand[2], Jack(1));
@@ -150,7 +152,7 @@ TEST_F(SevenExchangeTest, TheSwapFindsTheSevenWhereverTheHandWasSortedTo)
 {
     TurnUp(Jack(1));
     GiveHuman({ Ace(2), Seven(1), Eight(3) });
-    DecideSevenOffer(Clock(5));
+    DecideSevenOffer(Clock(5), random_);
     std::swap(g_humanHand[1], g_humanHand[2]);
     g_sevenExchanger = kHuman;
     EXPECT_EQ(SwapSevenWithTurnedUpCard(), Jack(1));
@@ -163,7 +165,7 @@ TEST_F(SevenExchangeTest, NoExchangerMeansNoSwap)
 {
     TurnUp(Jack(1));
     GiveHuman({ Ace(2), Seven(1) });
-    DecideSevenOffer(Clock(5));
+    DecideSevenOffer(Clock(5), random_);
     g_sevenExchanger = 0;
     EXPECT_EQ(SwapSevenWithTurnedUpCard(), kNoCard);
     g_sevenExchanger = kComputer;

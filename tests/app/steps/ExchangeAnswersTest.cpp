@@ -77,9 +77,13 @@ TEST_F(ExchangeAnswersTest, TheSevenReturnsToItsRowOnAShortTable)
 TEST_F(ExchangeAnswersTest, TheComputerExchangesItsTrumpSeven)
 {
     Deal(kHuman, kComputerWithSeven, kHumanBesideSeven, kTurnedUpNine, kSecondBesideSeven);
+    platform_.rand.seeds.clear();
     Click(window_->m_rcButton1);
 
     ASSERT_EQ(g_promptState, PromptState::kComputerExchangedSeven);
+    // The decision seeded the generator from the clock.
+    EXPECT_EQ(
+        platform_.rand.seeds, std::vector<unsigned> { static_cast<unsigned>(platform_.clock.nowSeconds) });
     EXPECT_EQ(g_computerSevenRaised, 1);
     EXPECT_EQ(PhrasesSpoken().back(), image::kComputerExchangedSeven);
     EXPECT_EQ(window_->m_rcButton1, ImageBand(image::kCaptionAcknowledge, SpotPoint(Spot::kCentre)));
