@@ -49,6 +49,11 @@ void PoseTakeOrPass(CVertanDlg& dlg, PromptState state)
 void PoseComputerBid(CVertanDlg& dlg, int image, PromptState state)
 {
     Announce(dlg, image, Spot::kUpper);
+    AwaitBidAcknowledged(dlg, image, state);
+}
+
+void AwaitBidAcknowledged(CVertanDlg& dlg, int image, PromptState state)
+{
     dlg.ShowCaption(image::kCaptionAcknowledge, Spot::kCentre, dlg.m_rcButton1);
     dlg.PresentTable();
     g_announcement = image;

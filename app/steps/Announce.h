@@ -39,3 +39,6 @@ void PoseTakeOrPass(CVertanDlg& dlg, PromptState state);
 /// bid image while the prompt stands, so that the hover tells the buttons of prompts 2
 /// and 5 apart by it.
 void PoseComputerBid(CVertanDlg& dlg, int image, PromptState state);
+/// The second half of PoseComputerBid, once the bid is shown and spoken: the caption and
+/// the prompt.
+void AwaitBidAcknowledged(CVertanDlg& dlg, int image, PromptState state);

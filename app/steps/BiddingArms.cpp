@@ -1,3 +1,4 @@
+#include "app/Sounds.h"
 #include "app/Spots.h"
 #include "app/VertanDlg.h"
 #include "app/steps/Announce.h"
@@ -141,10 +142,14 @@ void HumanPassesAfterComputer(CVertanDlg& dlg)
         return;
     }
     g_toMove = kComputer;
-    g_shownAnnouncement1 = image::ComputerNamesSuit(suit);
+    const int bid = image::ComputerNamesSuit(suit);
+    g_shownAnnouncement1 = bid;
+    // The named suit shows first, then its mark beside the deck; the voice follows both.
+    dlg.ShowImage(bid, Spot::kUpper);
     MarkTrump(dlg, suit, MarkShown::kAlone);
+    PlayVoicePhrase(bid);
     g_trumpSuit = suit;
-    PoseComputerBid(dlg, image::ComputerNamesSuit(suit), PromptState::kComputerNamedFirst);
+    AwaitBidAcknowledged(dlg, bid, PromptState::kComputerNamedFirst);
 }
 
 } // namespace

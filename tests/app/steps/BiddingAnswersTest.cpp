@@ -3,9 +3,31 @@
 #include "app/Spots.h"
 #include "engine/GameState.h"
 
+#include <QApplication>
+#include <QPaintEvent>
+#include <QWidget>
+
+#include <algorithm>
+
 namespace {
 
 using BiddingAnswersTest = DealTable;
+
+/// A window stand-in that keeps, in order, every rectangle the game shows on it.
+class PresentedRects : public QWidget {
+public:
+    PresentedRects() { resize(1024, 768); }
+    std::vector<QRect> shown;
+    /// The place of the first rectangle equal to r in the order shown, or -1.
+    int firstShown(const platform::Rect& r) const
+    {
+        const auto at = std::ranges::find(shown, QRect(r.left, r.top, r.width(), r.height()));
+        return at == shown.end() ? -1 : static_cast<int>(at - shown.begin());
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override { shown.push_back(event->rect()); }
+};
 
 /// Five cards of suit 2 and one trump: the computer passes suit 1 and will name suit 2.
 const std::vector<int> kSuit2Computer { 6, 14, 22, 30, 2, 5 };
@@ -126,8 +148,18 @@ TEST_F(BiddingAnswersTest, TheComputerNamesItsSuitWhenBothPassTheTurnedUpSuit)
     Click(window_->m_rcButton1);
     ASSERT_EQ(g_promptState, PromptState::kHumanAnswersPass);
 
+    PresentedRects window;
+    window.show();
+    QApplication::processEvents();
+    window.shown.clear();
+    window_->surface().attach(&window);
     Click(window_->m_rcButton2);
+    window_->surface().attach(window_.get());
 
+    // The named suit is shown before the trump's mark.
+    const int named = window.firstShown(ImageBand(image::ComputerNamesSuit(2), SpotPoint(Spot::kUpper)));
+    EXPECT_GE(named, 0);
+    EXPECT_GT(window.firstShown(TrumpMarkRect(kTrumpMarkSpot1)), named);
     EXPECT_EQ(g_promptState, PromptState::kComputerNamedFirst);
     EXPECT_EQ(g_trumpSuit, 2);
     EXPECT_EQ(g_toMove, kComputer);
