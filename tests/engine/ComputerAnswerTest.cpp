@@ -38,10 +38,7 @@ TEST_F(ComputerAnswerTest, ProAheadOfTheHumansBestCardBeatsWithItsLowestWinner)
     // while the human is ahead by more than the margin, 30 in a short game and 60 in a long
     // one, or by anything once his total passes 400 or 850.
     struct Row {
-        int gameLength;
-        int human;
-        int computer;
-        int answer;
+        int gameLength, human, computer, answer;
     };
     const Row rows[] = {
         { kShortGame, 240, 200, Ten(2) },

@@ -200,10 +200,7 @@ TEST_F(KeepDeclarationTest, RunsAndTrumpBonusesShowFrom34)
 {
     struct Row {
         std::vector<int> cards;
-        int fifties;
-        int twenties;
-        int equalTwenties;
-        int equalFifties;
+        int fifties, twenties, equalTwenties, equalFifties;
         bool shows;
     };
     const Row rows[] = {

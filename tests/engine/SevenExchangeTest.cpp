@@ -60,8 +60,7 @@ TEST_F(SevenExchangeTest, ASevenInARunIsExchangedForAHandWorthAsMuchOrOnALateDra
     struct Row {
         int turnedUp;
         const std::vector<int>& hand;
-        int extraCards;
-        int seconds;
+        int extraCards, seconds;
         bool wants;
     };
     // A draw is late from 34 - 2 x extra cards: 28 with three, 22 with six.

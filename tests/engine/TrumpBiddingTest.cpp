@@ -185,8 +185,7 @@ TEST_F(ComputerBidTest, NothingGradedAndNoTakeLeavesNoSuit)
 TEST_F(ComputerBidTest, AnsweringThePassItTakesOnWeakerTestsOnlyWhileNoOtherSuitGradesHigh)
 {
     struct Row {
-        int answer;
-        int turnedUp;
+        int answer, turnedUp;
         std::vector<int> hand;
     };
     const Row rows[] = {
