@@ -87,6 +87,16 @@ bool ReadRecord(std::string_view line, StatisticsRecord& record)
     return IsWholeRecord(record);
 }
 
+/// Calls `visit` with each line of a text, without its line break.
+template <class Visit> void ForEachLine(std::string_view text, Visit visit)
+{
+    while (!text.empty()) {
+        const std::size_t end = std::min(text.find('\n'), text.size());
+        visit(text.substr(0, end));
+        text.remove_prefix(std::min(end + 1, text.size()));
+    }
+}
+
 bool GreaterMargin(const StatisticsRecord& a, const StatisticsRecord& b)
 {
     return a.margin > b.margin;
@@ -124,14 +134,22 @@ std::string GameText(int gameLength)
 std::vector<StatisticsRecord> ParseStatistics(std::string_view text)
 {
     std::vector<StatisticsRecord> records;
-    while (!text.empty()) {
-        const std::size_t end = std::min(text.find('\n'), text.size());
+    ForEachLine(text, [&](std::string_view line) {
         StatisticsRecord record;
-        if (ReadRecord(text.substr(0, end), record))
+        if (ReadRecord(line, record))
             records.push_back(std::move(record));
-        text.remove_prefix(std::min(end + 1, text.size()));
-    }
+    });
     return records;
+}
+
+bool HoldsOnlyRecords(std::string_view text)
+{
+    bool whole = true;
+    ForEachLine(text, [&](std::string_view line) {
+        StatisticsRecord record;
+        whole = whole && (WordsOf(line).empty() || ReadRecord(line, record));
+    });
+    return whole;
 }
 
 std::string FormatStatistics(const std::vector<StatisticsRecord>& records)

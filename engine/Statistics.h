@@ -44,6 +44,10 @@ bool IsWholeRecord(const StatisticsRecord& record);
 /// line is damage and is skipped.
 std::vector<StatisticsRecord> ParseStatistics(std::string_view text);
 
+/// True when every line of a text is a whole record or blank, as the game writes a file;
+/// any other line means the file is not the game's to rewrite.
+bool HoldsOnlyRecords(std::string_view text);
+
 /// The records as the file holds them: one line each, ended by CR LF.
 std::string FormatStatistics(const std::vector<StatisticsRecord>& records);
 

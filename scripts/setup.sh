@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing the game need, only where it is missing,
 # then configures and builds. Usage: scripts/setup.sh BUILD_DIR [extra cmake options...]
+# VERTAN_JOBS caps the parallel build jobs (default: every core).
 set -euo pipefail
 
 packages=(
@@ -28,4 +29,4 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build_dir=$1
 shift
 cmake -S "$root" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-cmake --build "$build_dir" --parallel "$(nproc)"
+cmake --build "$build_dir" --parallel "${VERTAN_JOBS:-$(nproc)}"

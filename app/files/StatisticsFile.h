@@ -18,7 +18,15 @@ QString StatisticsFilePath(const QString& programDir, int level, int gameLength)
 /// file is there but cannot be read.
 std::optional<std::vector<StatisticsRecord>> ReadStatisticsFile(const QString& path);
 
-/// Adds a finished game to a file, keeping the best games by margin. A file that is there
-/// but cannot be read is left alone, so that its records are not lost, and a record that
-/// could not be read back is not written; false then and when the file cannot be written.
-bool AddGameToStatisticsFile(const QString& path, const StatisticsRecord& record);
+/// What became of a finished game's record.
+enum class StatisticsWrite {
+    kWritten,
+    /// The file is there but could not be read, or holds lines that are no records of the
+    /// game: it is left as it is, so that nothing in it is lost.
+    kFileUnreadable,
+    /// The record would not read back, or the file could not be written.
+    kNotWritten,
+};
+
+/// Adds a finished game to a file, keeping the best games by margin.
+StatisticsWrite AddGameToStatisticsFile(const QString& path, const StatisticsRecord& record);

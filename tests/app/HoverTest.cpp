@@ -181,6 +181,11 @@ TEST_F(HoverTest, APointerJumpingBetweenButtonsLightsTheOneUnderIt)
     EXPECT_EQ(g_hotButton, B::kNameSuit2);
     EXPECT_EQ(bounds(window(), kSuitHover), (Rect { 427, 440, 428, 441 }));
     EXPECT_EQ(played(kHoverSound), 2);
+
+    // Where two buttons of the prompt overlap, the later one is under the pointer.
+    table_->m_rcButton2 = table_->m_rcSuit3;
+    moveTo(centreOf(table_->m_rcSuit3));
+    EXPECT_EQ(g_hotButton, B::kPassSecondRound);
 }
 
 TEST_F(HoverTest, CloseMarkLightsGreen)

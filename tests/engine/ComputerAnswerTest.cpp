@@ -34,19 +34,30 @@ TEST_F(ComputerAnswerTest, ProAheadOfTheHumansBestCardBeatsWithItsLowestWinner)
 {
     GiveComputer({ Queen(2), Ace(2), Ten(2), Seven(1) });
     GiveHuman({ Jack(2), Eight(3) });
-    g_gameLength = kShortGame;
-    g_humanTotal = 240;
-    g_computerTotal = 200;
-    // The human's best card of the suit (the jack) is below the computer's ace: the ten wins.
-    EXPECT_EQ(Answer(King(2), 3), std::make_pair(Ten(2), kComputer));
-    EXPECT_EQ(Answer(King(2), 2), std::make_pair(Ace(2), kComputer));
-
-    // Thirty ahead is within the margin; past 400 any lead counts.
-    g_humanTotal = 230;
-    EXPECT_EQ(Answer(King(2), 3), std::make_pair(Ace(2), kComputer));
-    g_humanTotal = 401;
-    g_computerTotal = 400;
-    EXPECT_EQ(Answer(King(2), 3), std::make_pair(Ten(2), kComputer));
+    // The human's best card of the suit (the jack) is below the computer's ace: the ten wins
+    // while the human is ahead by more than the margin, 30 in a short game and 60 in a long
+    // one, or by anything once his total passes 400 or 850.
+    struct Row {
+        int gameLength, human, computer, answer;
+    };
+    const Row rows[] = {
+        { kShortGame, 240, 200, Ten(2) },
+        { kShortGame, 230, 200, Ace(2) },
+        { kShortGame, 400, 390, Ace(2) },
+        { kShortGame, 401, 400, Ten(2) },
+        { kLongGame, 161, 100, Ten(2) },
+        { kLongGame, 160, 100, Ace(2) },
+        { kLongGame, 850, 800, Ace(2) },
+        { kLongGame, 851, 800, Ten(2) },
+    };
+    for (const Row& row : rows) {
+        g_gameLength = row.gameLength;
+        g_humanTotal = row.human;
+        g_computerTotal = row.computer;
+        EXPECT_EQ(Answer(King(2), 3), std::make_pair(row.answer, kComputer))
+            << row.human << " " << row.computer;
+        EXPECT_EQ(Answer(King(2), 2), std::make_pair(Ace(2), kComputer));
+    }
 
     // The human out of the suit, or holding its best card: the general rule.
     g_humanHand[1] = Seven(4);
@@ -64,9 +75,6 @@ TEST_F(ComputerAnswerTest, ProPlaysTheGeneralRuleAgainstAStrongerCardInTheHumans
     // Below the computer's ten, the human's best card lets it win low.
     g_humanHand[1] = Queen(2);
     EXPECT_EQ(Answer(Nine(2), 3), std::make_pair(Jack(2), kComputer));
-    // Sixty ahead in a long game is within the margin.
-    g_humanTotal = 160;
-    EXPECT_EQ(Answer(Nine(2), 3), std::make_pair(Ten(2), kComputer));
 }
 
 TEST_F(ComputerAnswerTest, ATrumpLeadIsBeatenWithTheLowestTrumpThatBeatsIt)

@@ -198,26 +198,31 @@ TEST_F(KeepDeclarationTest, MoreTrumpsThanTheLimitAlwaysShow)
 
 TEST_F(KeepDeclarationTest, RunsAndTrumpBonusesShowFrom34)
 {
-    Hold({ Jack(1), Seven(2), Eight(2), Nine(2) }, 0, 1);
-    EXPECT_TRUE(ComputerKeepsDeclaration());
-    EXPECT_EQ(g_computerHasTrumpJack, 1);
-
-    // Equal twenties take 20 off: 40 - 20 = 20. Held back, the runs no longer count.
-    g_equalTwenties = 1;
-    EXPECT_FALSE(ComputerKeepsDeclaration());
-    EXPECT_EQ(g_computerTwenties, 0);
-}
-
-TEST_F(KeepDeclarationTest, EqualFiftiesTakeThirtyOff)
-{
-    Hold({ Nine(1), Seven(2), Eight(2), Nine(2), Ten(2) }, 1, 0);
-    g_equalFifties = 1;
-    EXPECT_TRUE(ComputerKeepsDeclaration());
-
-    SetUp();
-    Hold({ Seven(2), Eight(2), Nine(2), Ten(2) }, 1, 0);
-    g_equalFifties = 1;
-    EXPECT_FALSE(ComputerKeepsDeclaration());
+    struct Row {
+        std::vector<int> cards;
+        int fifties, twenties, equalTwenties, equalFifties;
+        bool shows;
+    };
+    const Row rows[] = {
+        // A twenty and the jack: 40.
+        { { Jack(1), Seven(2), Eight(2), Nine(2) }, 0, 1, 0, 0, true },
+        // Equal twenties take 20 off: 40 - 20 = 20; with the nine too, 54 - 20 = 34.
+        { { Jack(1), Seven(2), Eight(2), Nine(2) }, 0, 1, 1, 0, false },
+        { { Jack(1), Nine(1), Seven(2), Eight(2), Nine(2) }, 0, 1, 1, 0, true },
+        // Equal fifties take 30 off: 50 + 14 - 30 = 34; without the nine, 20.
+        { { Nine(1), Seven(2), Eight(2), Nine(2), Ten(2) }, 1, 0, 0, 1, true },
+        { { Seven(2), Eight(2), Nine(2), Ten(2) }, 1, 0, 0, 1, false },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(&row - rows);
+        SetUp();
+        Hold(row.cards, row.fifties, row.twenties);
+        g_equalTwenties = row.equalTwenties;
+        g_equalFifties = row.equalFifties;
+        EXPECT_EQ(ComputerKeepsDeclaration(), row.shows);
+        // Held back, the runs no longer count.
+        EXPECT_EQ(g_computerFifties + g_computerTwenties, row.shows ? 1 : 0);
+    }
 }
 
 TEST_F(KeepDeclarationTest, OtherPointsShowFromThreeTimesTheLimitPlusTwiceTheExtraCardsPlusSeven)

@@ -53,20 +53,37 @@ TEST_F(SevenExchangeTest, ASevenOutsideAnyRunIsAlwaysExchanged)
     EXPECT_EQ(g_randomCard, 1);
 }
 
-TEST_F(SevenExchangeTest, ASevenInARunIsExchangedOnlyForAHandWorthAsMuch)
+TEST_F(SevenExchangeTest, ASevenInARunIsExchangedForAHandWorthAsMuchOrOnALateDrawUpTo10Less)
 {
-    // Without: twenty and nine, 34. With the ace: nine and ace, 25, nine less.
-    TurnUp(Ace(1));
-    GiveComputer({ Seven(1), Eight(1), Nine(1), King(2), Seven(3), Eight(4) });
-    EXPECT_FALSE(ComputerWantsSevenExchange(Clock(27), random_));
-    EXPECT_TRUE(ComputerWantsSevenExchange(Clock(28), random_));
-    EXPECT_TRUE(ComputerWantsSevenExchange(Clock(60), random_));
-    EXPECT_EQ(g_randomCard, 28);
-    EXPECT_FALSE(ComputerWantsSevenExchange(Clock(0), random_));
-
-    g_extraCards = 6;
-    EXPECT_FALSE(ComputerWantsSevenExchange(Clock(21), random_));
-    EXPECT_TRUE(ComputerWantsSevenExchange(Clock(22), random_));
+    // Twenty and nine, 34; with the turned-up ace for the seven, nine and ace: 25, 9 less.
+    const std::vector<int> twenty { Seven(1), Eight(1), Nine(1), King(2), Seven(3), Eight(4) };
+    // Fifty and nine, 64; with the turned-up queen, the twenty of 8 9 10, nine and pair: 54.
+    const std::vector<int> fifty { Seven(1), Eight(1), Nine(1), Ten(1), King(1), Seven(3) };
+    struct Row {
+        int turnedUp;
+        const std::vector<int>& hand;
+        int extraCards, seconds;
+        bool wants;
+    };
+    // A draw is late from 34 - 2 x extra cards: 28 with three, 22 with six.
+    const Row rows[] = {
+        { Ace(1), twenty, 3, 27, false },
+        { Ace(1), twenty, 3, 28, true },
+        { Ace(1), twenty, 3, 59, false }, // folds to 27
+        { Ace(1), twenty, 3, 0, false }, // counts as 1
+        { Ace(1), twenty, 6, 21, false },
+        { Ace(1), twenty, 6, 22, true },
+        { Queen(1), fifty, 3, 27, false },
+        { Queen(1), fifty, 3, 28, true },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(&row - rows);
+        SetUp();
+        g_extraCards = row.extraCards;
+        TurnUp(row.turnedUp);
+        GiveComputer(row.hand);
+        EXPECT_EQ(ComputerWantsSevenExchange(Clock(row.seconds), random_), row.wants);
+    }
 }
 
 TEST_F(SevenExchangeTest, AFiftyWithTheSevenIsNotBrokenUpForAQueen)

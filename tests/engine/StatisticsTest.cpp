@@ -98,9 +98,13 @@ TEST(StatisticsTest, DamagedLinesAreSkippedAndWholeRecordsKept)
     for (const std::string& line : damaged) {
         const auto records = ParseStatistics(good + line + good);
         EXPECT_EQ(records.size(), 2u) << line;
+        // Only a blank line leaves the file as the game writes it.
+        EXPECT_EQ(HoldsOnlyRecords(good + line + good), line == "\r\n") << line;
     }
+    EXPECT_TRUE(HoldsOnlyRecords(""));
     // A file cut in its last record keeps the records before it.
     EXPECT_EQ(ParseStatistics(good + "Иван Выиграл 1").size(), 1u);
+    EXPECT_FALSE(HoldsOnlyRecords(good + "Иван Выиграл 1"));
 }
 
 } // namespace

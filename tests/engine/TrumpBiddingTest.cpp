@@ -2,6 +2,7 @@
 
 #include "engine/TrumpBidding.h"
 
+#include <utility>
 #include <vector>
 
 namespace {
@@ -16,7 +17,7 @@ int Grade(std::vector<int> cards)
 /// Deals the computer six cards with `turnedUp` on the table and asks it in evaluate mode.
 class ComputerBidTest : public EngineTest {
 protected:
-    void Deal(int turnedUp, std::initializer_list<int> computer)
+    void Deal(int turnedUp, const std::vector<int>& computer)
     {
         TurnUp(turnedUp);
         GiveComputer(computer);
@@ -181,28 +182,63 @@ TEST_F(ComputerBidTest, NothingGradedAndNoTakeLeavesNoSuit)
     EXPECT_EQ(ComputerChooseSuit(), 0);
 }
 
-TEST_F(ComputerBidTest, JackQueenKingOfTheTurnedUpSuitTakeUnlessAnotherSuitGradesAbove24)
+TEST_F(ComputerBidTest, AnsweringThePassItTakesOnWeakerTestsOnlyWhileNoOtherSuitGradesHigh)
 {
-    Deal(Eight(1), { Jack(1), Queen(1), King(1), Seven(2), Eight(2), Ten(2) });
-    EXPECT_EQ(ComputerChooseSuit(), 1);
-
-    SetUp();
-    Deal(Eight(1), { Jack(1), Queen(1), King(1), Jack(2), Seven(2), Eight(2) });
-    EXPECT_EQ(ComputerChooseSuit(), 2);
+    struct Row {
+        int answer, turnedUp;
+        std::vector<int> hand;
+    };
+    const Row rows[] = {
+        // Jack, queen and king of T take beside an other suit of grade 24, not of 25 or 26
+        // (seven cards, as the grade of 25 needs four of a suit).
+        { 1, Eight(1), { Jack(1), Queen(1), King(1), Jack(2), Ace(2), Seven(3) } },
+        { 2, Eight(1), { Jack(1), Queen(1), King(1), Seven(2), Eight(2), Ten(2), Ace(2) } },
+        { 2, Eight(1), { Jack(1), Queen(1), King(1), Jack(2), Seven(2), Eight(2) } },
+        // The weakest takes hold beside a grade of 19, not of 20 or 21.
+        { 1, Ace(1), { Queen(1), King(1), Seven(1), Jack(2), Seven(3), Seven(4) } },
+        { 2, Ace(1), { Queen(1), King(1), Seven(1), Nine(2), Seven(2), Eight(2) } },
+        { 1, Queen(1), { Seven(1), Eight(1), Ten(1), Ace(1), Jack(2), Seven(3) } },
+        { 2, Queen(1), { Seven(1), Eight(1), Ten(1), Ace(1), Jack(2), Seven(2) } },
+        // Beside the lone jack of suit 2 (grade 19), one weakest take at a time: the nine
+        // with the queen or king in three cards summing 24 (not 22); the pair in three cards
+        // (not two); the nine with the seven in three cards summing 20 (not 19), unless the
+        // turned-up card is the eight.
+        { 1, Ace(1), { Nine(1), Queen(1), Ten(1), Jack(2), Seven(3), Seven(4) } },
+        { 2, Ace(1), { Nine(1), King(1), Eight(1), Jack(2), Seven(3), Seven(4) } },
+        { 2, Ace(1), { Queen(1), King(1), Jack(2), Seven(3), Seven(4), Eight(4) } },
+        { 1, Ten(1), { Nine(1), Seven(1), Queen(1), Jack(2), Seven(3), Seven(4) } },
+        { 2, Ten(1), { Nine(1), Seven(1), Eight(1), Jack(2), Seven(3), Seven(4) } },
+        { 1, Ten(1), { Nine(1), Seven(1), Ace(1), Jack(2), Seven(3), Seven(4) } },
+        { 2, Eight(1), { Nine(1), Seven(1), Ace(1), Jack(2), Seven(3), Seven(4) } },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(&row - rows);
+        SetUp();
+        Deal(row.turnedUp, row.hand);
+        EXPECT_EQ(ComputerChooseSuit(), row.answer);
+    }
 }
 
-TEST_F(ComputerBidTest, TheWeakestTakesApplyOnlyBelowGrade20)
+TEST_F(ComputerBidTest, BiddingFirstItNamesAnOtherSuitOnlyWithEnoughInIt)
 {
-    Deal(Queen(1), { Seven(1), Eight(1), Ten(1), Ace(1), Jack(2), Seven(3) });
-    EXPECT_EQ(ComputerChooseSuit(), 1);
-
-    SetUp();
-    Deal(Queen(1), { Seven(1), Eight(1), Ten(1), Ace(1), Jack(2), Seven(2) });
-    EXPECT_EQ(ComputerChooseSuit(), 2);
-
-    SetUp();
-    Deal(Queen(1), { Seven(1), Eight(1), Ten(1), Ace(1), Jack(2), Ace(2) });
-    EXPECT_EQ(ComputerChooseSuit(), 2);
+    // Suit 2 is named for the nine and pair summing 37 (not 36), or the jack and nine with
+    // the queen or king summing 24 (not 22); not without the queen or king.
+    const std::pair<int, std::vector<int>> rows[] = {
+        { 2, { Nine(2), Queen(2), King(2), Ace(2) } },
+        { 0, { Nine(2), Queen(2), King(2), Ten(2) } },
+        { 2, { Jack(2), Nine(2), Queen(2), Ten(2) } },
+        { 0, { Jack(2), Nine(2), King(2), Eight(2) } },
+        { 0, { Jack(2), Nine(2), Ten(2), Ace(2) } },
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(&row - rows);
+        SetUp();
+        std::vector<int> hand = row.second;
+        hand.insert(hand.end(), { Seven(3), Eight(4) });
+        Deal(Eight(1), hand);
+        EXPECT_EQ(ComputerAcceptsTrump(), 0);
+        EXPECT_EQ(g_computerNamedSuit, row.first);
+    }
 }
 
 TEST_F(ComputerBidTest, TheTurnedUpCardCountsAsATrumpOfItsSuit)

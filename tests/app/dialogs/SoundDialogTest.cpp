@@ -75,16 +75,19 @@ TEST_F(SoundDialogTest, VoiceBoxesAreExclusiveAndTheCheckedOneStaysCheckedWhenCl
 
 TEST_F(SoundDialogTest, SoundBoxesToggleTheirSettingsAndAVoiceChangeLeavesThemAsSet)
 {
-    open(1, 1, 0);
-    cardSounds().click();
-    buttonSounds().click();
-    female().click();
-    EXPECT_FALSE(cardSounds().isChecked());
-    EXPECT_TRUE(buttonSounds().isChecked());
-    press(QStringLiteral("Принять"));
-    EXPECT_EQ(dialog_.m_cardSounds, 0);
-    EXPECT_EQ(dialog_.m_buttonSounds, 1);
-    EXPECT_EQ(dialog_.m_voice, 2);
+    // Each box turned off from on and on from off.
+    for (const int on : { 0, 1 }) {
+        open(1, on, 1 - on);
+        cardSounds().click();
+        buttonSounds().click();
+        female().click();
+        EXPECT_EQ(cardSounds().isChecked(), on == 0);
+        EXPECT_EQ(buttonSounds().isChecked(), on == 1);
+        press(QStringLiteral("Принять"));
+        EXPECT_EQ(dialog_.m_cardSounds, 1 - on);
+        EXPECT_EQ(dialog_.m_buttonSounds, on);
+        EXPECT_EQ(dialog_.m_voice, 2);
+    }
 }
 
 TEST_F(SoundDialogTest, ValuesNoBoxCanShowOpenAsTheNearestOnesAndComeBackSo)

@@ -24,11 +24,13 @@ TEST(StatisticsFileTest, AGameJoinsTheRecordsInWindows1251)
     TempFolder folder;
     const QString path = folder.filePath(kFile);
     // No file yet: the new game alone.
-    ASSERT_TRUE(AddGameToStatisticsFile(path, kGame));
+    ASSERT_EQ(AddGameToStatisticsFile(path, kGame), StatisticsWrite::kWritten);
     EXPECT_EQ(folder.read(kFile), Cp1251("Иван Выиграл 240 Большая(1001) Игрок\r\n"));
 
-    ASSERT_TRUE(AddGameToStatisticsFile(path, { "Петр", "Проиграл", -30, "Большая(1001)", "Игрок" }));
-    ASSERT_TRUE(AddGameToStatisticsFile(path, { "Анна", "Выиграл", 500, "Большая(1001)", "Игрок" }));
+    ASSERT_EQ(AddGameToStatisticsFile(path, { "Петр", "Проиграл", -30, "Большая(1001)", "Игрок" }),
+        StatisticsWrite::kWritten);
+    ASSERT_EQ(AddGameToStatisticsFile(path, { "Анна", "Выиграл", 500, "Большая(1001)", "Игрок" }),
+        StatisticsWrite::kWritten);
     EXPECT_EQ(folder.read(kFile),
         Cp1251("Анна Выиграл 500 Большая(1001) Игрок\r\n"
                "Иван Выиграл 240 Большая(1001) Игрок\r\n"
@@ -39,32 +41,36 @@ TEST(StatisticsFileTest, AGameJoinsTheRecordsInWindows1251)
         QStringList({ QStringLiteral("stsrb.sta") }));
 }
 
-TEST(StatisticsFileTest, ADamagedFileKeepsItsWholeRecords)
+TEST(StatisticsFileTest, AFileThatIsNotAllRecordsIsKeptAndShowsItsWholeOnes)
 {
-    TempFolder folder;
-    const QString path = folder.filePath(kFile);
-    folder.write(kFile,
-        Cp1251("Анна Выиграл 5x0 Большая(1001) Игрок\r\n") + QByteArray("\xFF\xFE\x00garbage\r\n", 12)
-            + Cp1251("Petr Ничия 0 Мал"));
-    EXPECT_TRUE(ReadStatisticsFile(path)->empty());
-    ASSERT_TRUE(AddGameToStatisticsFile(path, kGame));
-    EXPECT_EQ(folder.read(kFile), Cp1251("Иван Выиграл 240 Большая(1001) Игрок\r\n"));
+    const QByteArray whole = Cp1251("Анна Выиграл 500 Большая(1001) Игрок\r\n");
+    const QByteArray damaged[] {
+        QByteArray("\xFF\xFE\x00garbage\r\n", 12),
+        whole + Cp1251("Анна Выиграл 5x0 Большая(1001) Игрок\r\n"),
+        whole + Cp1251("Petr Ничия 0 Мал"),
+    };
+    for (const QByteArray& text : damaged) {
+        TempFolder folder;
+        const QString path = folder.filePath(kFile);
+        folder.write(kFile, text);
+        EXPECT_EQ(ReadStatisticsFile(path)->size(), text.startsWith(whole) ? 1u : 0u) << text.toStdString();
+        EXPECT_EQ(AddGameToStatisticsFile(path, kGame), StatisticsWrite::kFileUnreadable)
+            << text.toStdString();
+        EXPECT_EQ(folder.read(kFile), text);
+    }
 
-    folder.write(kFile, QByteArray());
-    EXPECT_TRUE(ReadStatisticsFile(path)->empty());
-    EXPECT_TRUE(ReadStatisticsFile(folder.filePath(QStringLiteral("Stat/missing.sta")))->empty());
-}
-
-TEST(StatisticsFileTest, AFileThatCannotBeReadIsLeftAlone)
-{
+    // There, but not readable as a file.
     TempFolder folder;
-    // A folder where the file should be: there, but not readable as a file.
     ASSERT_TRUE(QDir(folder.path()).mkpath(kFile));
     const QString path = folder.filePath(kFile);
     EXPECT_EQ(ReadStatisticsFile(path), std::nullopt);
-    EXPECT_FALSE(AddGameToStatisticsFile(path, kGame));
+    EXPECT_EQ(AddGameToStatisticsFile(path, kGame), StatisticsWrite::kFileUnreadable);
     EXPECT_TRUE(QDir(path).exists());
-    EXPECT_FALSE(AddGameToStatisticsFile(QString(), kGame));
+
+    // Empty or missing, a file holds no games yet.
+    folder.write(QStringLiteral("Stat/empty.sta"), QByteArray());
+    EXPECT_TRUE(ReadStatisticsFile(folder.filePath(QStringLiteral("Stat/empty.sta")))->empty());
+    EXPECT_TRUE(ReadStatisticsFile(folder.filePath(QStringLiteral("Stat/missing.sta")))->empty());
 }
 
 TEST(StatisticsFileTest, ARecordThatWouldNotReadBackIsNotWritten)
@@ -74,9 +80,10 @@ TEST(StatisticsFileTest, ARecordThatWouldNotReadBackIsNotWritten)
     for (const char* name : { "", "Иван Петров", "Иван\nПетров" }) {
         StatisticsRecord game = kGame;
         game.name = name;
-        EXPECT_FALSE(AddGameToStatisticsFile(path, game)) << name;
+        EXPECT_EQ(AddGameToStatisticsFile(path, game), StatisticsWrite::kNotWritten) << name;
     }
     EXPECT_FALSE(QFileInfo::exists(path));
+    EXPECT_EQ(AddGameToStatisticsFile(QString(), kGame), StatisticsWrite::kNotWritten);
 }
 
 } // namespace

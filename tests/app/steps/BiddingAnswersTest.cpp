@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -109,18 +110,24 @@ TEST_F(BiddingAnswersTest, PassingInTheSecondRoundMakesTheComputerNameItsSuit)
 
 TEST_F(BiddingAnswersTest, AGameLoadedAtTheSecondRoundStillGetsASuitNamed)
 {
-    Deal(kHuman, plain::kComputer, plain::kHuman, plain::kTurnedUp, plain::kSecond);
-    Click(window_->m_rcButton2);
-    Click(window_->m_rcButton1);
-    ASSERT_EQ(g_promptState, PromptState::kHumanNamesOrPasses);
-    // A saved game does not keep the computer's cached choice.
-    g_computerNamedSuit = 0;
-    g_bidEvalState = 0;
+    // A saved game does not keep the computer's cached choice: a loaded one finds none, or
+    // one left from an earlier deal, here the turned-up suit, which cannot be named.
+    for (const auto& [mode, stale] : { std::pair(0, 0), std::pair(kBidCached, 1) }) {
+        SetUp();
+        Deal(kHuman, plain::kComputer, plain::kHuman, plain::kTurnedUp, plain::kSecond);
+        Click(window_->m_rcButton2);
+        Click(window_->m_rcButton1);
+        ASSERT_EQ(g_promptState, PromptState::kHumanNamesOrPasses);
+        g_bidEvalState = mode;
+        g_computerNamedSuit = stale;
 
-    Click(window_->m_rcButton2);
+        Click(window_->m_rcButton2);
 
-    EXPECT_EQ(g_promptState, PromptState::kComputerNamedAfterPass);
-    EXPECT_EQ(g_trumpSuit, 2);
+        EXPECT_EQ(g_promptState, PromptState::kComputerNamedAfterPass) << stale;
+        EXPECT_EQ(g_trumpSuit, 2) << stale;
+        Click(window_->m_rcButton1); // deals the rest, using up the scripted cards
+        EXPECT_EQ(window_->m_taker, kComputer);
+    }
 }
 
 TEST_F(BiddingAnswersTest, TheHumanTakesAfterTheComputerPassedFirst)

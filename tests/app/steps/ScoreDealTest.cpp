@@ -8,6 +8,7 @@
 #include "support/TempFolder.h"
 
 #include <QDir>
+#include <QFile>
 
 namespace {
 
@@ -163,8 +164,9 @@ TEST_F(ScoreDealTest, ALengthChangedWhileThePanelStandsCountsFromTheNextDeal)
         QStringLiteral("Иван Выиграл 576 Малая(501) Игрок\r\nИван Выиграл 488 Малая(501) Игрок\r\n"));
 }
 
-TEST_F(ScoreDealTest, AStatisticsFileThatCannotBeWrittenCostsOnlyTheRecord)
+TEST_F(ScoreDealTest, AStatisticsFileThatCannotBeWrittenOrReadCostsOnlyTheRecord)
 {
+    // A file where the folder should be: the record is lost without a word.
     folder_.write(QStringLiteral("Stat"), "not a folder");
     g_computerTotal = 480;
     EndDeal(kComputer, 40, 122);
@@ -172,6 +174,19 @@ TEST_F(ScoreDealTest, AStatisticsFileThatCannotBeWrittenCostsOnlyTheRecord)
     EXPECT_TRUE(platform_.messageBox.shown.empty());
     EXPECT_EQ(g_promptState, PromptState::kDealResult);
     EXPECT_EQ(folder_.read(QStringLiteral("Stat")), QByteArray("not a folder"));
+
+    // A file holding what no game wrote is kept as it is, and the player is told.
+    ASSERT_TRUE(QFile::remove(folder_.filePath(QStringLiteral("Stat"))));
+    const QString file = QStringLiteral("Stat/stsrm.sta");
+    folder_.write(file, "\x01\x02 not a record\r\n");
+    ResetForNewGame();
+    g_computerTotal = 480;
+    EndDeal(kComputer, 40, 122);
+    EXPECT_EQ(g_promptState, PromptState::kDealResult);
+    EXPECT_EQ(folder_.read(file), QByteArray("\x01\x02 not a record\r\n"));
+    ASSERT_EQ(platform_.messageBox.shown.size(), 1u);
+    EXPECT_TRUE(
+        platform_.messageBox.shown[0].text.contains(QDir::toNativeSeparators(folder_.filePath(file))));
 }
 
 TEST_F(ScoreDealTest, ALongGameDropsItsOldestPageInsteadOfRunningOutOfRows)
