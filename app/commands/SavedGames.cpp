@@ -11,6 +11,7 @@
 #include "app/files/SavedGameFile.h"
 #include "app/files/SavedGameState.h"
 #include "app/files/SettingsFile.h"
+#include "app/files/StateFile.h"
 #include "engine/GameState.h"
 #include "engine/PromptState.h"
 #include "engine/Settings.h"
@@ -25,7 +26,6 @@ const QString kEmptyNameMessage = QStringLiteral("Введите имя сохр
 /// Messages about a save that could not be made or read: why for %1 of the first, the
 /// save's name for %1 of the others.
 const QString kUnsavableMessage = QStringLiteral("Игру нельзя сохранить: %1.");
-const QString kWriteFailedMessage = QStringLiteral("Не удалось записать сохранение %1.");
 const QString kUnreadableMessage = QStringLiteral("Не удалось прочитать сохранение %1.");
 const QString kDamagedMessage = QStringLiteral("Сохранение %1 повреждено (%2) и не загружено.");
 
@@ -88,8 +88,7 @@ void CVertanDlg::OnSaveGame()
         platform::Tell(kUnsavableMessage.arg(check.problem));
         return;
     }
-    if (!platform::WriteFileAtomically(g_programDir + name + kSaveExtension, text))
-        platform::Tell(kWriteFailedMessage.arg(name));
+    WriteStateFile(g_programDir + name + kSaveExtension, text);
 }
 
 void CVertanDlg::OnLoadGame()

@@ -5,6 +5,7 @@
 #include "app/dialogs/TemplateControls.h"
 #include "app/dialogs/UpperCaseValidator.h"
 #include "app/files/SettingsFile.h"
+#include "app/files/StateFile.h"
 #include "platform/Files.h"
 #include "platform/MemoryDC.h"
 #include "platform/MessageBox.h"
@@ -34,12 +35,11 @@ constexpr TemplateRect kDeleteAllPicturePlace { 85, 116, 19, 18 };
 /// Files that are profiles, and the extension a new profile takes.
 
 /// Questions and notices; %1 is the file replaced, the profile deleted, all profiles' names
-/// one a line, or the files that could not be written or removed.
+/// one a line, or the files that could not be removed.
 const QString kReplaceQuestion = QStringLiteral("%1\nНастройка существует\nзаменить настройку?");
 const QString kDeleteQuestion = QStringLiteral("%1\nВы действитнльно хотите\nудалить настройку?");
 const QString kDeleteAllQuestion
     = QStringLiteral("%1\n\nВсе настройки будут удалены,\n           продолжить?");
-const QString kNotWrittenMessage = QStringLiteral("%1\nНе удалось записать настройку");
 const QString kNotRemovedMessage = QStringLiteral("Не удалось удалить:\n%1");
 
 } // namespace
@@ -113,9 +113,8 @@ void CIndividym::OnAdd()
         return;
     }
     const QString file = existing.isEmpty() ? m_profileName + kProfileExtension : existing;
-    // A failed write leaves the old profile whole; the player must know it was not replaced.
-    if (!platform::WriteFileAtomically(m_directory + file, FormatSettings(settings())))
-        platform::Tell(kNotWrittenMessage.arg(file));
+    // A failed write leaves the old profile whole, and the player is told it was not replaced.
+    WriteStateFile(m_directory + file, FormatSettings(settings()));
     listProfiles();
 }
 

@@ -1,6 +1,7 @@
 #include "app/files/SettingsFile.h"
 
 #include "app/dialogs/PlayerName.h"
+#include "app/files/StateFile.h"
 #include "engine/Settings.h"
 #include "platform/Cp1251.h"
 #include "platform/Files.h"
@@ -152,7 +153,7 @@ void ReadSettingsFile(const QString& path, platform::COLORREF& customColour)
 
 bool WriteSettingsFile(const QString& path, platform::COLORREF customColour)
 {
-    return platform::WriteFileAtomically(path, FormatSettings(CurrentSettings(customColour)));
+    return WriteStateFile(path, FormatSettings(CurrentSettings(customColour)));
 }
 
 QString FindProfile(const QString& folder, const QString& playerName)
@@ -187,5 +188,5 @@ QString ReadLastPlayer(const QString& folder)
 
 bool WriteLastPlayer(const QString& folder, const QString& playerName)
 {
-    return platform::WriteFileAtomically(folder + kLastPlayerFile, platform::ToCp1251(playerName));
+    return WriteStateFile(folder + kLastPlayerFile, platform::ToCp1251(playerName));
 }

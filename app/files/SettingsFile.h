@@ -44,8 +44,8 @@ void ApplySettings(const SettingsRecord& record, platform::COLORREF& customColou
 
 /// Reads a settings file into the globals; a file that cannot be read gives the defaults.
 void ReadSettingsFile(const QString& path, platform::COLORREF& customColour);
-/// Writes the settings in force; false when the file cannot be written (nothing is lost:
-/// the old file stays as it was).
+/// Writes the settings in force; false when the file cannot be written: the old file stays
+/// as it was and the player is told.
 bool WriteSettingsFile(const QString& path, platform::COLORREF customColour);
 
 /// The profile in a folder whose name is the player's name plus ".ind", letter case
@@ -57,4 +57,6 @@ QString SettingsFileOf(const QString& folder, const QString& playerName);
 /// The first word of the last-player file, at most 12 characters; empty when missing or
 /// when the word is not a name the name dialog would take.
 QString ReadLastPlayer(const QString& folder);
+/// Writes the last-player file; false when it cannot be written: the old file stays as it
+/// was and the player is told.
 bool WriteLastPlayer(const QString& folder, const QString& playerName);

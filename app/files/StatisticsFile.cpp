@@ -1,5 +1,6 @@
 #include "app/files/StatisticsFile.h"
 
+#include "app/files/StateFile.h"
 #include "platform/Cp1251.h"
 #include "platform/Files.h"
 
@@ -23,11 +24,13 @@ std::optional<std::vector<StatisticsRecord>> ReadStatisticsFile(const QString& p
 
 bool AddGameToStatisticsFile(const QString& path, const StatisticsRecord& record)
 {
-    if (path.isEmpty() || !IsWholeRecord(record))
+    if (path.isEmpty())
         return false;
     std::optional<std::vector<StatisticsRecord>> old = ReadStatisticsFile(path);
-    if (!old)
+    if (!old || !IsWholeRecord(record)) {
+        TellNotWritten(path);
         return false;
+    }
     const std::string text = FormatStatistics(AddToStatistics(std::move(*old), record));
-    return platform::WriteFileAtomically(path, platform::ToCp1251(QString::fromStdString(text)));
+    return WriteStateFile(path, platform::ToCp1251(QString::fromStdString(text)));
 }

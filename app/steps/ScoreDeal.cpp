@@ -61,7 +61,7 @@ void WriteDealRow(const SheetRow& cells)
 }
 
 /// The finished game joins the statistics of the level and length in force. A file that
-/// cannot be written costs the record only: the game end goes on without a message.
+/// cannot be written costs the record only: the player is told, and the game end goes on.
 void RecordGame()
 {
     const StatisticsRecord record { g_playerName.toStdString(),

@@ -224,15 +224,6 @@ TEST_F(SavedGamesTest, SaveThatCannotBeMadeIsReportedAndWritesNothing)
     EXPECT_FALSE(QFile::exists(folder_.filePath(kSaveFile)));
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_TRUE(messages()[0].startsWith(QStringLiteral("Игру нельзя сохранить: ")));
-
-    // A folder that cannot be written: the player is told, the game goes on.
-    g_sheetComputer[1] = QStringLiteral("162");
-    folder_.write(QStringLiteral("file"), "x");
-    g_programDir = folder_.filePath(QStringLiteral("file/"));
-    answerSave(kName);
-    table_->OnSaveGame();
-    ASSERT_EQ(messages().size(), 2u);
-    EXPECT_EQ(messages()[1], QStringLiteral("Не удалось записать сохранение ИВАН."));
 }
 
 TEST_F(SavedGamesTest, RoundTripPutsTheGameBackAndRedrawsTheTable)

@@ -7,7 +7,6 @@
 #include "support/WidgetInput.h"
 
 #include <QComboBox>
-#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -210,18 +209,6 @@ TEST_F(ProfilesDialogTest, NameMustBeOnePlayersNameBeforeItBecomesAFile)
     add(QStringLiteral("ИВАН ПЕТРОВ"));
     EXPECT_EQ(field().text(), QStringLiteral("ИВАН"));
     EXPECT_EQ(profilesOnDisk(), (QStringList { QStringLiteral("ИВАН.ind"), QStringLiteral("ПЕТР.ind") }));
-}
-
-TEST_F(ProfilesDialogTest, ProfileThatCannotBeWrittenIsReported)
-{
-    // A folder in the profile's place: the write fails whoever runs the test.
-    ASSERT_TRUE(QDir(folder_.path()).mkdir(QStringLiteral("ИВАН.ind")));
-    open(QString());
-    add(QStringLiteral("ИВАН"));
-    EXPECT_EQ(messages_.shown,
-        (std::vector<Shown> {
-            { QStringLiteral("ИВАН.ind\nНе удалось записать настройку"), kCaption, false } }));
-    EXPECT_EQ(dialog_.m_count, 0);
 }
 
 TEST_F(ProfilesDialogTest, DeleteRemovesTheChosenFileAfterYes)

@@ -106,15 +106,6 @@ TEST_F(SettingsFileTest, DamagedFilesFallBackFieldByField)
     EXPECT_EQ(FormatSettings(ParseSettings("99999999999999999999999 1")), kDefaultsText);
 }
 
-TEST_F(SettingsFileTest, AFolderThatCannotBeWrittenIsPassedOver)
-{
-    // A plain file where the folder should be: no rights can make that writable.
-    writeFile(folder() + "blocked", "not a folder");
-    EXPECT_FALSE(WriteSettingsFile(folder() + "blocked/config.krt", 0));
-    EXPECT_FALSE(WriteLastPlayer(folder() + "blocked/", "IVAN"));
-    EXPECT_EQ(readFile(folder() + "blocked"), "not a folder");
-}
-
 TEST_F(SettingsFileTest, ProfileIsChosenIgnoringLetterCase)
 {
     writeFile(folder() + "IVAN.indx", kDefaultsText);

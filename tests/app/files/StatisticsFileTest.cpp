@@ -1,6 +1,8 @@
 #include "app/files/StatisticsFile.h"
 
+#include "app/files/StateFile.h"
 #include "platform/Cp1251.h"
+#include "support/ScriptedMessageBox.h"
 #include "support/TempFolder.h"
 
 #include <QDir>
@@ -55,8 +57,10 @@ TEST(StatisticsFileTest, ADamagedFileKeepsItsWholeRecords)
     EXPECT_TRUE(ReadStatisticsFile(folder.filePath(QStringLiteral("Stat/missing.sta")))->empty());
 }
 
-TEST(StatisticsFileTest, AFileThatCannotBeReadIsLeftAlone)
+TEST(StatisticsFileTest, AFileThatCannotBeReadIsLeftAloneAndNamed)
 {
+    ScriptedMessageBox messages;
+    const platform::ScopedService<platform::MessageBox> guard(messages);
     TempFolder folder;
     // A folder where the file should be: there, but not readable as a file.
     ASSERT_TRUE(QDir(folder.path()).mkpath(kFile));
@@ -64,11 +68,15 @@ TEST(StatisticsFileTest, AFileThatCannotBeReadIsLeftAlone)
     EXPECT_EQ(ReadStatisticsFile(path), std::nullopt);
     EXPECT_FALSE(AddGameToStatisticsFile(path, kGame));
     EXPECT_TRUE(QDir(path).exists());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, NotWrittenMessage(path));
     EXPECT_FALSE(AddGameToStatisticsFile(QString(), kGame));
 }
 
 TEST(StatisticsFileTest, ARecordThatWouldNotReadBackIsNotWritten)
 {
+    ScriptedMessageBox messages;
+    const platform::ScopedService<platform::MessageBox> guard(messages);
     TempFolder folder;
     const QString path = folder.filePath(kFile);
     for (const char* name : { "", "Иван Петров", "Иван\nПетров" }) {
@@ -77,6 +85,7 @@ TEST(StatisticsFileTest, ARecordThatWouldNotReadBackIsNotWritten)
         EXPECT_FALSE(AddGameToStatisticsFile(path, game)) << name;
     }
     EXPECT_FALSE(QFileInfo::exists(path));
+    EXPECT_EQ(messages.shown.size(), 3u);
 }
 
 } // namespace

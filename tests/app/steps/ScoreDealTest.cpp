@@ -3,6 +3,7 @@
 #include "app/Globals.h"
 #include "app/Layout.h"
 #include "app/drawing/TableDrawing.h"
+#include "app/files/StateFile.h"
 #include "engine/GameState.h"
 #include "platform/Cp1251.h"
 #include "support/TempFolder.h"
@@ -139,13 +140,14 @@ TEST_F(ScoreDealTest, TheTestComesAfterTheDealsPenalties)
     EXPECT_EQ(g_sheetHuman[1], QStringLiteral("Нет взяток (-100)"));
 }
 
-TEST_F(ScoreDealTest, AStatisticsFileThatCannotBeWrittenCostsOnlyTheRecord)
+TEST_F(ScoreDealTest, AStatisticsFileThatCannotBeWrittenCostsOnlyTheRecordAndIsNamed)
 {
     folder_.write(QStringLiteral("Stat"), "not a folder");
     g_computerTotal = 480;
     EndDeal(kComputer, 40, 122);
     EXPECT_EQ(g_gameOver, 1);
-    EXPECT_TRUE(platform_.messageBox.shown.empty());
+    ASSERT_EQ(platform_.messageBox.shown.size(), 1u);
+    EXPECT_EQ(platform_.messageBox.shown[0].text, NotWrittenMessage(g_programDir + "Stat/stsrm.sta"));
     EXPECT_EQ(g_promptState, PromptState::kDealResult);
     EXPECT_EQ(folder_.read(QStringLiteral("Stat")), QByteArray("not a folder"));
 }
