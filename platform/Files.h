@@ -10,7 +10,7 @@
 
 namespace platform {
 
-/// File names (not paths) in a folder that match a pattern such as "*.ind*"; letter case
+/// File names (not paths) in a folder that match a pattern such as "*.ind"; letter case
 /// is ignored. Sorted by name so that every run walks them in the same order.
 QStringList ListFolder(const QString& folder, const QString& pattern);
 

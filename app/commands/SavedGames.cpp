@@ -88,7 +88,7 @@ void CVertanDlg::OnSaveGame()
         platform::Tell(kUnsavableMessage.arg(check.problem));
         return;
     }
-    WriteStateFile(g_programDir + name + kSaveExtension, text);
+    WriteStateFile(SavePath(g_programDir, name), text);
 }
 
 void CVertanDlg::OnLoadGame()
@@ -101,8 +101,7 @@ void CVertanDlg::OnLoadGame()
 
     // The whole file is read and checked before anything changes, so that a save that
     // cannot be loaded leaves the game, the settings and their file as they were.
-    const std::optional<QByteArray> text
-        = platform::ReadWholeFile(g_programDir + dialog.m_name + kSaveExtension);
+    const std::optional<QByteArray> text = platform::ReadWholeFile(SavePath(g_programDir, dialog.m_name));
     if (!text) {
         platform::Tell(kUnreadableMessage.arg(dialog.m_name));
         return;

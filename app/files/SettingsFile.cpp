@@ -1,6 +1,7 @@
 #include "app/files/SettingsFile.h"
 
 #include "app/dialogs/PlayerName.h"
+#include "app/files/NamedFiles.h"
 #include "app/files/StateFile.h"
 #include "engine/Settings.h"
 #include "platform/Cp1251.h"
@@ -158,13 +159,8 @@ bool WriteSettingsFile(const QString& path, platform::COLORREF customColour)
 
 QString FindProfile(const QString& folder, const QString& playerName)
 {
-    if (playerName.isEmpty())
-        return {};
-    const QString wanted = playerName + kProfileExtension;
-    for (const QString& entry : platform::ListFolder(folder, kProfilePattern))
-        if (entry.compare(wanted, Qt::CaseInsensitive) == 0)
-            return entry;
-    return {};
+    return playerName.isEmpty() ? QString()
+                                : FindNamedFile(folder, kProfileExtension, playerName, Qt::CaseInsensitive);
 }
 
 QString SettingsFileOf(const QString& folder, const QString& playerName)

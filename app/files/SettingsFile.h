@@ -15,9 +15,8 @@ constexpr int kSettingsCount = 16;
 /// The settings file of players without a profile, and the file naming the last player,
 /// both relative to the program folder.
 inline const QString kSharedSettingsFile = QStringLiteral("config.krt");
-/// A player's profile is his name plus this extension; the listing pattern finds them all.
+/// A player's profile is his name plus this extension.
 inline const QString kProfileExtension = QStringLiteral(".ind");
-inline const QString kProfilePattern = QStringLiteral("*.ind*");
 inline const QString kLastPlayerFile = QStringLiteral("Stat/ig.sta");
 /// Longest player name, in characters.
 constexpr int kMaxNameLength = 12;
@@ -49,7 +48,8 @@ void ReadSettingsFile(const QString& path, platform::COLORREF& customColour);
 bool WriteSettingsFile(const QString& path, platform::COLORREF customColour);
 
 /// The profile in a folder whose name is the player's name plus ".ind", letter case
-/// ignored, spelled as on disk; empty when the player has none.
+/// ignored, spelled as on disk; empty when the player has none. Every search for a player's
+/// profile goes through here.
 QString FindProfile(const QString& folder, const QString& playerName);
 /// The settings file of a player in a folder: his profile, or "config.krt" when he has none.
 QString SettingsFileOf(const QString& folder, const QString& playerName);

@@ -276,14 +276,27 @@ TEST_F(SavedGamesTest, RoundTripPutsTheGameBackAndRedrawsTheTable)
 
 TEST_F(SavedGamesTest, LoadedPlayerWithAProfileWritesToItButKeepsTheSavedSettings)
 {
-    folder_.write(kSaveFile, MidDealText());
-    folder_.write(QStringLiteral("ИВАН.ind"), "0 1 0 1 3 1 1 1 1 1 8 1000 1 1 10 2");
+    // The save and the profile as listed, whatever the letter case of their extensions, and
+    // neither the copies an interrupted write leaves nor a user's notes.
+    folder_.write(QStringLiteral("ИВАН.SVV"), MidDealText());
+    folder_.write(QStringLiteral("ИВАН.svv.aB12cd"), "damaged");
+    folder_.write(QStringLiteral("ИВАН.Ind"), "0 1 0 1 3 1 1 1 1 1 8 1000 1 1 10 2");
+    folder_.write(QStringLiteral("ИВАН.ind.aB12cd"), "0 1 0 1 3 1 1 1 1 1 8 1000 1 1 10 2");
+    folder_.write(QStringLiteral("ИВАН.index"), "notes");
     putOtherGameOnTable();
     answerLoad(kName);
     table_->OnLoadGame();
-    EXPECT_EQ(g_settingsFile, QStringLiteral("ИВАН.ind"));
+    EXPECT_TRUE(messages().empty());
+    EXPECT_EQ(g_settingsFile, QStringLiteral("ИВАН.Ind"));
     EXPECT_EQ(g_level, 3);
     EXPECT_EQ(g_gameLength, 2);
+
+    // Saved again under its name, the listed save is replaced rather than joined by another.
+    platform_.messageBox.answer({ true });
+    answerSave(kName);
+    table_->OnSaveGame();
+    EXPECT_EQ(folder_.read(QStringLiteral("ИВАН.SVV")), MidDealText());
+    EXPECT_FALSE(QFile::exists(folder_.filePath(kSaveFile)));
 }
 
 TEST_F(SavedGamesTest, SameBackAndBackgroundAreNotRepainted)
