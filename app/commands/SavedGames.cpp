@@ -30,15 +30,13 @@ const QString kUnreadableMessage = QStringLiteral("Не удалось проч�
 const QString kDamagedMessage = QStringLiteral("Сохранение %1 повреждено (%2) и не загружено.");
 
 /// Why a save name cannot name a file, as the message to show; empty when it can. The
-/// name becomes the file "<name>.svv" in the program folder, so it must say something and
-/// can be neither a path nor carry an extension of its own.
+/// name becomes the file "<name>.svv" in the program folder, so it follows the rules of a
+/// player's name, and saying nothing but blanks asks for a name.
 QString SaveNameRefusal(const QString& name)
 {
-    if (name.trimmed().isEmpty())
+    if (WordsOf(name).isEmpty())
         return kEmptyNameMessage;
-    if (HoldsForbiddenCharacter(name))
-        return kBadCharacterMessage;
-    return {};
+    return NameRefusal(name);
 }
 
 /// The name chosen in the save dialog, asked again until it can name a file; empty when

@@ -7,8 +7,6 @@
 #include "platform/Cp1251.h"
 #include "platform/Files.h"
 
-#include <QRegularExpression>
-
 namespace {
 
 /// Field numbers (0-based here) of the settings file.
@@ -64,13 +62,6 @@ int toInt(long long value)
     return static_cast<int>(value);
 }
 
-/// The words of a text: what white space separates.
-QStringList wordsOf(const QString& text)
-{
-    static const QRegularExpression blanks(QStringLiteral("\\s+"));
-    return text.split(blanks, Qt::SkipEmptyParts);
-}
-
 } // namespace
 
 SettingsRecord ParseSettings(const QByteArray& text)
@@ -79,7 +70,7 @@ SettingsRecord ParseSettings(const QByteArray& text)
     SettingsRecord group = kDefaults;
     int filled = 0;
     bool anyComplete = false;
-    for (const QString& token : wordsOf(QString::fromLatin1(text))) {
+    for (const QString& token : WordsOf(QString::fromLatin1(text))) {
         bool ok = false;
         const long long value = token.toLongLong(&ok);
         if (!ok)
@@ -174,7 +165,7 @@ QString ReadLastPlayer(const QString& folder)
     const std::optional<QByteArray> text = platform::ReadWholeFile(folder + kLastPlayerFile);
     if (!text)
         return {};
-    const QStringList words = wordsOf(platform::FromCp1251(*text));
+    const QStringList words = WordsOf(platform::FromCp1251(*text));
     if (words.isEmpty())
         return {};
     // The name becomes part of file names: a word the name dialog would refuse is no name.
