@@ -1,5 +1,6 @@
 #include "engine/Statistics.h"
 
+#include "engine/Blanks.h"
 #include "engine/ScoreSheet.h"
 
 #include <algorithm>
@@ -37,16 +38,19 @@ bool IsResultWord(std::string_view word)
         outcomes.begin(), outcomes.end(), [&](GameOutcome o) { return word == ResultWord(o); });
 }
 
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
-}
-
 /// Characters of UTF-8 text: every byte but the continuation bytes starts one.
 std::size_t CharacterCount(std::string_view text)
 {
     return static_cast<std::size_t>(std::count_if(
         text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+bool HoldsBlank(std::string_view text)
+{
+    for (std::size_t at = 0; at < text.size(); ++at)
+        if (LeadingBlankBytes(text.substr(at)) != 0)
+            return true;
+    return false;
 }
 
 /// The words of one line; stops counting past a record's five.
@@ -55,12 +59,12 @@ std::vector<std::string_view> WordsOf(std::string_view line)
     std::vector<std::string_view> words;
     std::size_t at = 0;
     while (words.size() <= kRecordWords) {
-        while (at < line.size() && IsBlank(line[at]))
-            ++at;
+        while (const std::size_t blank = LeadingBlankBytes(line.substr(at)))
+            at += blank;
         if (at == line.size())
             break;
         const std::size_t start = at;
-        while (at < line.size() && !IsBlank(line[at]))
+        while (at < line.size() && LeadingBlankBytes(line.substr(at)) == 0)
             ++at;
         words.push_back(line.substr(start, at - start));
     }
@@ -107,8 +111,7 @@ bool GreaterMargin(const StatisticsRecord& a, const StatisticsRecord& b)
 bool IsWholeRecord(const StatisticsRecord& record)
 {
     const std::string_view name = record.name;
-    const bool oneWord = !name.empty() && std::none_of(name.begin(), name.end(), IsBlank)
-        && name.find('\n') == std::string_view::npos;
+    const bool oneWord = !name.empty() && !HoldsBlank(name);
     return oneWord && CharacterCount(name) <= kMaxNameCharacters && IsResultWord(record.result)
         && IsOneOf(record.game, kGameTexts) && IsOneOf(record.level, kLevelTexts);
 }

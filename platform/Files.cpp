@@ -8,6 +8,10 @@
 
 #include <algorithm>
 
+#include <unistd.h>
+
+#include <cerrno>
+
 namespace platform {
 
 QStringList ListFolder(const QString& folder, const QString& pattern)
@@ -43,18 +47,42 @@ std::optional<QByteArray> ReadWholeFile(const QString& path)
     return content;
 }
 
-bool WriteFileAtomically(const QString& path, const QByteArray& content)
+namespace {
+
+class SaveFileWriter final : public FileWriter {
+public:
+    bool write(const QString& path, const QByteArray& content) override
+    {
+        if (!QFileInfo(path).absoluteDir().mkpath(QStringLiteral(".")))
+            return false;
+        // QSaveFile renames its temporary file over the target on commit. It keeps small
+        // writes in a buffer, and its commit takes no note of a flush that fails, so a full
+        // disk would put an empty file in the old one's place: every step is checked here,
+        // the writing to the disk included, and anything short of all of them is cancelled.
+        QSaveFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            return false;
+        const bool whole = file.write(content) == content.size() && file.flush() && synced(file)
+            && file.error() == QFileDevice::NoError;
+        if (!whole) {
+            file.cancelWriting();
+            return false;
+        }
+        return file.commit();
+    }
+
+private:
+    /// True when the file's data reached the disk, or the file system has no such step; a
+    /// disk that runs out of room only when it writes back says so here.
+    static bool synced(const QSaveFile& file) { return ::fsync(file.handle()) == 0 || errno == EINVAL; }
+};
+
+} // namespace
+
+template <> FileWriter& ServiceSlot<FileWriter>::real()
 {
-    if (!QFileInfo(path).absoluteDir().mkpath(QStringLiteral(".")))
-        return false;
-    // QSaveFile writes a temporary file beside the target and renames it over the target
-    // on commit; a failed write (a full disk too) makes commit remove the temporary file
-    // and leave the target as it was.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(content);
-    return file.commit();
+    static SaveFileWriter writer;
+    return writer;
 }
 
 } // namespace platform

@@ -6,14 +6,13 @@
 #include "app/dialogs/O_Program.h"
 #include "app/dialogs/Zvyk.h"
 #include "app/files/ImageData.h"
+#include "app/files/StateFile.h"
 #include "app/files/StatisticsFile.h"
 #include "engine/CardTable.h"
 #include "engine/Settings.h"
 #include "platform/DialogRunner.h"
-#include "platform/Files.h"
 #include "platform/MessageBox.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -23,18 +22,15 @@ constexpr int kFewestSortedCards = 2;
 
 /// The dialog only notes a clear request; the command asks once more before it empties.
 const QString kClearQuestion = QStringLiteral("Вы действительно хотите очистить статиситку?");
-/// Said instead of clearing nothing silently; %1 is the file.
-const QString kClearFailed = QStringLiteral("Статистику не удалось очистить: файл %1 недоступен для записи.");
 
 /// Empties the statistics file of the level and length in force. A missing file holds no
-/// games already; one that cannot be emptied is named rather than taken for cleared.
+/// games already; one that cannot be emptied is named to the player.
 void ClearStatistics()
 {
     const QString path = StatisticsFilePath(g_programDir, g_level, g_gameLength);
     if (path.isEmpty() || !QFileInfo::exists(path))
         return;
-    if (!platform::WriteFileAtomically(path, QByteArray()))
-        platform::Tell(kClearFailed.arg(QDir::toNativeSeparators(path)));
+    WriteStateFile(path, QByteArray());
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include "app/files/SavedGameFile.h"
 #include "app/files/SavedGameState.h"
 #include "app/files/SettingsFile.h"
+#include "app/files/StateFile.h"
 #include "engine/GameState.h"
 #include "engine/PromptState.h"
 #include "engine/Settings.h"
@@ -25,20 +26,17 @@ const QString kEmptyNameMessage = QStringLiteral("Введите имя сохр
 /// Messages about a save that could not be made or read: why for %1 of the first, the
 /// save's name for %1 of the others.
 const QString kUnsavableMessage = QStringLiteral("Игру нельзя сохранить: %1.");
-const QString kWriteFailedMessage = QStringLiteral("Не удалось записать сохранение %1.");
 const QString kUnreadableMessage = QStringLiteral("Не удалось прочитать сохранение %1.");
 const QString kDamagedMessage = QStringLiteral("Сохранение %1 повреждено (%2) и не загружено.");
 
 /// Why a save name cannot name a file, as the message to show; empty when it can. The
-/// name becomes the file "<name>.svv" in the program folder, so it must say something and
-/// can be neither a path nor carry an extension of its own.
+/// name becomes the file "<name>.svv" in the program folder, so it follows the rules of a
+/// player's name, and saying nothing but blanks asks for a name.
 QString SaveNameRefusal(const QString& name)
 {
-    if (name.trimmed().isEmpty())
+    if (WordsOf(name).isEmpty())
         return kEmptyNameMessage;
-    if (HoldsForbiddenCharacter(name))
-        return kBadCharacterMessage;
-    return {};
+    return NameRefusal(name);
 }
 
 /// The name chosen in the save dialog, asked again until it can name a file; empty when
@@ -88,8 +86,7 @@ void CVertanDlg::OnSaveGame()
         platform::Tell(kUnsavableMessage.arg(check.problem));
         return;
     }
-    if (!platform::WriteFileAtomically(g_programDir + name + kSaveExtension, text))
-        platform::Tell(kWriteFailedMessage.arg(name));
+    WriteStateFile(SavePath(g_programDir, name), text);
 }
 
 void CVertanDlg::OnLoadGame()
@@ -102,8 +99,7 @@ void CVertanDlg::OnLoadGame()
 
     // The whole file is read and checked before anything changes, so that a save that
     // cannot be loaded leaves the game, the settings and their file as they were.
-    const std::optional<QByteArray> text
-        = platform::ReadWholeFile(g_programDir + dialog.m_name + kSaveExtension);
+    const std::optional<QByteArray> text = platform::ReadWholeFile(SavePath(g_programDir, dialog.m_name));
     if (!text) {
         platform::Tell(kUnreadableMessage.arg(dialog.m_name));
         return;

@@ -4,8 +4,9 @@
 #include "app/dialogs/PlayerName.h"
 #include "app/dialogs/TemplateControls.h"
 #include "app/dialogs/UpperCaseValidator.h"
+#include "app/files/NamedFiles.h"
 #include "app/files/SettingsFile.h"
-#include "platform/Files.h"
+#include "app/files/StateFile.h"
 #include "platform/MemoryDC.h"
 #include "platform/MessageBox.h"
 
@@ -30,15 +31,12 @@ constexpr TemplateRect kAddPicturePlace { 84, 11, 19, 18 };
 constexpr TemplateRect kDeletePicturePlace { 85, 64, 19, 18 };
 constexpr TemplateRect kDeleteAllPicturePlace { 85, 116, 19, 18 };
 
-/// Files that are profiles, and the extension a new profile takes.
-
 /// Questions and notices; %1 is the file replaced, the profile deleted, all profiles' names
-/// one a line, or the files that could not be written or removed.
+/// one a line, or the files that could not be removed.
 const QString kReplaceQuestion = QStringLiteral("%1\nНастройка существует\nзаменить настройку?");
 const QString kDeleteQuestion = QStringLiteral("%1\nВы действитнльно хотите\nудалить настройку?");
 const QString kDeleteAllQuestion
     = QStringLiteral("%1\n\nВсе настройки будут удалены,\n           продолжить?");
-const QString kNotWrittenMessage = QStringLiteral("%1\nНе удалось записать настройку");
 const QString kNotRemovedMessage = QStringLiteral("Не удалось удалить:\n%1");
 
 } // namespace
@@ -112,9 +110,8 @@ void CIndividym::OnAdd()
         return;
     }
     const QString file = existing.isEmpty() ? m_profileName + kProfileExtension : existing;
-    // A failed write leaves the old profile whole; the player must know it was not replaced.
-    if (!platform::WriteFileAtomically(m_directory + file, FormatSettings(settings())))
-        platform::Tell(kNotWrittenMessage.arg(file));
+    // A failed write leaves the old profile whole, and the player is told it was not replaced.
+    WriteStateFile(m_directory + file, FormatSettings(settings()));
     listProfiles();
 }
 
@@ -165,14 +162,14 @@ void CIndividym::listProfiles()
     m_files.fill(QString());
     m_combo->clear();
     m_count = 0;
-    for (const QString& file : platform::ListFolder(m_directory, kProfilePattern)) {
+    for (const NamedFile& profile : ListNamedFiles(m_directory, kProfileExtension)) {
         // Eight slots: more profiles, made outside the game, are listed once some are deleted.
         if (m_count == kMaxProfiles)
             break;
         const auto slot = static_cast<std::size_t>(++m_count);
-        m_files[slot] = file;
-        m_names[slot] = file.left(file.indexOf(QLatin1Char('.')));
-        m_combo->addItem(UpperCaseLetters(m_names[slot]));
+        m_files[slot] = profile.file;
+        m_names[slot] = profile.name;
+        m_combo->addItem(UpperCaseLetters(profile.name));
     }
     select(m_count > 0 ? 1 : 0);
 }

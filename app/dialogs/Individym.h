@@ -28,8 +28,8 @@ public:
 
     explicit CIndividym(QWidget* parent = nullptr);
 
-    /// The listed profiles' names (the file name up to its first dot) and files (as on
-    /// disk), by slot in listing order; unused slots are empty.
+    /// The listed profiles' names (the file name less ".ind") and files (as on disk), by
+    /// slot in listing order; unused slots are empty.
     std::array<QString, kSlotCount> m_names;
     std::array<QString, kSlotCount> m_files;
     /// The folder whose profiles are kept, ending with "/"; empty means the current folder.

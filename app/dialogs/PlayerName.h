@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 /// The rules a player's name must meet. A name becomes part of file names (the player's
 /// profile "<name>.ind") and is written into Windows-1251 text files, so it must be one
@@ -10,11 +11,16 @@
 inline const QString kBadCharacterMessage = QStringLiteral("Недопустимый символ");
 
 /// True when a text holds a character that would make a file name a path or change its
-/// extension: a path separator, a dot or a control character.
+/// extension, or that does not show: a path separator, a dot, a control character or a
+/// format character (a direction mark, a soft hyphen).
 bool HoldsForbiddenCharacter(const QString& text);
 
-/// The text before the first blank (or other white space); all of it when there is none.
+/// True for a blank (engine/Blanks.h: the white space of Unicode, the no-break space too).
+bool IsBlank(QChar c);
+/// The text before the first blank; all of it when there is none.
 QString FirstWord(const QString& text);
+/// The words of a text: what blanks separate.
+QStringList WordsOf(const QString& text);
 
 /// A name's length in characters (not bytes, not UTF-16 units).
 int CharacterCount(const QString& text);
@@ -22,7 +28,8 @@ int CharacterCount(const QString& text);
 /// The text in upper case letter by letter, keeping its length.
 QString UpperCaseLetters(QString text);
 
-/// Why a word cannot be a player's name, as the message the name dialog shows; empty when
-/// it can: not empty, at most 12 characters, no path separator, no dot, no control
-/// character, nothing Windows-1251 cannot hold.
+/// Why a word cannot be a player's name or a save's, as the message to show; empty when it
+/// can: not empty, at most 12 characters, no blank, no path separator, no dot, nothing that
+/// does not show, nothing Windows-1251 cannot hold (which keeps out the slashes that look
+/// like "/" as well).
 QString NameRefusal(const QString& word);

@@ -5,7 +5,6 @@
 #include "app/dialogs/UpperCaseValidator.h"
 #include "platform/MessageBox.h"
 
-#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -110,7 +109,7 @@ void CSave::OnDelete()
     if (m_isNew == 1)
         return;
     if (platform::AskYesNo(kDeleteQuestion.arg(m_name)))
-        QFile::remove(QDir(m_directory).filePath(m_name + kSaveExtension));
+        QFile::remove(SavePath(m_directory, m_name));
     startOver();
 }
 

@@ -1,16 +1,10 @@
 #include "app/dialogs/SaveList.h"
 
-#include "platform/Files.h"
+#include "app/files/NamedFiles.h"
 
+#include <QDir>
 #include <QListWidget>
 #include <QSignalBlocker>
-
-namespace {
-
-/// Files that are saved games; a save's name is the file name up to the first dot.
-const QString kSavePattern = QStringLiteral("*.svv*");
-
-} // namespace
 
 int ListSaves(const QString& folder, SaveSlots& names, QListWidget& list)
 {
@@ -19,14 +13,19 @@ int ListSaves(const QString& folder, SaveSlots& names, QListWidget& list)
     list.clear();
     names.fill(QString());
     int count = 0;
-    for (const QString& file : platform::ListFolder(folder, kSavePattern)) {
+    for (const NamedFile& save : ListNamedFiles(folder, kSaveExtension)) {
         if (count == kMaxSaves)
             break;
-        const QString name = file.left(file.indexOf(QLatin1Char('.')));
-        names[static_cast<std::size_t>(++count)] = name;
-        list.addItem(name);
+        names[static_cast<std::size_t>(++count)] = save.name;
+        list.addItem(save.name);
     }
     return count;
+}
+
+QString SavePath(const QString& folder, const QString& name)
+{
+    const QString listed = FindNamedFile(folder, kSaveExtension, name, Qt::CaseSensitive);
+    return QDir(folder).filePath(listed.isEmpty() ? name + kSaveExtension : listed);
 }
 
 int SelectedSlot(const QListWidget& list)

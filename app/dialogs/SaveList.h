@@ -16,10 +16,15 @@ constexpr int kMaxSaves = 8;
 /// Names of the listed saves by slot: slot 0 holds no name, slots 1..8 the entries 0..7.
 using SaveSlots = std::array<QString, kMaxSaves + 1>;
 
-/// Empties the slots and the list, then lists the saves of a folder ("*.svv*", each by its
-/// file name up to the first dot) into slots 1..8 and the list. A folder holding more
-/// saves than there are slots shows the first eight. Returns how many were listed, 0..8.
+/// Empties the slots and the list, then lists the saves of a folder (the files ending in
+/// ".svv", each by its file name less that ending) into slots 1..8 and the list. A folder
+/// holding more saves than there are slots shows the first eight. Returns how many were
+/// listed, 0..8.
 int ListSaves(const QString& folder, SaveSlots& names, QListWidget& list);
+
+/// The path of the save of a name in a folder: the listed save's file as on disk, or the
+/// name plus ".svv" when no save has that name yet.
+QString SavePath(const QString& folder, const QString& name);
 
 /// The slot 1..8 of the list's selected entry; 0 when no entry is selected.
 int SelectedSlot(const QListWidget& list);

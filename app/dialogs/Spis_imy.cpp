@@ -2,8 +2,8 @@
 
 #include "app/dialogs/PlayerDialogFrame.h"
 #include "app/dialogs/PlayerName.h"
+#include "app/files/NamedFiles.h"
 #include "app/files/SettingsFile.h"
-#include "platform/Files.h"
 
 #include <QDir>
 #include <QPushButton>
@@ -20,7 +20,6 @@ constexpr int kCentringBlanks = 20;
 /// The slot of the current player, and the first slot of the other players.
 constexpr int kCurrentSlot = 1;
 constexpr int kFirstOtherSlot = 2;
-/// Files that are settings profiles; the player's name is the file name up to the first dot.
 
 } // namespace
 
@@ -50,15 +49,14 @@ bool CSpis_imy::OnInitDialog()
     // Listing by path leaves the process's current folder as it is.
     const QString folder = m_directory.isEmpty() ? QDir::currentPath() : m_directory;
     int slot = kFirstOtherSlot;
-    for (const QString& file : platform::ListFolder(folder, kProfilePattern)) {
+    for (const NamedFile& profile : ListNamedFiles(folder, kProfileExtension)) {
         // Slots end at 8: a folder with more profiles than the list can hold shows the first ones.
         if (slot == kSlotCount)
             break;
-        const QString name = file.left(file.indexOf(QLatin1Char('.')));
-        if (name.compare(m_current, Qt::CaseInsensitive) == 0)
+        if (profile.name.compare(m_current, Qt::CaseInsensitive) == 0)
             continue;
-        m_names[slot++] = name;
-        addEntry(name);
+        m_names[slot++] = profile.name;
+        addEntry(profile.name);
     }
     return true;
 }

@@ -4,7 +4,7 @@
 
 void CVertanDlg::WriteSettings()
 {
-    // A folder that cannot be written is passed over: the game still closes, and the
-    // file on disk stays whole.
+    // A file that cannot be written stays whole and the player is told; the game goes on,
+    // or closes when it was leaving.
     WriteSettingsFile(g_programDir + g_settingsFile, m_customColour);
 }

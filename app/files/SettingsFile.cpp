@@ -1,11 +1,11 @@
 #include "app/files/SettingsFile.h"
 
 #include "app/dialogs/PlayerName.h"
+#include "app/files/NamedFiles.h"
+#include "app/files/StateFile.h"
 #include "engine/Settings.h"
 #include "platform/Cp1251.h"
 #include "platform/Files.h"
-
-#include <QRegularExpression>
 
 namespace {
 
@@ -62,13 +62,6 @@ int toInt(long long value)
     return static_cast<int>(value);
 }
 
-/// The words of a text: what white space separates.
-QStringList wordsOf(const QString& text)
-{
-    static const QRegularExpression blanks(QStringLiteral("\\s+"));
-    return text.split(blanks, Qt::SkipEmptyParts);
-}
-
 } // namespace
 
 SettingsRecord ParseSettings(const QByteArray& text)
@@ -77,7 +70,7 @@ SettingsRecord ParseSettings(const QByteArray& text)
     SettingsRecord group = kDefaults;
     int filled = 0;
     bool anyComplete = false;
-    for (const QString& token : wordsOf(QString::fromLatin1(text))) {
+    for (const QString& token : WordsOf(QString::fromLatin1(text))) {
         bool ok = false;
         const long long value = token.toLongLong(&ok);
         if (!ok)
@@ -152,18 +145,13 @@ void ReadSettingsFile(const QString& path, platform::COLORREF& customColour)
 
 bool WriteSettingsFile(const QString& path, platform::COLORREF customColour)
 {
-    return platform::WriteFileAtomically(path, FormatSettings(CurrentSettings(customColour)));
+    return WriteStateFile(path, FormatSettings(CurrentSettings(customColour)));
 }
 
 QString FindProfile(const QString& folder, const QString& playerName)
 {
-    if (playerName.isEmpty())
-        return {};
-    const QString wanted = playerName + kProfileExtension;
-    for (const QString& entry : platform::ListFolder(folder, kProfilePattern))
-        if (entry.compare(wanted, Qt::CaseInsensitive) == 0)
-            return entry;
-    return {};
+    return playerName.isEmpty() ? QString()
+                                : FindNamedFile(folder, kProfileExtension, playerName, Qt::CaseInsensitive);
 }
 
 QString SettingsFileOf(const QString& folder, const QString& playerName)
@@ -177,7 +165,7 @@ QString ReadLastPlayer(const QString& folder)
     const std::optional<QByteArray> text = platform::ReadWholeFile(folder + kLastPlayerFile);
     if (!text)
         return {};
-    const QStringList words = wordsOf(platform::FromCp1251(*text));
+    const QStringList words = WordsOf(platform::FromCp1251(*text));
     if (words.isEmpty())
         return {};
     // The name becomes part of file names: a word the name dialog would refuse is no name.
@@ -187,5 +175,5 @@ QString ReadLastPlayer(const QString& folder)
 
 bool WriteLastPlayer(const QString& folder, const QString& playerName)
 {
-    return platform::WriteFileAtomically(folder + kLastPlayerFile, platform::ToCp1251(playerName));
+    return WriteStateFile(folder + kLastPlayerFile, platform::ToCp1251(playerName));
 }

@@ -15,9 +15,8 @@ constexpr int kSettingsCount = 16;
 /// The settings file of players without a profile, and the file naming the last player,
 /// both relative to the program folder.
 inline const QString kSharedSettingsFile = QStringLiteral("config.krt");
-/// A player's profile is his name plus this extension; the listing pattern finds them all.
+/// A player's profile is his name plus this extension.
 inline const QString kProfileExtension = QStringLiteral(".ind");
-inline const QString kProfilePattern = QStringLiteral("*.ind*");
 inline const QString kLastPlayerFile = QStringLiteral("Stat/ig.sta");
 /// Longest player name, in characters.
 constexpr int kMaxNameLength = 12;
@@ -44,12 +43,13 @@ void ApplySettings(const SettingsRecord& record, platform::COLORREF& customColou
 
 /// Reads a settings file into the globals; a file that cannot be read gives the defaults.
 void ReadSettingsFile(const QString& path, platform::COLORREF& customColour);
-/// Writes the settings in force; false when the file cannot be written (nothing is lost:
-/// the old file stays as it was).
+/// Writes the settings in force; false when the file cannot be written: the old file stays
+/// as it was and the player is told.
 bool WriteSettingsFile(const QString& path, platform::COLORREF customColour);
 
 /// The profile in a folder whose name is the player's name plus ".ind", letter case
-/// ignored, spelled as on disk; empty when the player has none.
+/// ignored, spelled as on disk; empty when the player has none. Every search for a player's
+/// profile goes through here.
 QString FindProfile(const QString& folder, const QString& playerName);
 /// The settings file of a player in a folder: his profile, or "config.krt" when he has none.
 QString SettingsFileOf(const QString& folder, const QString& playerName);
@@ -57,4 +57,6 @@ QString SettingsFileOf(const QString& folder, const QString& playerName);
 /// The first word of the last-player file, at most 12 characters; empty when missing or
 /// when the word is not a name the name dialog would take.
 QString ReadLastPlayer(const QString& folder);
+/// Writes the last-player file; false when it cannot be written: the old file stays as it
+/// was and the player is told.
 bool WriteLastPlayer(const QString& folder, const QString& playerName);

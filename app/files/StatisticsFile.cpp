@@ -1,8 +1,11 @@
 #include "app/files/StatisticsFile.h"
 
+#include "app/files/StateFile.h"
 #include "platform/Cp1251.h"
 #include "platform/Files.h"
+#include "platform/MessageBox.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 QString StatisticsFilePath(const QString& programDir, int level, int gameLength)
@@ -12,6 +15,10 @@ QString StatisticsFilePath(const QString& programDir, int level, int gameLength)
 }
 
 namespace {
+
+/// Said when a statistics file is kept rather than rewritten; %1 is the file.
+const QString kUnreadableMessage
+    = QStringLiteral("Партия не записана в статистику: файл %1 не удалось прочитать, он оставлен как есть.");
 
 /// A file's text: empty for a missing file, nothing when it is there but cannot be read.
 std::optional<std::string> ReadStatisticsText(const QString& path)
@@ -34,15 +41,20 @@ std::optional<std::vector<StatisticsRecord>> ReadStatisticsFile(const QString& p
     return ParseStatistics(*text);
 }
 
-StatisticsWrite AddGameToStatisticsFile(const QString& path, const StatisticsRecord& record)
+bool AddGameToStatisticsFile(const QString& path, const StatisticsRecord& record)
 {
-    if (path.isEmpty() || !IsWholeRecord(record))
-        return StatisticsWrite::kNotWritten;
+    // Only a level or length out of range has no file; the settings never hold one.
+    if (path.isEmpty())
+        return false;
+    if (!IsWholeRecord(record)) {
+        TellNotWritten(path);
+        return false;
+    }
     const std::optional<std::string> old = ReadStatisticsText(path);
-    if (!old || !HoldsOnlyRecords(*old))
-        return StatisticsWrite::kFileUnreadable;
+    if (!old || !HoldsOnlyRecords(*old)) {
+        platform::Tell(kUnreadableMessage.arg(QDir::toNativeSeparators(path)));
+        return false;
+    }
     const std::string text = FormatStatistics(AddToStatistics(ParseStatistics(*old), record));
-    return platform::WriteFileAtomically(path, platform::ToCp1251(QString::fromStdString(text)))
-        ? StatisticsWrite::kWritten
-        : StatisticsWrite::kNotWritten;
+    return WriteStateFile(path, platform::ToCp1251(QString::fromStdString(text)));
 }

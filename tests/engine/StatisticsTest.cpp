@@ -92,6 +92,7 @@ TEST(StatisticsTest, DamagedLinesAreSkippedAndWholeRecordsKept)
         "Иван Выиграл 120 Средняя(700) Новичок\r\n", // no game of the game
         "Иван Выиграл 120 Малая(501) Мастер\r\n", // no level of the game
         "Абвгдеёжзийкл Выиграл 120 Малая(501) Новичок\r\n", // a name of 13 characters
+        "Иван\u00A0Петров Выиграл 120 Малая(501) Новичок\r\n", // two words: a no-break space is a blank
         std::string("\0\x01\xff garbage \r\r\n", 15),
         "\r\n",
     };

@@ -68,7 +68,7 @@ protected:
         TableTest::TearDown();
     }
 
-    /// The save dialog answered by typing a name over the field's and pressing "Сохранить";
+    /// The save dialog answered by entering a name over the field's and pressing "Сохранить";
     /// `offered` receives the name the field showed.
     void answerSave(const QString& typed, QString* offered = nullptr)
     {
@@ -77,7 +77,8 @@ protected:
             if (offered)
                 *offered = field->text();
             field->clear();
-            TypeText(*field, typed);
+            // Pasted, so that characters no key gives come in too.
+            field->insert(typed);
             buttonOf(dialog, QStringLiteral("Сохранить")).click();
             return dialog.result();
         });
@@ -189,23 +190,38 @@ TEST_F(SavedGamesTest, NamesThatCannotNameAFileAreAskedForAgain)
 {
     PutMidDealOnTable(*table_);
     g_saveName = kName;
-    std::vector<QString> offered(5);
-    answerSave(QString(), &offered[0]);
-    answerSave(QStringLiteral("         "), &offered[1]); // nine blanks are no name either
-    answerSave(QStringLiteral("../ИГРА"), &offered[2]);
-    answerSave(QStringLiteral("ИГРА.TXT"), &offered[3]);
-    answerSave(QStringLiteral("моя игра"), &offered[4]);
+    const QString empty = QStringLiteral("Введите имя сохранения");
+    const QString bad = QStringLiteral("Недопустимый символ");
+    const QString blank = QStringLiteral("Имя не должно содержать пробелов");
+    // A save name follows the rules of a player's name: one word of at most twelve
+    // characters that Windows-1251 holds, nothing that makes a path or does not show.
+    const std::vector<std::pair<QString, QString>> refused {
+        { QString(), empty },
+        { QStringLiteral("         "), empty }, // nine blanks are no name either
+        { QStringLiteral("../ИГРА"), bad },
+        { QStringLiteral("ИГРА.TXT"), bad },
+        { QStringLiteral("ИГРА\u22151"), bad }, // slashes that look like "/"
+        { QStringLiteral("ИГРА\uFF0F1"), bad },
+        { QStringLiteral("\u200FИГРА"), bad }, // a direction mark
+        { QStringLiteral("АБВГДЕЖЗИКЛМН"), QStringLiteral("Введите не более 12 символов") },
+        { QStringLiteral("МОЯ ИГРА"), blank },
+        { QStringLiteral(" ИГРА"), blank },
+        { QStringLiteral("ИГРА\u00A0"), blank },
+    };
+    std::vector<QString> offered(refused.size());
+    for (std::size_t i = 0; i < refused.size(); ++i)
+        answerSave(refused[i].first, &offered[i]);
+    answerSave(QStringLiteral("игра"));
     table_->OnSaveGame();
 
-    EXPECT_EQ(messages(),
-        (std::vector<QString> { QStringLiteral("Введите имя сохранения"),
-            QStringLiteral("Введите имя сохранения"), QStringLiteral("Недопустимый символ"),
-            QStringLiteral("Недопустимый символ") }));
-    EXPECT_EQ(offered, std::vector<QString>(5, kName)) << "each new run offers the name of the last save";
-    EXPECT_EQ(folder_.read(QStringLiteral("МОЯ ИГРА.svv")), MidDealText());
-    EXPECT_EQ(g_saveName, QStringLiteral("МОЯ ИГРА"));
+    std::vector<QString> told;
+    for (const auto& [name, message] : refused)
+        told.push_back(message);
+    EXPECT_EQ(messages(), told);
+    EXPECT_EQ(offered, std::vector<QString>(refused.size(), kName)) << "each run offers the last save's name";
+    EXPECT_EQ(g_saveName, QStringLiteral("ИГРА"));
     EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files | QDir::AllDirs | QDir::NoDotAndDotDot),
-        QStringList { QStringLiteral("МОЯ ИГРА.svv") });
+        QStringList { QStringLiteral("ИГРА.svv") });
 }
 
 TEST_F(SavedGamesTest, SaveThatCannotBeMadeIsReportedAndWritesNothing)
@@ -224,15 +240,6 @@ TEST_F(SavedGamesTest, SaveThatCannotBeMadeIsReportedAndWritesNothing)
     EXPECT_FALSE(QFile::exists(folder_.filePath(kSaveFile)));
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_TRUE(messages()[0].startsWith(QStringLiteral("Игру нельзя сохранить: ")));
-
-    // A folder that cannot be written: the player is told, the game goes on.
-    g_sheetComputer[1] = QStringLiteral("162");
-    folder_.write(QStringLiteral("file"), "x");
-    g_programDir = folder_.filePath(QStringLiteral("file/"));
-    answerSave(kName);
-    table_->OnSaveGame();
-    ASSERT_EQ(messages().size(), 2u);
-    EXPECT_EQ(messages()[1], QStringLiteral("Не удалось записать сохранение ИВАН."));
 }
 
 TEST_F(SavedGamesTest, RoundTripPutsTheGameBackAndRedrawsTheTable)
@@ -285,14 +292,27 @@ TEST_F(SavedGamesTest, RoundTripPutsTheGameBackAndRedrawsTheTable)
 
 TEST_F(SavedGamesTest, LoadedPlayerWithAProfileWritesToItButKeepsTheSavedSettings)
 {
-    folder_.write(kSaveFile, MidDealText());
-    folder_.write(QStringLiteral("ИВАН.ind"), "0 1 0 1 3 1 1 1 1 1 8 1000 1 1 10 2");
+    // The save and the profile as listed, whatever the letter case of their extensions, and
+    // neither the copies an interrupted write leaves nor a user's notes.
+    folder_.write(QStringLiteral("ИВАН.SVV"), MidDealText());
+    folder_.write(QStringLiteral("ИВАН.svv.aB12cd"), "damaged");
+    folder_.write(QStringLiteral("ИВАН.Ind"), "0 1 0 1 3 1 1 1 1 1 8 1000 1 1 10 2");
+    folder_.write(QStringLiteral("ИВАН.ind.aB12cd"), "0 1 0 1 3 1 1 1 1 1 8 1000 1 1 10 2");
+    folder_.write(QStringLiteral("ИВАН.index"), "notes");
     putOtherGameOnTable();
     answerLoad(kName);
     table_->OnLoadGame();
-    EXPECT_EQ(g_settingsFile, QStringLiteral("ИВАН.ind"));
+    EXPECT_TRUE(messages().empty());
+    EXPECT_EQ(g_settingsFile, QStringLiteral("ИВАН.Ind"));
     EXPECT_EQ(g_level, 3);
     EXPECT_EQ(g_gameLength, 2);
+
+    // Saved again under its name, the listed save is replaced rather than joined by another.
+    platform_.messageBox.answer({ true });
+    answerSave(kName);
+    table_->OnSaveGame();
+    EXPECT_EQ(folder_.read(QStringLiteral("ИВАН.SVV")), MidDealText());
+    EXPECT_FALSE(QFile::exists(folder_.filePath(kSaveFile)));
 }
 
 TEST_F(SavedGamesTest, SameBackAndBackgroundAreNotRepainted)

@@ -108,6 +108,7 @@ TEST_F(NameDialogTest, RefusesNamesThatCannotBeFileNames)
         { QStringLiteral("ИВАН.ind"), badCharacter },
         { QStringLiteral("ИВ\x01АН"), badCharacter },
         { QStringLiteral("ИВ\x7fАН"), badCharacter },
+        { QStringLiteral("ИВ\u00ADАН"), badCharacter }, // a soft hyphen does not show
         // No Windows-1251 code: the last-player file could not keep it.
         { QStringLiteral("ИВ日АН"), badCharacter },
     };

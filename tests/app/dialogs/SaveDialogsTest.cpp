@@ -92,19 +92,23 @@ TEST_F(SaveDialogsTest, WithoutSavesATypedNameIsSavedInCapitals)
     EXPECT_TRUE(platform_.messageBox.shown.empty());
 }
 
-TEST_F(SaveDialogsTest, ListsSavesByTheNameBeforeTheFirstDotAndAtMostEight)
+TEST_F(SaveDialogsTest, ListsSavesByTheNameBeforeTheirExtensionAndAtMostEight)
 {
     addSaves({ QStringLiteral("Б"), QStringLiteral("А"), QStringLiteral("В.old") });
-    folder_.write(QStringLiteral("notes.txt"), "X");
+    // Only files ending in ".svv" are saves: not a user's notes, nor the copy an interrupted
+    // write leaves beside a save.
+    for (const QString& file :
+        { QStringLiteral("Г.SVV"), QStringLiteral("А.svv.aB12cd"), QStringLiteral("notes.svvx") })
+        folder_.write(file, "X");
     openSave(QString());
     EXPECT_EQ(entriesOf(save_.m_list),
-        (QStringList { QStringLiteral("А"), QStringLiteral("Б"), QStringLiteral("В") }));
-    EXPECT_EQ(save_.m_names[1], QStringLiteral("А"));
-    EXPECT_EQ(save_.m_names[3], QStringLiteral("В"));
-    EXPECT_EQ(save_.m_count, 3);
+        (QStringList {
+            QStringLiteral("А"), QStringLiteral("Б"), QStringLiteral("В.old"), QStringLiteral("Г") }));
+    EXPECT_EQ(save_.m_names[3], QStringLiteral("В.old"));
+    EXPECT_EQ(save_.m_count, 4);
 
-    addSaves({ QStringLiteral("Г"), QStringLiteral("Д"), QStringLiteral("Е"), QStringLiteral("Ж"),
-        QStringLiteral("З"), QStringLiteral("И") });
+    addSaves({ QStringLiteral("Д"), QStringLiteral("Е"), QStringLiteral("Ж"), QStringLiteral("З"),
+        QStringLiteral("И") });
     openLoad();
     EXPECT_EQ(open_.m_list.count(), 8) << "nine saves made outside the game: the first eight";
     EXPECT_EQ(open_.m_names[8], QStringLiteral("З"));
@@ -177,6 +181,8 @@ TEST_F(SaveDialogsTest, EightSavesTakeNoNewOneButMayBeReplaced)
 TEST_F(SaveDialogsTest, DeleteRemovesTheChosenSaveAfterYes)
 {
     addSaves({ QStringLiteral("ИВАН"), QStringLiteral("ПЕТР") });
+    ASSERT_TRUE(QFile::rename(
+        folder_.filePath(QStringLiteral("ИВАН.svv")), folder_.filePath(QStringLiteral("ИВАН.SVV"))));
     openSave(QStringLiteral("НОВАЯ"));
 
     // Nothing chosen: nothing asked, nothing deleted.
@@ -189,14 +195,14 @@ TEST_F(SaveDialogsTest, DeleteRemovesTheChosenSaveAfterYes)
     press(QStringLiteral("Удалить"));
     EXPECT_EQ(platform_.messageBox.shown.back().text,
         QStringLiteral("ИВАН\nВы действитнльно хотите\nудалить сохранение?"));
-    EXPECT_TRUE(QFile::exists(folder_.filePath(QStringLiteral("ИВАН.svv"))));
+    EXPECT_TRUE(QFile::exists(folder_.filePath(QStringLiteral("ИВАН.SVV"))));
     EXPECT_EQ(field().text(), QString());
     EXPECT_EQ(save_.m_isNew, 1);
 
     clickEntry(save_.m_list, 0);
     platform_.messageBox.answer({ true });
     press(QStringLiteral("Удалить"));
-    EXPECT_FALSE(QFile::exists(folder_.filePath(QStringLiteral("ИВАН.svv"))));
+    EXPECT_FALSE(QFile::exists(folder_.filePath(QStringLiteral("ИВАН.SVV")))) << "the file as listed";
     EXPECT_EQ(entriesOf(save_.m_list), QStringList { QStringLiteral("ПЕТР") });
     EXPECT_EQ(save_.m_count, 1);
     EXPECT_EQ(field().text(), QString());

@@ -106,15 +106,6 @@ TEST_F(SettingsFileTest, DamagedFilesFallBackFieldByField)
     EXPECT_EQ(FormatSettings(ParseSettings("99999999999999999999999 1")), kDefaultsText);
 }
 
-TEST_F(SettingsFileTest, AFolderThatCannotBeWrittenIsPassedOver)
-{
-    // A plain file where the folder should be: no rights can make that writable.
-    writeFile(folder() + "blocked", "not a folder");
-    EXPECT_FALSE(WriteSettingsFile(folder() + "blocked/config.krt", 0));
-    EXPECT_FALSE(WriteLastPlayer(folder() + "blocked/", "IVAN"));
-    EXPECT_EQ(readFile(folder() + "blocked"), "not a folder");
-}
-
 TEST_F(SettingsFileTest, ProfileIsChosenIgnoringLetterCase)
 {
     writeFile(folder() + "IVAN.indx", kDefaultsText);
@@ -134,15 +125,22 @@ TEST_F(SettingsFileTest, LastPlayerFile)
     ASSERT_TRUE(WriteLastPlayer(folder(), "ИВАН"));
     EXPECT_EQ(readFile(folder() + "Stat/ig.sta"), platform::ToCp1251("ИВАН")) << "bare text, no line break";
     EXPECT_EQ(ReadLastPlayer(folder()), "ИВАН");
-    writeFile(folder() + "Stat/ig.sta", "  petr   ivan\n");
-    EXPECT_EQ(ReadLastPlayer(folder()), "petr") << "the first word";
-    writeFile(folder() + "Stat/ig.sta", "ABCDEFGHIJKLMNOPQ");
-    EXPECT_EQ(ReadLastPlayer(folder()), "ABCDEFGHIJKL") << "at most twelve characters";
-    writeFile(folder() + "Stat/ig.sta", "");
-    EXPECT_EQ(ReadLastPlayer(folder()), QString());
-    for (const char* unsafe : { "../etc", "a/b", "x.ind", "bad\\name" }) {
-        writeFile(folder() + "Stat/ig.sta", unsafe);
-        EXPECT_EQ(ReadLastPlayer(folder()), QString()) << unsafe << " would become a path";
+    const std::vector<std::pair<QByteArray, QString>> cases {
+        { "  petr   ivan\n", "petr" }, // the first word
+        { "ABCDEFGHIJKLMNOPQ", "ABCDEFGHIJKL" }, // at most twelve characters
+        { "", "" },
+        // The no-break space (0xA0) is a blank like any other, not an invisible name.
+        { "\xA0", "" },
+        { "\xA0\xC8\xC2\xC0\xCD\xA0\xCF", "ИВАН" },
+        // Names that would become paths.
+        { "../etc", "" },
+        { "a/b", "" },
+        { "x.ind", "" },
+        { "bad\\name", "" },
+    };
+    for (const auto& [text, name] : cases) {
+        writeFile(folder() + "Stat/ig.sta", text);
+        EXPECT_EQ(ReadLastPlayer(folder()), name) << text.toStdString();
     }
 }
 

@@ -1,6 +1,8 @@
 #include "app/files/StatisticsFile.h"
 
+#include "app/files/StateFile.h"
 #include "platform/Cp1251.h"
+#include "support/ScriptedMessageBox.h"
 #include "support/TempFolder.h"
 
 #include <QDir>
@@ -24,13 +26,11 @@ TEST(StatisticsFileTest, AGameJoinsTheRecordsInWindows1251)
     TempFolder folder;
     const QString path = folder.filePath(kFile);
     // No file yet: the new game alone.
-    ASSERT_EQ(AddGameToStatisticsFile(path, kGame), StatisticsWrite::kWritten);
+    ASSERT_TRUE(AddGameToStatisticsFile(path, kGame));
     EXPECT_EQ(folder.read(kFile), Cp1251("Иван Выиграл 240 Большая(1001) Игрок\r\n"));
 
-    ASSERT_EQ(AddGameToStatisticsFile(path, { "Петр", "Проиграл", -30, "Большая(1001)", "Игрок" }),
-        StatisticsWrite::kWritten);
-    ASSERT_EQ(AddGameToStatisticsFile(path, { "Анна", "Выиграл", 500, "Большая(1001)", "Игрок" }),
-        StatisticsWrite::kWritten);
+    ASSERT_TRUE(AddGameToStatisticsFile(path, { "Петр", "Проиграл", -30, "Большая(1001)", "Игрок" }));
+    ASSERT_TRUE(AddGameToStatisticsFile(path, { "Анна", "Выиграл", 500, "Большая(1001)", "Игрок" }));
     EXPECT_EQ(folder.read(kFile),
         Cp1251("Анна Выиграл 500 Большая(1001) Игрок\r\n"
                "Иван Выиграл 240 Большая(1001) Игрок\r\n"
@@ -41,8 +41,10 @@ TEST(StatisticsFileTest, AGameJoinsTheRecordsInWindows1251)
         QStringList({ QStringLiteral("stsrb.sta") }));
 }
 
-TEST(StatisticsFileTest, AFileThatIsNotAllRecordsIsKeptAndShowsItsWholeOnes)
+TEST(StatisticsFileTest, AFileThatCannotBeReadIsKeptShowsItsWholeRecordsAndIsNamed)
 {
+    ScriptedMessageBox messages;
+    const platform::ScopedService<platform::MessageBox> guard(messages);
     const QByteArray whole = Cp1251("Анна Выиграл 500 Большая(1001) Игрок\r\n");
     const QByteArray damaged[] {
         QByteArray("\xFF\xFE\x00garbage\r\n", 12),
@@ -54,8 +56,7 @@ TEST(StatisticsFileTest, AFileThatIsNotAllRecordsIsKeptAndShowsItsWholeOnes)
         const QString path = folder.filePath(kFile);
         folder.write(kFile, text);
         EXPECT_EQ(ReadStatisticsFile(path)->size(), text.startsWith(whole) ? 1u : 0u) << text.toStdString();
-        EXPECT_EQ(AddGameToStatisticsFile(path, kGame), StatisticsWrite::kFileUnreadable)
-            << text.toStdString();
+        EXPECT_FALSE(AddGameToStatisticsFile(path, kGame)) << text.toStdString();
         EXPECT_EQ(folder.read(kFile), text);
     }
 
@@ -64,8 +65,10 @@ TEST(StatisticsFileTest, AFileThatIsNotAllRecordsIsKeptAndShowsItsWholeOnes)
     ASSERT_TRUE(QDir(folder.path()).mkpath(kFile));
     const QString path = folder.filePath(kFile);
     EXPECT_EQ(ReadStatisticsFile(path), std::nullopt);
-    EXPECT_EQ(AddGameToStatisticsFile(path, kGame), StatisticsWrite::kFileUnreadable);
+    EXPECT_FALSE(AddGameToStatisticsFile(path, kGame));
     EXPECT_TRUE(QDir(path).exists());
+    ASSERT_EQ(messages.shown.size(), 4u);
+    EXPECT_TRUE(messages.shown[3].text.contains(QDir::toNativeSeparators(path)));
 
     // Empty or missing, a file holds no games yet.
     folder.write(QStringLiteral("Stat/empty.sta"), QByteArray());
@@ -75,15 +78,18 @@ TEST(StatisticsFileTest, AFileThatIsNotAllRecordsIsKeptAndShowsItsWholeOnes)
 
 TEST(StatisticsFileTest, ARecordThatWouldNotReadBackIsNotWritten)
 {
+    ScriptedMessageBox messages;
+    const platform::ScopedService<platform::MessageBox> guard(messages);
     TempFolder folder;
     const QString path = folder.filePath(kFile);
     for (const char* name : { "", "Иван Петров", "Иван\nПетров" }) {
         StatisticsRecord game = kGame;
         game.name = name;
-        EXPECT_EQ(AddGameToStatisticsFile(path, game), StatisticsWrite::kNotWritten) << name;
+        EXPECT_FALSE(AddGameToStatisticsFile(path, game)) << name;
     }
     EXPECT_FALSE(QFileInfo::exists(path));
-    EXPECT_EQ(AddGameToStatisticsFile(QString(), kGame), StatisticsWrite::kNotWritten);
+    ASSERT_EQ(messages.shown.size(), 3u);
+    EXPECT_EQ(messages.shown[0].text, NotWrittenMessage(path));
 }
 
 } // namespace

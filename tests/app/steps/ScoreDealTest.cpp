@@ -3,6 +3,7 @@
 #include "app/Globals.h"
 #include "app/Layout.h"
 #include "app/drawing/TableDrawing.h"
+#include "app/files/StateFile.h"
 #include "engine/GameState.h"
 #include "platform/Cp1251.h"
 #include "support/TempFolder.h"
@@ -166,12 +167,13 @@ TEST_F(ScoreDealTest, ALengthChangedWhileThePanelStandsCountsFromTheNextDeal)
 
 TEST_F(ScoreDealTest, AStatisticsFileThatCannotBeWrittenOrReadCostsOnlyTheRecord)
 {
-    // A file where the folder should be: the record is lost without a word.
+    // A file where the folder should be: the record is lost, and the file named.
     folder_.write(QStringLiteral("Stat"), "not a folder");
     g_computerTotal = 480;
     EndDeal(kComputer, 40, 122);
     EXPECT_EQ(g_gameOver, 1);
-    EXPECT_TRUE(platform_.messageBox.shown.empty());
+    ASSERT_EQ(platform_.messageBox.shown.size(), 1u);
+    EXPECT_EQ(platform_.messageBox.shown[0].text, NotWrittenMessage(g_programDir + "Stat/stsrm.sta"));
     EXPECT_EQ(g_promptState, PromptState::kDealResult);
     EXPECT_EQ(folder_.read(QStringLiteral("Stat")), QByteArray("not a folder"));
 
@@ -184,9 +186,9 @@ TEST_F(ScoreDealTest, AStatisticsFileThatCannotBeWrittenOrReadCostsOnlyTheRecord
     EndDeal(kComputer, 40, 122);
     EXPECT_EQ(g_promptState, PromptState::kDealResult);
     EXPECT_EQ(folder_.read(file), QByteArray("\x01\x02 not a record\r\n"));
-    ASSERT_EQ(platform_.messageBox.shown.size(), 1u);
+    ASSERT_EQ(platform_.messageBox.shown.size(), 2u);
     EXPECT_TRUE(
-        platform_.messageBox.shown[0].text.contains(QDir::toNativeSeparators(folder_.filePath(file))));
+        platform_.messageBox.shown[1].text.contains(QDir::toNativeSeparators(folder_.filePath(file))));
 }
 
 TEST_F(ScoreDealTest, ALongGameDropsItsOldestPageInsteadOfRunningOutOfRows)
