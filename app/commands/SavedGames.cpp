@@ -14,6 +14,7 @@
 #include "app/files/StateFile.h"
 #include "engine/GameState.h"
 #include "engine/PromptState.h"
+#include "engine/ResumedPosition.h"
 #include "engine/Settings.h"
 #include "platform/DialogRunner.h"
 #include "platform/Files.h"
@@ -54,20 +55,6 @@ QString AskSaveName(QWidget* parent)
             return dialog.m_name;
         platform::Tell(refusal);
     }
-}
-
-/// The values a saved game does not hold, as a load leaves them: no seven exchange, no
-/// equal runs, no pair on the trick, no overlay open.
-void ResetUnsavedValues()
-{
-    g_sevenExchanger = 0;
-    g_sevenFound = 0;
-    g_equalTwenties = 0;
-    g_equalFifties = 0;
-    g_computerPairOnTrick = 0;
-    g_humanPairOnTrick = 0;
-    g_sheetOpen = 0;
-    g_statsOpen = 0;
 }
 
 } // namespace
@@ -112,7 +99,6 @@ void CVertanDlg::OnLoadGame()
 
     // The outgoing player's settings are kept before the save's replace them.
     WriteSettings();
-    ResetUnsavedValues();
     const int oldBackground = g_background;
     const platform::COLORREF oldCustomColour = m_customColour;
     const int oldCardBack = g_cardBack;
@@ -133,6 +119,8 @@ void CVertanDlg::OnLoadGame()
     }
     if (g_handSort != oldHandSort)
         SortHumanHand();
+    // Once the hand stands in its order, so that a card's place in it is found where it is.
+    ResumeSavedPosition();
     setWindowTitle(TableTitle(g_playerName, g_level, g_gameLength));
     RedrawTable();
 

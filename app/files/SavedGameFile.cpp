@@ -2,6 +2,7 @@
 
 #include "app/dialogs/PlayerName.h"
 #include "app/files/ImageData.h"
+#include "app/files/SavedGamePosition.h"
 #include "app/files/SettingsFile.h"
 #include "engine/CardValues.h"
 #include "engine/PromptState.h"
@@ -154,8 +155,6 @@ constexpr std::array<Range, kSavedCardFields.size()> kCardFieldRanges { {
     kFlag,
     kFlag,
 } };
-constexpr std::size_t kSuitField = 0;
-constexpr std::size_t kStatusField = 5;
 
 bool headerValueValid(int n, long long value)
 {
@@ -178,9 +177,9 @@ bool cardFieldValid(int card, std::size_t field, long long value)
     if (!kCardFieldRanges[field].holds(value))
         return false;
     // A card's suit follows from its identifier for the whole run.
-    if (field == kSuitField)
+    if (field == saved::kSuitField)
         return value == SuitOf(card);
-    if (field == kStatusField)
+    if (field == saved::kStatusField)
         return value == kStatusInPlay || value == kStatusSeen || value == kStatusPlayed;
     return true;
 }
@@ -357,5 +356,7 @@ SavedGameReading ParseSavedGame(const QByteArray& text)
     } catch (const Damage& damage) {
         return { std::nullopt, damage.problem };
     }
+    if (QString problem = PositionProblem(game); !problem.isEmpty())
+        return { std::nullopt, std::move(problem) };
     return { game, QString() };
 }

@@ -24,6 +24,10 @@ constexpr int kPlayerName = 1;
 constexpr int kFirstSetting = 2;
 constexpr int kCustomColour = 3;
 constexpr int kLastSetting = 16;
+constexpr int kTrumpSuit = 24;
+constexpr int kTrumpCard = 25;
+constexpr int kComputerTableCard = 26;
+constexpr int kToMove = 30;
 constexpr int kHumanMayPlay = 31;
 constexpr int kDeckShown = 39;
 constexpr int kAnnouncement = 41;
@@ -33,11 +37,19 @@ constexpr int kHumanLeadsTrick = 47;
 constexpr int kTaker = 48;
 constexpr int kHumanCount = 49;
 constexpr int kComputerCount = 50;
+constexpr int kHumanFollows = 53;
 } // namespace saved
 
 /// The card record fields a saved game keeps, in file order: suit, location, points,
 /// strength, sequence, status, inRun, shown, sortMark.
 constexpr std::array<int, 9> kSavedCardFields { 1, 2, 3, 4, 5, 6, 17, 18, 19 };
+/// Places in that order of the fields the reader checks.
+namespace saved {
+constexpr std::size_t kSuitField = 0;
+constexpr std::size_t kLocationField = 1;
+constexpr std::size_t kStrengthField = 3;
+constexpr std::size_t kStatusField = 5;
+} // namespace saved
 
 /// One score row: each side's cell text (one word or one of the five spaced texts the
 /// engine writes) and indent in pixels.
@@ -79,6 +91,7 @@ struct SavedGameReading {
 };
 
 /// Reads and checks a whole text: every value must be there, be a number where a number
-/// stands, and lie in the range the game can produce; nothing may follow the last row.
-/// A refused text yields no game at all, so a caller changes nothing.
+/// stands, and lie in the range the game can produce; nothing may follow the last row;
+/// and the whole must be a position the game can go on from (PositionProblem). A refused
+/// text yields no game at all, so a caller changes nothing.
 SavedGameReading ParseSavedGame(const QByteArray& text);

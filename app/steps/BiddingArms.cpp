@@ -93,8 +93,9 @@ void HumanNames(CVertanDlg& dlg, int slot, int questionImage, bool withPass)
 }
 
 /// The suit the computer must name after the human's second-round pass: its choice cached
-/// at its first evaluation. A game loaded at this prompt has lost that cache (it is not
-/// saved), so the computer then weighs its hand again, naming its best other suit.
+/// at its first evaluation (a loaded game values it again). Should a loaded position hold a
+/// hand that would have taken the turned-up suit, nothing is cached: the computer then
+/// names its best other suit.
 int SuitComputerMustName()
 {
     g_bidEvalState = kBidCached;

@@ -29,9 +29,10 @@ int ComputerCard(int position)
 void CVertanDlg::PlayComputerLead()
 {
     g_handIndex = ChooseComputerLead();
-    // With no card to lead the deal cannot go on: it ends and is scored.
+    // With no card to lead the deal cannot go on: it ends and is scored. Handing the trick
+    // over instead would come back here while the hand's count names cards it lacks.
     if (g_handIndex == kNoPosition) {
-        HandOverTrick(*this);
+        CloseDeal(*this);
         return;
     }
     const int card = ComputerCard(g_handIndex);
@@ -56,7 +57,7 @@ void CVertanDlg::PlayComputerFollow()
     const ComputerAnswer answer = ChooseComputerAnswer(g_humanCardSuit, g_humanCardStrength);
     // With no card to answer the trick cannot be completed: the deal ends and is scored.
     if (answer.position == kNoPosition) {
-        HandOverTrick(*this);
+        CloseDeal(*this);
         return;
     }
     g_handIndex = answer.position;

@@ -21,20 +21,26 @@ void RemovePlayedHumanCard()
     RecordHumanCardRects();
 }
 
-int HandOverTrick(CVertanDlg& dlg)
+void CloseDeal(CVertanDlg& dlg)
 {
     g_humanFollows = 0;
-    // Both hands empty together; should a damaged saved game have left one hand empty
+    g_humanMayPlay = 0;
+    g_toMove = kComputer;
+    g_humanDealPoints += g_humanDeclPoints;
+    g_computerDealPoints += g_computerDeclPoints;
+    g_announcement = image::kNone;
+    dlg.ScoreDeal();
+}
+
+int HandOverTrick(CVertanDlg& dlg)
+{
+    // Both hands empty together; should a damaged position have left one hand empty
     // before the other, nobody could lead the next trick, so the deal ends there too.
     if (g_humanCount <= 0 || g_computerCount <= 0) {
-        g_humanMayPlay = 0;
-        g_toMove = kComputer;
-        g_humanDealPoints += g_humanDeclPoints;
-        g_computerDealPoints += g_computerDeclPoints;
-        g_announcement = image::kNone;
-        dlg.ScoreDeal();
+        CloseDeal(dlg);
         return kNoSide;
     }
+    g_humanFollows = 0;
     if (g_trickWinner == kHuman) {
         g_toMove = kHuman;
         g_humanMayPlay = 1;

@@ -54,7 +54,11 @@ void DealTable::SetUp()
     g_buttonSounds = 1;
     g_extraCards = 3;
     AssignVoicePhrases();
+    OpenWindow();
+}
 
+void DealTable::OpenWindow()
+{
     window_ = std::make_unique<CVertanDlg>();
     g_started = 1;
     g_glActive = 0;
@@ -129,6 +133,21 @@ void DealTable::ClickCard(int card)
     }
     const platform::Rect& rect = g_humanCardRects[static_cast<std::size_t>(k)];
     window_->OnLButtonDown(rect.left + 2, (rect.top + rect.bottom) / 2);
+}
+
+std::vector<LiveButton> DealTable::LiveButtons()
+{
+    std::vector<LiveButton> live;
+    if (g_announcement != image::kNone)
+        for (const LiveButton& b : PromptButtons(g_promptState))
+            if (StandsWith(b, g_announcement))
+                live.push_back(b);
+    return live;
+}
+
+bool DealTable::HumanMayPlay()
+{
+    return g_toMove == kHuman && g_humanMayPlay == 1 && g_announcement == image::kNone && g_humanCount > 0;
 }
 
 void DealTable::ExpectEveryCardInOnePlace()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Hover.h"
 #include "app/VertanDlg.h"
 #include "engine/CardTable.h"
 #include "engine/PromptState.h"
@@ -30,6 +31,10 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
+    /// A new table window over the game state as it stands, laid out and painted as SetUp
+    /// leaves it.
+    void OpenWindow();
+
     /// Scripts and runs StartDeal: who bids first (at the first deal of a game), the first
     /// six cards of each hand, the turned-up card (from the clock) and the second deal.
     void Deal(int firstHand, const std::vector<int>& computer, const std::vector<int>& human, int turnedUp,
@@ -48,6 +53,11 @@ protected:
     /// Plays a card of the human's hand with the mouse: a click on its own rectangle, in
     /// the strip at its left edge that no later card of the row covers.
     void ClickCard(int card);
+
+    /// The live buttons of the prompt in force.
+    static std::vector<LiveButton> LiveButtons();
+    /// A click on a card of the human's hand plays it.
+    static bool HumanMayPlay();
 
     /// Every card lies in exactly one place: in the hand its location names, face up on the
     /// table (the turned-up card and the shown deck card), in a trick (played), or in the deck.
@@ -83,3 +93,13 @@ inline const std::vector<int> kComputer { 5, 9, 17, 21, 29, 6 };
 inline const std::vector<int> kHuman { 13, 25, 2, 10, 18, 3 };
 inline const SecondDeal kSecond { { 30, 14, 7 }, { 26, 11, 4 }, 31 };
 } // namespace strong
+
+/// Trump sevens to exchange for the turned-up nine of suit 1: the human holds the seven,
+/// or the computer holds it outside any run.
+namespace sevens {
+constexpr int kTurnedUp = 9;
+inline const std::vector<int> kHumanWithSeven { 1, 17, 25, 2, 10, 18 };
+inline const std::vector<int> kComputerWithSeven { 1, 13, 21, 6, 14, 22 };
+inline const std::vector<int> kHumanBesideSeven { 17, 25, 2, 10, 18, 3 };
+inline const SecondDeal kSecondBesideSeven { { 29, 30, 7 }, { 26, 11, 4 }, 31 };
+} // namespace sevens

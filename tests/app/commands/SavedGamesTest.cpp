@@ -370,6 +370,13 @@ TEST_F(SavedGamesTest, SaveThatCannotBeLoadedLeavesEverythingAsItWas)
 {
     QList<QByteArray> words = MidDealText().split(' ');
     words[HeaderWord(42)] = "22";
+    // The human must name a suit, the computer holds no card, but the card table puts four
+    // in its hand.
+    QList<QByteArray> mustName = MidDealText().split(' ');
+    mustName[HeaderWord(saved::kPromptState)] = "11";
+    mustName[HeaderWord(saved::kAnnouncement)] = "8";
+    mustName[HeaderWord(saved::kComputerCount)] = "0";
+    mustName.remove(ComputerHandWord(1), 4);
     const std::vector<std::pair<QByteArray, QString>> damaged {
         { QByteArray(), QStringLiteral("Сохранение ИВАН повреждено (файл обрывается) и не загружено.") },
         { MidDealText().left(700),
@@ -377,6 +384,9 @@ TEST_F(SavedGamesTest, SaveThatCannotBeLoadedLeavesEverythingAsItWas)
         { words.join(' '),
             QStringLiteral(
                 "Сохранение ИВАН повреждено (значение 42 заголовка (22) недопустимо) и не загружено.") },
+        { mustName.join(' '),
+            QStringLiteral("Сохранение ИВАН повреждено (карта 1 по таблице карт в руке, но её там нет) и не "
+                           "загружено.") },
     };
     putOtherGameOnTable();
     const SavedGame before = CaptureSavedGame(*table_);
@@ -398,7 +408,7 @@ TEST_F(SavedGamesTest, SaveThatCannotBeLoadedLeavesEverythingAsItWas)
         return dialog.result();
     });
     table_->OnLoadGame();
-    EXPECT_EQ(messages().size(), 4u);
+    EXPECT_EQ(messages().size(), 5u);
 
     EXPECT_EQ(CaptureSavedGame(*table_), before);
     EXPECT_EQ(g_sevenFound, 1);

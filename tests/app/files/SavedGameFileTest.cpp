@@ -9,6 +9,9 @@
 
 #include <QList>
 
+#include <algorithm>
+#include <functional>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -23,16 +26,21 @@ protected:
         game_ = CaptureSavedGame(*table_);
     }
 
-    /// The sample's text with word `at` (0-based) replaced; an empty word removes it.
-    static QByteArray replaced(int at, const QByteArray& word)
+    /// The sample's text with words (0-based) replaced; an empty word removes it.
+    static QByteArray edited(std::vector<std::pair<int, QByteArray>> edits)
     {
         QList<QByteArray> words = MidDealText().split(' ');
-        if (word.isEmpty())
-            words.removeAt(at);
-        else
-            words[at] = word;
+        // From the last word back, so that a removal moves no word still to be edited.
+        std::ranges::sort(edits, std::greater {});
+        for (const auto& [at, word] : edits) {
+            if (word.isEmpty())
+                words.removeAt(at);
+            else
+                words[at] = word;
+        }
         return words.join(' ');
     }
+    static QByteArray replaced(int at, const QByteArray& word) { return edited({ { at, word } }); }
 
     /// The first `count` words of a text (the sample's unless told), each with its blank.
     static QByteArray firstWords(int count, const QByteArray& text = MidDealText())
@@ -222,6 +230,45 @@ TEST_F(SavedGameFileTest, NamesAndCellTextsTheGameCannotUseRefuseTheFile)
     const SavedGameReading longest = ParseSavedGame(replaced(RowWord(1, 2), "1234567890123456789"));
     ASSERT_TRUE(longest.game) << longest.problem.toStdString();
     EXPECT_EQ(longest.game->rows[1].computer, QStringLiteral("1234567890123456789"));
+}
+
+TEST_F(SavedGameFileTest, PositionsTheGameCannotGoOnFromRefuseTheFile)
+{
+    using Edits = std::vector<std::pair<int, QByteArray>>;
+    const auto value = [](int n, int v) { return std::pair(HeaderWord(n), QByteArray::number(v)); };
+    const auto field = [](int card, std::size_t f, int v) {
+        return std::pair(CardWord(card, static_cast<int>(f)), QByteArray::number(v));
+    };
+    using namespace saved;
+    const std::vector<std::pair<Edits, const char*>> bad {
+        { { value(kComputerCount, 0), { ComputerHandWord(4), "" }, { ComputerHandWord(3), "" },
+              { ComputerHandWord(2), "" }, { ComputerHandWord(1), "" } },
+            "карта 1 по таблице карт в руке, но её там нет" },
+        { { field(27, kLocationField, kInDeck) }, "карта 27 лежит в руке вопреки таблице карт" },
+        { { field(27, kStatusField, kStatusPlayed) }, "сыгранная карта 27 осталась в руке" },
+        { { field(4, kStatusField, kStatusPlayed) }, "сыгранная карта 4 не из руки" },
+        { { field(1, kStatusField, kStatusSeen) }, "показанная карта 1 не из руки игрока" },
+        { { field(4, kLocationField, kFaceUpOnTable) }, "карта 4 открыта не на своём месте" },
+        { { field(4, kLocationField, kInComputerHand), field(4, kStatusField, kStatusPlayed) },
+            "у сторон разное число карт" },
+        { { value(kHumanFollows, 0) }, "руки не сходятся со взяткой на столе" },
+        { { value(kComputerTableCard, 27) }, "нет карты компьютера, на которую отвечает игрок" },
+        { { value(kPromptState, 7), value(kAnnouncement, 29) }, "торговля идёт не при шести картах в руке" },
+        { { value(kPromptState, 3), value(kAnnouncement, 31) }, "обмен без козырной семёрки в руке" },
+        { { value(kPromptState, 15), value(kAnnouncement, 33) },
+            "вопрос о паре без сыгранной дамы или короля" },
+        { { value(kToMove, kComputer) }, "никто не может сделать ход" },
+    };
+    for (const auto& [edits, problem] : bad) {
+        SCOPED_TRACE(problem);
+        const SavedGameReading reading = ParseSavedGame(edited(edits));
+        EXPECT_FALSE(reading.game);
+        EXPECT_EQ(reading.problem, QString::fromUtf8(problem));
+    }
+    // The pair question over the human's answer with his trump queen, played and still held.
+    const SavedGameReading question = ParseSavedGame(edited(
+        { value(kPromptState, 15), value(kAnnouncement, 33), field(22, kStatusField, kStatusPlayed) }));
+    EXPECT_TRUE(question.game) << question.problem.toStdString();
 }
 
 } // namespace

@@ -9,18 +9,11 @@ namespace {
 
 using ExchangeAnswersTest = DealTable;
 
-/// The nine of suit 1 is turned up and the human holds the trump seven in its place.
-constexpr int kTurnedUpNine = 9;
-const std::vector<int> kHumanWithSeven { 1, 17, 25, 2, 10, 18 };
-
-/// The computer holds the trump seven outside any run.
-const std::vector<int> kComputerWithSeven { 1, 13, 21, 6, 14, 22 };
-const std::vector<int> kHumanBesideSeven { 17, 25, 2, 10, 18, 3 };
-const SecondDeal kSecondBesideSeven { { 29, 30, 7 }, { 26, 11, 4 }, 31 };
+using namespace sevens;
 
 TEST_F(ExchangeAnswersTest, TheHumanExchangesHisTrumpSeven)
 {
-    Deal(kHuman, plain::kComputer, kHumanWithSeven, kTurnedUpNine, plain::kSecond);
+    Deal(kHuman, plain::kComputer, kHumanWithSeven, kTurnedUp, plain::kSecond);
     Click(window_->m_rcButton1);
 
     ASSERT_EQ(g_promptState, PromptState::kSevenExchangeOffer);
@@ -34,9 +27,9 @@ TEST_F(ExchangeAnswersTest, TheHumanExchangesHisTrumpSeven)
     EXPECT_EQ(g_humanSevenRaised, 0);
     EXPECT_EQ(g_trumpCard, 1);
     EXPECT_EQ(g_cards[1].location(), kFaceUpOnTable);
-    ASSERT_GT(FindInHand(g_humanHand, g_humanCount, kTurnedUpNine), 0);
+    ASSERT_GT(FindInHand(g_humanHand, g_humanCount, kTurnedUp), 0);
     // The computer saw the card the human took.
-    EXPECT_EQ(g_cards[kTurnedUpNine].status(), kStatusSeen);
+    EXPECT_EQ(g_cards[kTurnedUp].status(), kStatusSeen);
     EXPECT_EQ(window_->m_taker, kHuman);
     EXPECT_EQ(g_humanCount, 9);
     ExpectEveryCardInOnePlace();
@@ -44,14 +37,14 @@ TEST_F(ExchangeAnswersTest, TheHumanExchangesHisTrumpSeven)
 
 TEST_F(ExchangeAnswersTest, TheHumanKeepsHisTrumpSeven)
 {
-    Deal(kHuman, plain::kComputer, kHumanWithSeven, kTurnedUpNine, plain::kSecond);
+    Deal(kHuman, plain::kComputer, kHumanWithSeven, kTurnedUp, plain::kSecond);
     Click(window_->m_rcButton1);
     ASSERT_EQ(g_promptState, PromptState::kSevenExchangeOffer);
 
     Click(window_->m_rcButton2);
 
     EXPECT_EQ(g_humanSevenRaised, 0);
-    EXPECT_EQ(g_trumpCard, kTurnedUpNine);
+    EXPECT_EQ(g_trumpCard, kTurnedUp);
     EXPECT_EQ(g_cards[1].location(), kInHumanHand);
     EXPECT_EQ(g_cards[1].status(), kStatusInPlay);
     EXPECT_EQ(window_->m_taker, kHuman);
@@ -64,7 +57,7 @@ TEST_F(ExchangeAnswersTest, TheSevenReturnsToItsRowOnAShortTable)
     g_animSteps = 20;
     UpdateDerivedSettings();
     ComputeLayout(1024, 200);
-    Deal(kHuman, plain::kComputer, kHumanWithSeven, kTurnedUpNine, plain::kSecond);
+    Deal(kHuman, plain::kComputer, kHumanWithSeven, kTurnedUp, plain::kSecond);
     Click(window_->m_rcButton1);
     ASSERT_EQ(g_promptState, PromptState::kSevenExchangeOffer);
 
@@ -76,7 +69,7 @@ TEST_F(ExchangeAnswersTest, TheSevenReturnsToItsRowOnAShortTable)
 
 TEST_F(ExchangeAnswersTest, TheComputerExchangesItsTrumpSeven)
 {
-    Deal(kHuman, kComputerWithSeven, kHumanBesideSeven, kTurnedUpNine, kSecondBesideSeven);
+    Deal(kHuman, kComputerWithSeven, kHumanBesideSeven, kTurnedUp, kSecondBesideSeven);
     platform_.rand.seeds.clear();
     Click(window_->m_rcButton1);
 
@@ -93,8 +86,8 @@ TEST_F(ExchangeAnswersTest, TheComputerExchangesItsTrumpSeven)
 
     EXPECT_EQ(g_computerSevenRaised, 0);
     EXPECT_EQ(g_trumpCard, 1);
-    EXPECT_EQ(g_computerHand[1], kTurnedUpNine);
-    EXPECT_EQ(g_cards[kTurnedUpNine].status(), kStatusInPlay);
+    EXPECT_EQ(g_computerHand[1], kTurnedUp);
+    EXPECT_EQ(g_cards[kTurnedUp].status(), kStatusInPlay);
     EXPECT_EQ(window_->m_taker, kHuman);
     ExpectEveryCardInOnePlace();
 }

@@ -58,23 +58,6 @@ protected:
 
     int Choose(int n) { return std::uniform_int_distribution<int>(0, n - 1)(choices_); }
 
-    /// The live buttons of the prompt in force.
-    static std::vector<LiveButton> LiveButtons()
-    {
-        std::vector<LiveButton> live;
-        if (g_announcement != image::kNone)
-            for (const LiveButton& b : PromptButtons(g_promptState))
-                if (StandsWith(b, g_announcement))
-                    live.push_back(b);
-        return live;
-    }
-
-    static bool HumanMayPlay()
-    {
-        return g_toMove == kHuman && g_humanMayPlay == 1 && g_announcement == image::kNone
-            && g_humanCount > 0;
-    }
-
     int ErrorSounds() const
     {
         return static_cast<int>(std::ranges::count_if(

@@ -241,20 +241,28 @@ TEST_F(TrickPlay, FlightsEndWhateverTheirStepCount)
 
 TEST_F(TrickPlay, AHandEmptiedBeforeItsTimeEndsTheDealInsteadOfWaitingForACard)
 {
-    // A damaged saved game can leave the computer without cards while the human holds some:
-    // no trick can be completed, so the deal is scored at once.
-    SetPosition({ Seven(2), Eight(3) }, {});
-    ClickCard(Seven(2));
-    EXPECT_EQ(g_promptState, PromptState::kDealResult);
-    EXPECT_EQ(g_humanMayPlay, 0);
+    // A damaged position can leave the computer without cards while the human holds some,
+    // or with a count that names cards its hand does not hold: no trick can be completed,
+    // so the deal is scored at once, whoever took the last trick.
+    for (const int count : { 0, 2 }) {
+        SCOPED_TRACE(count);
+        SetPosition({ Seven(2), Eight(3) }, {});
+        g_computerCount = count;
+        g_trickWinner = kComputer;
+        g_promptState = PromptState::kNone;
+        ClickCard(Seven(2));
+        EXPECT_EQ(g_promptState, PromptState::kDealResult);
+        EXPECT_EQ(g_humanMayPlay, 0);
 
-    SetPosition({ Seven(2) }, {});
-    g_toMove = kComputer;
-    g_humanMayPlay = 0;
-    g_promptState = PromptState::kNone;
-    window_->PlayComputerLead();
-    EXPECT_EQ(g_promptState, PromptState::kDealResult);
-    EXPECT_EQ(g_computerCardShown, 0);
+        SetPosition({ Seven(2) }, {});
+        g_computerCount = count;
+        g_toMove = kComputer;
+        g_humanMayPlay = 0;
+        g_promptState = PromptState::kNone;
+        window_->PlayComputerLead();
+        EXPECT_EQ(g_promptState, PromptState::kDealResult);
+        EXPECT_EQ(g_computerCardShown, 0);
+    }
 }
 
 TEST_F(TrickPlay, AWholeDealIsPlayedOutToEmptyHands)
