@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-svg-dev qt6-multimedia-dev libqt6opengl6-dev qt6-qpa-plugins libgl-dev libgl1-mesa-dri
   libgtest-dev libbenchmark-dev clang-format
   kdegames-card-data-kf5 espeak-ng fonts-liberation2
-  xvfb xauth xdotool x11-utils imagemagick
+  xvfb xdotool x11-utils imagemagick
 )
 
 missing=()
