@@ -10,7 +10,7 @@ packages=(
   qt6-translations-l10n
   libgtest-dev libbenchmark-dev clang-format
   kdegames-card-data-kf5 espeak-ng fonts-liberation2
-  xvfb xauth xdotool x11-utils imagemagick
+  xvfb xdotool x11-utils imagemagick
 )
 
 missing=()

@@ -3,7 +3,7 @@
 #include "app/Spots.h"
 #include "app/VertanDlg.h"
 #include "engine/Settings.h"
-#include "platform/Pause.h"
+#include "platform/FramePacer.h"
 
 namespace {
 
@@ -37,11 +37,12 @@ void GrowPanel(CVertanDlg& dlg, const PanelGrowthStep& step)
     window.selectPen(platform::Pen::Null());
     window.selectBrush(dlg.m_brush2);
     window.setMixMode(platform::MixMode::CopyPen);
+    platform::FramePacer pacer;
     for (int frame = kFirstFrame; frame <= kLastFrame; ++frame) {
         fillFrame(dlg, step, frame);
-        platform::Sleep(kFramePause);
+        pacer.wait(kFramePause);
     }
-    platform::Sleep(kFramePause);
+    pacer.wait(kFramePause);
     fillFrame(dlg, step, kLastFrame - 1);
-    platform::Sleep(kSettlePause);
+    pacer.wait(kSettlePause);
 }

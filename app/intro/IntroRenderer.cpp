@@ -96,13 +96,19 @@ bool IntroRenderer::init(QSize size)
 
 bool IntroRenderer::makeCurrent()
 {
-    return context_->makeCurrent(surface_.get());
+    if (!context_->makeCurrent(surface_.get()))
+        return false;
+    // Some platforms reset the viewport to their surface's size on every makeCurrent (Qt's
+    // offscreen platform on GLX does), which would leave the frame drawn into a corner of
+    // itself; so the viewport is set over the whole frame each time.
+    if (gl_)
+        gl_->glViewport(0, 0, size_.width(), size_.height());
+    return true;
 }
 
 void IntroRenderer::setProjection()
 {
     makeCurrent();
-    gl_->glViewport(0, 0, size_.width(), size_.height());
     gl_->glMatrixMode(GL_PROJECTION);
     gl_->glLoadIdentity();
     gl_->glOrtho(0, size_.width(), size_.height(), 0, kNearDepth, kFarDepth);

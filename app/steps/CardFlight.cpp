@@ -6,6 +6,7 @@
 #include "app/steps/TableCopy.h"
 #include "engine/CardTable.h"
 #include "engine/Settings.h"
+#include "platform/FramePacer.h"
 #include "platform/Pause.h"
 
 namespace {
@@ -27,6 +28,7 @@ void LandCard(CVertanDlg& dlg, int card, Point at)
 void FlyCard(CVertanDlg& dlg, int card, Point from, Point to)
 {
     if (g_animation == 1) {
+        platform::FramePacer pacer;
         Glide x(from.x, to.x, g_animSteps);
         Glide y(from.y, to.y, g_animSteps);
         while (x.far(kFlightNear) || y.far(kFlightNear)) {
@@ -34,7 +36,7 @@ void FlyCard(CVertanDlg& dlg, int card, Point from, Point to)
             x.advance();
             y.advance();
             CardOnWindow(dlg, card, x.position, y.position);
-            platform::Sleep(g_animDelay);
+            pacer.wait(g_animDelay);
         }
     } else {
         platform::Sleep(kStillAnimationPause);
@@ -47,12 +49,13 @@ void MoveCardInColumn(CVertanDlg& dlg, const ColumnMove& move)
 {
     ClearRect(dlg, move.x, move.fromY, kCardWidth, kCardHeight);
     if (g_animation == 1) {
+        platform::FramePacer pacer;
         Glide y(move.fromY, move.toY, move.divisor);
         while (y.far(kSlideNear)) {
             ShowRect(dlg, move.x, y.position, kCardWidth, move.eraseHeight);
             y.advance();
             CardOnWindow(dlg, move.card, move.x, y.position);
-            platform::Sleep(g_animDelay);
+            pacer.wait(g_animDelay);
         }
     } else if (move.pauseWhenStill) {
         platform::Sleep(kStillAnimationPause);

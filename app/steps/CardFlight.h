@@ -9,8 +9,9 @@ class CVertanDlg;
 constexpr int kStillAnimationPause = 100;
 
 /// Flies one card from `from` to `to` (top-left corners): the face of card 1..32, or the
-/// back for kNoCard. With animations on the card crosses the window in g_animSteps steps,
-/// drawn straight onto the window over the back buffer's picture; otherwise a still pause.
+/// back for kNoCard. With animations on the card crosses the window in g_animSteps steps
+/// due g_animDelay apart by the clock, drawn straight onto the window over the back
+/// buffer's picture; otherwise a still pause.
 /// It lands with the deal sound, drawn into the back buffer at `to`, and the area around
 /// the landing place is shown.
 void FlyCard(CVertanDlg& dlg, int card, Point from, Point to);

@@ -8,6 +8,7 @@
 #include "app/steps/TableCopy.h"
 #include "engine/CardTable.h"
 #include "engine/Settings.h"
+#include "platform/FramePacer.h"
 #include "platform/Pause.h"
 
 #include <algorithm>
@@ -76,6 +77,7 @@ void SlideRows(CVertanDlg& dlg, const RowSlide& slide)
     };
 
     if (g_animation == 1) {
+        platform::FramePacer pacer;
         while (anyFar()) {
             for (std::size_t i = 0; i < rows.size(); ++i) {
                 glides[i].advance();
@@ -83,7 +85,7 @@ void SlideRows(CVertanDlg& dlg, const RowSlide& slide)
                 rows[i].draw(dlg, glides[i].position, true);
                 rows[i].showBand(dlg);
             }
-            platform::Sleep(g_animDelay);
+            pacer.wait(g_animDelay);
         }
     } else if (slide.pauseWhenStill) {
         platform::Sleep(kStillAnimationPause);

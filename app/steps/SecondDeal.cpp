@@ -14,6 +14,7 @@
 #include "engine/GameState.h"
 #include "engine/PromptState.h"
 #include "engine/Settings.h"
+#include "platform/FramePacer.h"
 #include "platform/Pause.h"
 #include "platform/Rand.h"
 
@@ -176,6 +177,7 @@ void MergeRows(CVertanDlg& dlg, int n, RowSpacing spacing)
     if (g_animation == 1) {
         // The human's first card of the first deal paces the merge.
         const MergingCard& lead = cards.front();
+        platform::FramePacer pacer;
         while (lead.x.far(kFlightNear)) {
             for (MergingCard& c : cards) {
                 c.x.advance();
@@ -185,7 +187,7 @@ void MergeRows(CVertanDlg& dlg, int n, RowSpacing spacing)
             drawAll();
             ShowRect(dlg, spacing.gap, g_rowUnit, g_clientWidth - 2 * spacing.gap,
                 humanRow - g_rowUnit + kCardHeight);
-            platform::Sleep(mergePause);
+            pacer.wait(mergePause);
         }
     } else {
         platform::Sleep(kStillAnimationPause);

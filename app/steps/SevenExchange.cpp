@@ -14,6 +14,7 @@
 #include "engine/PromptState.h"
 #include "engine/Settings.h"
 #include "platform/Clock.h"
+#include "platform/FramePacer.h"
 #include "platform/Pause.h"
 #include "platform/Rand.h"
 
@@ -56,6 +57,7 @@ void CrossCards(CVertanDlg& dlg, const SevenPlace& seven, int sevenCard, int tak
 {
     const Point deck = TurnedUpCardPoint();
     if (g_animation == 1) {
+        platform::FramePacer pacer;
         Glide sevenX(seven.x, deck.x, g_animSteps);
         Glide sevenY(seven.outY, deck.y, g_animSteps);
         Glide takenX(deck.x, seven.x, g_animSteps);
@@ -67,7 +69,7 @@ void CrossCards(CVertanDlg& dlg, const SevenPlace& seven, int sevenCard, int tak
                 g->advance();
             CardOnWindow(dlg, taken, takenX.position, takenY.position);
             CardOnWindow(dlg, sevenCard, sevenX.position, sevenY.position);
-            platform::Sleep(g_animDelay);
+            pacer.wait(g_animDelay);
         }
     }
     PlayEffect(Effect::CardFlick);

@@ -10,6 +10,7 @@
 #include "engine/CardTable.h"
 #include "engine/GameState.h"
 #include "engine/Settings.h"
+#include "platform/FramePacer.h"
 #include "platform/Pause.h"
 
 #include <algorithm>
@@ -62,7 +63,7 @@ void TurnOver(CVertanDlg& dlg, Point lead, Point answer)
     ShowRect(dlg, lead.x, lead.y, kTrickWidth, kTrickHeight);
 }
 
-void FlyOff(CVertanDlg& dlg, Point lead, Point answer, bool toHuman)
+void FlyOff(CVertanDlg& dlg, Point lead, Point answer, bool toHuman, platform::FramePacer& pacer)
 {
     const Point leadTo = toHuman ? Below(kToHumanLead) : kToComputerLead;
     const Point answerTo = Beside(leadTo);
@@ -79,7 +80,7 @@ void FlyOff(CVertanDlg& dlg, Point lead, Point answer, bool toHuman)
         const Point second = leadFirst ? answerAt : leadAt;
         CardOnWindow(dlg, kNoCard, first.x, first.y);
         CardOnWindow(dlg, kNoCard, second.x, second.y);
-        platform::Sleep(g_animDelay);
+        pacer.wait(g_animDelay);
         ShowRect(dlg, leadAt.x, leadAt.y, kTrickWidth, kTrickHeight);
         leadFirst = !leadFirst;
     }
@@ -101,14 +102,17 @@ void CollectTrick(CVertanDlg& dlg)
 {
     const Point lead = LeadCardPoint();
     const Point answer = AnswerCardPoint();
+    // The pause after the turn and the flight's steps keep one schedule, so that the
+    // drawing between them does not lengthen the collection.
+    platform::FramePacer pacer;
     TurnOver(dlg, lead, answer);
     PlayEffect(Effect::CardOnTable);
-    platform::Sleep(kTurnedOverPause);
+    pacer.wait(kTurnedOverPause);
     ClearRect(dlg, lead.x, lead.y, kTrickWidth, kTrickHeight);
 
     const bool toHuman = g_trickWinner == kHuman;
     if (g_animation == 1)
-        FlyOff(dlg, lead, answer, toHuman);
+        FlyOff(dlg, lead, answer, toHuman, pacer);
     else
         ShowStill(dlg, toHuman);
     PlayEffect(Effect::CardOnTable);

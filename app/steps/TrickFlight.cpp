@@ -8,6 +8,7 @@
 #include "app/steps/TableCopy.h"
 #include "engine/CardTable.h"
 #include "engine/Settings.h"
+#include "platform/FramePacer.h"
 #include "platform/Pause.h"
 
 #include <algorithm>
@@ -75,6 +76,7 @@ void FlyToTrick(CVertanDlg& dlg, int side, int position, TrickSpot spot)
         }
     };
     if (g_animation == 1) {
+        platform::FramePacer pacer;
         while (flying.y.far(kFlightNear)) {
             const Point previous { flying.x.position, flying.y.position };
             for (MovingCard& c : cards) {
@@ -85,7 +87,7 @@ void FlyToTrick(CVertanDlg& dlg, int side, int position, TrickSpot spot)
             ShowRect(dlg, 0, rowY, g_clientWidth, kCardHeight);
             ShowRect(dlg, previous.x, previous.y, kCardWidth, kCardHeight);
             CardOnWindow(dlg, flying.card, flying.x.position, flying.y.position);
-            platform::Sleep(g_animDelay);
+            pacer.wait(g_animDelay);
         }
     } else if (!human && spot == TrickSpot::kAnswer) {
         platform::Sleep(kStillAnswerPause);

@@ -4,7 +4,8 @@
 # the first deal is played with the mouse up to the first lead, and leaving the program
 # with Escape writes the default settings and the last player's name.
 #
-# Usage: first_run.sh <vertan-binary> <work-dir> [take|pass]   (run inside xvfb-run)
+# Usage: first_run.sh <vertan-binary> <work-dir> [take|pass]
+#        (run through scripts/with-display.sh, which gives it a display of its own)
 # The deal's prompts are answered where the table draws their buttons. With "take" (the
 # default) the player takes, exchanges the seven and declares; with "pass" he passes,
 # keeps the seven and does not declare, which leads to the second round of the bidding.

@@ -3,9 +3,10 @@
 #
 # A script sets e2e_name (the prefix of its messages), calls e2e_setup with the program and
 # a work folder, and then drives the program through the functions below. They run the real
-# program from a fresh copy of its folder under a virtual X display (xvfb-run); every wait
-# is bounded and every failure ends the script with status 1 and a reason.
+# program from a fresh copy of its folder on a virtual X display (scripts/with-display.sh);
+# every wait is bounded and every failure ends the script with status 1 and a reason.
 
+readonly kDisplayTimeout=20 # seconds the display may take to answer before the program starts
 readonly kDialogTimeout=60  # seconds from launch to the name dialog (intro and data loading)
 readonly kTableTimeout=60   # seconds from the name to the table
 readonly kExitTimeout=30    # seconds from the first Escape to the end of the process
@@ -81,7 +82,9 @@ e2e_setup() {
     log="$work/vertan.log"
     trap stop_program EXIT
 
-    [ -n "${DISPLAY:-}" ] || fail "no X display: run inside xvfb-run"
+    [ -n "${DISPLAY:-}" ] || fail "no X display: run through scripts/with-display.sh"
+    command -v xdpyinfo >/dev/null || fail "xdpyinfo is not installed"
+    wait_for_display
     [ -x "$binary" ] || fail "no program at $binary"
     command -v xdotool >/dev/null || fail "xdotool is not installed"
     command -v import >/dev/null && command -v convert >/dev/null || fail "ImageMagick is not installed"
@@ -93,11 +96,46 @@ e2e_setup() {
     [ -e "$game/Zastavka.zst" ] || fail "the program folder holds no data files (Zastavka.zst): was tools/datagen run?"
 }
 
-# Starts the program in the fresh folder, its output going to the log.
+# Waits until the display answers a client: a server just started may not yet.
+wait_for_display() {
+    local deadline=$((SECONDS + kDisplayTimeout))
+    until timeout "$kCommandTimeout" xdpyinfo >/dev/null 2>&1; do
+        [ $SECONDS -lt $deadline ] || fail "the display $DISPLAY did not answer within $kDisplayTimeout s"
+        sleep 0.2
+    done
+}
+
+# Waits until the program shows a window. Fails when it ends first, unless it could not
+# connect to the display: then it returns 1.
+wait_until_connected() {
+    local deadline=$((SECONDS + kDialogTimeout))
+    while [ $SECONDS -lt $deadline ]; do
+        [ -z "$(program_windows '')" ] || return 0
+        if ! running; then
+            wait "$pid"
+            pid=""
+            grep -q "could not connect to display" "$log" && return 1
+            fail "the program ended before it showed a window"
+        fi
+        sleep 0.2
+    done
+    fail "the program showed no window within $kDialogTimeout s"
+}
+
+# Starts the program in the fresh folder, its output going to the log, and waits for its
+# first window. A program that could not connect to the display is started once more,
+# saying so; a second such failure ends the run.
 start_program() {
+    local attempt
     cd "$game" || fail "cannot enter $game"
-    QT_QPA_PLATFORM=xcb VERTAN_PROGRAM_DIR="$game" "$game/$(basename "$binary")" >"$log" 2>&1 &
-    pid=$!
+    for attempt in 1 2; do
+        wait_for_display
+        QT_QPA_PLATFORM=xcb VERTAN_PROGRAM_DIR="$game" "$game/$(basename "$binary")" >"$log" 2>&1 &
+        pid=$!
+        wait_until_connected && return 0
+        [ $attempt -eq 1 ] || fail "the program could not connect to the display $DISPLAY, twice"
+        say "the program could not connect to the display $DISPLAY; starting it once more" >&2
+    done
 }
 
 # Waits for the name dialog, types the name $1 into its field, confirms it and waits for
