@@ -177,11 +177,12 @@ QString ReadLastPlayer(const QString& folder)
     const std::optional<QByteArray> text = platform::ReadWholeFile(folder + kLastPlayerFile);
     if (!text)
         return {};
-    const QStringList words = wordsOf(platform::FromCp1251(*text));
-    if (words.isEmpty())
+    // A word ends where the name dialog ends it: at any white space, the non-breaking space too.
+    const QString word = FirstWord(platform::FromCp1251(*text).trimmed());
+    if (word.isEmpty())
         return {};
     // The name becomes part of file names: a word the name dialog would refuse is no name.
-    const QString name = words.first().left(kMaxNameLength);
+    const QString name = word.left(kMaxNameLength);
     return NameRefusal(name).isEmpty() ? name : QString();
 }
 

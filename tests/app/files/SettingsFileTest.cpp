@@ -136,6 +136,8 @@ TEST_F(SettingsFileTest, LastPlayerFile)
     EXPECT_EQ(ReadLastPlayer(folder()), "ИВАН");
     writeFile(folder() + "Stat/ig.sta", "  petr   ivan\n");
     EXPECT_EQ(ReadLastPlayer(folder()), "petr") << "the first word";
+    writeFile(folder() + "Stat/ig.sta", "ivan\xA0petr");
+    EXPECT_EQ(ReadLastPlayer(folder()), "ivan") << "a non-breaking space ends a word, as in the name dialog";
     writeFile(folder() + "Stat/ig.sta", "ABCDEFGHIJKLMNOPQ");
     EXPECT_EQ(ReadLastPlayer(folder()), "ABCDEFGHIJKL") << "at most twelve characters";
     writeFile(folder() + "Stat/ig.sta", "");
