@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <random>
-#include <sstream>
 #include <string>
 
 namespace {
@@ -58,23 +57,6 @@ protected:
 
     int Choose(int n) { return std::uniform_int_distribution<int>(0, n - 1)(choices_); }
 
-    /// The live buttons of the prompt in force.
-    static std::vector<LiveButton> LiveButtons()
-    {
-        std::vector<LiveButton> live;
-        if (g_announcement != image::kNone)
-            for (const LiveButton& b : PromptButtons(g_promptState))
-                if (StandsWith(b, g_announcement))
-                    live.push_back(b);
-        return live;
-    }
-
-    static bool HumanMayPlay()
-    {
-        return g_toMove == kHuman && g_humanMayPlay == 1 && g_announcement == image::kNone
-            && g_humanCount > 0;
-    }
-
     int ErrorSounds() const
     {
         return static_cast<int>(std::ranges::count_if(
@@ -83,15 +65,6 @@ protected:
     int ComputerPairPhrases() const
     {
         return static_cast<int>(std::ranges::count(PhrasesSpoken(), image::kComputerPair));
-    }
-
-    static std::string Situation()
-    {
-        std::ostringstream out;
-        out << "prompt " << static_cast<int>(g_promptState) << ", image " << g_announcement << ", to move "
-            << g_toMove << ", may play " << g_humanMayPlay << ", follows " << g_humanFollows << ", hands "
-            << g_humanCount << "/" << g_computerCount;
-        return out.str();
     }
 
     void AnswerPrompt(const std::vector<LiveButton>& live, DealRecord& record)
