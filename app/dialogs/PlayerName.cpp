@@ -49,7 +49,10 @@ QString NameRefusal(const QString& word)
         return kLengthMessage;
     // A character Windows-1251 has no code for would come back from the last-player file
     // as '?', so the player would lose his name and his profile.
-    if (HoldsForbiddenCharacter(word) || platform::FromCp1251(platform::ToCp1251(word)) != word)
+    // A blank of any kind, the non-breaking one too, would split the name wherever the game
+    // reads it back as a word.
+    if (HoldsForbiddenCharacter(word) || FirstWord(word) != word
+        || platform::FromCp1251(platform::ToCp1251(word)) != word)
         return kBadCharacterMessage;
     return {};
 }

@@ -23,6 +23,6 @@ int CharacterCount(const QString& text);
 QString UpperCaseLetters(QString text);
 
 /// Why a word cannot be a player's name, as the message the name dialog shows; empty when
-/// it can: not empty, at most 12 characters, no path separator, no dot, no control
-/// character, nothing Windows-1251 cannot hold.
+/// it can: not empty, at most 12 characters, no blank, no path separator, no dot, no
+/// control character, nothing Windows-1251 cannot hold.
 QString NameRefusal(const QString& word);
