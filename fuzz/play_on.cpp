@@ -10,8 +10,8 @@
 
 namespace {
 
-/// Clicks played after the load: past a deal's end and into the next.
-constexpr int kClicks = 60;
+/// Clicks played after the load: enough to finish most deals and start the next.
+constexpr int kClicks = 30;
 const QString kSaveName = QStringLiteral("fuzz");
 
 } // namespace
