@@ -66,8 +66,10 @@ std::span<const LiveButton> PromptButtons(PromptState state)
         { kComputerSixTrumps, kA, B::kAckComputerSixTrumps },
     } };
     // The rows are in prompt order, so a prompt's buttons lie together.
-    const auto rows = std::ranges::equal_range(kButtons, state, std::less {}, &LiveButton::state);
-    return { rows.begin(), rows.end() };
+    const auto first = std::ranges::lower_bound(kButtons, state, std::less {}, &LiveButton::state);
+    const auto last
+        = std::ranges::upper_bound(first, kButtons.end(), state, std::less {}, &LiveButton::state);
+    return { first, last };
 }
 
 bool StandsWith(const LiveButton& button, int announcement)

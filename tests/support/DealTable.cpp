@@ -14,6 +14,8 @@
 #include <QString>
 
 #include <algorithm>
+#include <iterator>
+#include <sstream>
 #include <string>
 
 namespace {
@@ -32,17 +34,15 @@ platform::MemoryDC& LoadedFaces()
 
 } // namespace
 
-void DealTable::SetUpTestSuite()
+const DataFileResult& LoadGeneratedPictures()
 {
-    const DataFileResult result
+    static const DataFileResult result
         = LoadImageDataFiles(QStringLiteral(VERTAN_PROGRAM_DIR) + QStringLiteral("/"), LoadedFaces());
-    ASSERT_TRUE(result.ok()) << result.message().toStdString();
+    return result;
 }
 
-void DealTable::SetUp()
+std::unique_ptr<CVertanDlg> OpenLoadedTable()
 {
-    // The turned-up card and the computer's exchange draw read the clock; it stands still.
-    platform_.pause.clock = nullptr;
     ResetCardTable();
     ResetGameState();
     ResetPromptState();
@@ -54,18 +54,79 @@ void DealTable::SetUp()
     g_buttonSounds = 1;
     g_extraCards = 3;
     AssignVoicePhrases();
-    OpenWindow();
+    return OpenTable();
+}
+
+std::unique_ptr<CVertanDlg> OpenTable()
+{
+    auto table = std::make_unique<CVertanDlg>();
+    g_started = 1;
+    g_glActive = 0;
+    table->m_dcFaces = LoadedFaces();
+    PaintCardBack(table->m_dcBack, table->m_dcBackSide, g_cardBack);
+    ComputeLayout(kTableWidth, kTableHeight);
+    table->PaintTableBitmaps();
+    return table;
+}
+
+void ClickButton(CVertanDlg& table, const platform::Rect& button)
+{
+    const int x = (button.left + button.right) / 2;
+    const int y = (button.top + button.bottom) / 2;
+    table.OnMouseMove(0, 0);
+    table.OnMouseMove(x, y);
+    table.OnLButtonDown(x, y);
+}
+
+bool ClickHandCard(CVertanDlg& table, int card)
+{
+    const int k = FindInHand(g_humanHand, g_humanCount, card);
+    if (k == 0)
+        return false;
+    const platform::Rect& rect = g_humanCardRects[static_cast<std::size_t>(k)];
+    table.OnLButtonDown(rect.left + 2, (rect.top + rect.bottom) / 2);
+    return true;
+}
+
+std::vector<LiveButton> LiveButtons()
+{
+    std::vector<LiveButton> live;
+    if (g_announcement != image::kNone)
+        std::ranges::copy_if(PromptButtons(g_promptState), std::back_inserter(live),
+            [](const LiveButton& b) { return StandsWith(b, g_announcement); });
+    return live;
+}
+
+bool HumanMayPlay()
+{
+    return g_toMove == kHuman && g_humanMayPlay == 1 && g_announcement == image::kNone && g_humanCount > 0;
+}
+
+std::string Situation()
+{
+    std::ostringstream out;
+    out << "prompt " << static_cast<int>(g_promptState) << ", image " << g_announcement << ", to move "
+        << g_toMove << ", may play " << g_humanMayPlay << ", follows " << g_humanFollows << ", hands "
+        << g_humanCount << "/" << g_computerCount;
+    return out.str();
+}
+
+void DealTable::SetUpTestSuite()
+{
+    const DataFileResult& result = LoadGeneratedPictures();
+    ASSERT_TRUE(result.ok()) << result.message().toStdString();
+}
+
+void DealTable::SetUp()
+{
+    window_ = OpenLoadedTable();
+    // The turned-up card and the computer's exchange draw read the clock; it stands still.
+    platform_.pause.clock = nullptr;
 }
 
 void DealTable::OpenWindow()
 {
-    window_ = std::make_unique<CVertanDlg>();
-    g_started = 1;
-    g_glActive = 0;
-    window_->m_dcFaces = LoadedFaces();
-    PaintCardBack(window_->m_dcBack, window_->m_dcBackSide, g_cardBack);
-    ComputeLayout(kTableWidth, kTableHeight);
-    window_->PaintTableBitmaps();
+    window_ = OpenTable();
 }
 
 void DealTable::TearDown()
@@ -117,55 +178,39 @@ void DealTable::SetPosition(const std::vector<int>& human, const std::vector<int
 
 void DealTable::Click(const platform::Rect& button)
 {
-    const int x = (button.left + button.right) / 2;
-    const int y = (button.top + button.bottom) / 2;
-    window_->OnMouseMove(0, 0);
-    window_->OnMouseMove(x, y);
-    window_->OnLButtonDown(x, y);
+    ClickButton(*window_, button);
 }
 
 void DealTable::ClickCard(int card)
 {
-    const int k = FindInHand(g_humanHand, g_humanCount, card);
-    if (k == 0) {
+    if (!ClickHandCard(*window_, card))
         ADD_FAILURE() << "card " << card << " is not in the human's hand";
-        return;
-    }
-    const platform::Rect& rect = g_humanCardRects[static_cast<std::size_t>(k)];
-    window_->OnLButtonDown(rect.left + 2, (rect.top + rect.bottom) / 2);
 }
 
-std::vector<LiveButton> DealTable::LiveButtons()
-{
-    std::vector<LiveButton> live;
-    if (g_announcement != image::kNone)
-        for (const LiveButton& b : PromptButtons(g_promptState))
-            if (StandsWith(b, g_announcement))
-                live.push_back(b);
-    return live;
-}
-
-bool DealTable::HumanMayPlay()
-{
-    return g_toMove == kHuman && g_humanMayPlay == 1 && g_announcement == image::kNone && g_humanCount > 0;
-}
-
-void DealTable::ExpectEveryCardInOnePlace()
+std::string CardPlaceFault()
 {
     std::array<int, g_deckSize + 1> places {};
+    std::string fault;
+    const auto expect = [&fault](bool holds, int card, const char* what) {
+        if (!holds)
+            fault += "card " + std::to_string(card) + " " + what + "; ";
+    };
     for (const int card : HandCards(g_humanHand, g_humanCount)) {
         ++places[static_cast<std::size_t>(card)];
-        EXPECT_EQ(g_cards[card].location(), kInHumanHand) << "card " << card;
+        expect(g_cards[card].location() == kInHumanHand, card, "is in the human's hand elsewhere");
     }
     for (const int card : HandCards(g_computerHand, g_computerCount)) {
         ++places[static_cast<std::size_t>(card)];
-        EXPECT_EQ(g_cards[card].location(), kInComputerHand) << "card " << card;
+        expect(g_cards[card].location() == kInComputerHand, card, "is in the computer's hand elsewhere");
     }
-    ++places[static_cast<std::size_t>(g_trumpCard)];
-    EXPECT_EQ(g_cards[g_trumpCard].location(), kFaceUpOnTable);
+    if (IsCard(g_trumpCard)) {
+        ++places[static_cast<std::size_t>(g_trumpCard)];
+        expect(g_cards[g_trumpCard].location() == kFaceUpOnTable, g_trumpCard, "is turned up elsewhere");
+    }
     if (IsCard(g_deckShown)) {
         ++places[static_cast<std::size_t>(g_deckShown)];
-        EXPECT_EQ(g_cards[g_deckShown].location(), kFaceUpOnTable);
+        expect(
+            g_cards[g_deckShown].location() == kFaceUpOnTable, g_deckShown, "is shown on the deck elsewhere");
     }
     // A played card lies in a trick (taken or on the table) and keeps its hand's location.
     // Only the human's card of a pair question stays in his hand until it is answered.
@@ -177,11 +222,11 @@ void DealTable::ExpectEveryCardInOnePlace()
         if (g_cards[card].status() == kStatusPlayed && card != asked)
             ++places[static_cast<std::size_t>(card)];
     for (int card = 1; card <= g_deckSize; ++card) {
-        EXPECT_LE(places[static_cast<std::size_t>(card)], 1) << "card " << card << " lies in two places";
-        if (places[static_cast<std::size_t>(card)] == 0) {
-            EXPECT_EQ(g_cards[card].location(), kInDeck) << "card " << card << " is lost";
-        }
+        expect(places[static_cast<std::size_t>(card)] <= 1, card, "lies in two places");
+        if (places[static_cast<std::size_t>(card)] == 0)
+            expect(g_cards[card].location() == kInDeck, card, "is lost");
     }
+    return fault;
 }
 
 bool DealTable::FaceDrawnAt(int card, int x, int y, int fromRow) const

@@ -2,6 +2,7 @@
 
 #include "app/Hover.h"
 #include "app/VertanDlg.h"
+#include "app/files/DataFile.h"
 #include "engine/CardTable.h"
 #include "engine/PromptState.h"
 #include "support/HeadlessPlatform.h"
@@ -9,6 +10,7 @@
 #include "support/EngineTest.h"
 
 #include <memory>
+#include <string>
 #include <vector>
 
 /// Cards of the second deal, in the order they are drawn: the computer's and the human's
@@ -23,6 +25,36 @@ struct SecondDeal {
 constexpr int kHumanFirstDraw = 104;
 constexpr int kComputerFirstDraw = 37;
 
+/// Reads the generated program folder's pictures the first time; the result of that read.
+const DataFileResult& LoadGeneratedPictures();
+/// A table window with every game value at its start and the generated pictures, laid out
+/// for a 1024 x 768 client; the pictures must have been loaded.
+std::unique_ptr<CVertanDlg> OpenLoadedTable();
+/// A table window over the game state as it stands, laid out and painted as OpenLoadedTable
+/// leaves it.
+std::unique_ptr<CVertanDlg> OpenTable();
+
+/// The mouse on a table: a prompt button answered as a person does (the pointer leaves any
+/// button, moves to the rectangle's middle and clicks), and a card of the human's hand
+/// clicked in the strip at its left edge that no later card covers (false when the hand
+/// does not hold it).
+void ClickButton(CVertanDlg& table, const platform::Rect& button);
+bool ClickHandCard(CVertanDlg& table, int card);
+
+/// The buttons of the prompt in force that stand with its image.
+std::vector<LiveButton> LiveButtons();
+/// True when a click on a hand card plays it.
+bool HumanMayPlay();
+
+/// The prompt, the image, who moves and the hands, for a message about a stuck game.
+std::string Situation();
+
+/// Why the cards do not each lie in exactly one place; empty when they do. A card lies in
+/// the hand its location names, face up on the table (the turned-up card and the shown
+/// deck card), in a trick (played), or in the deck; the card of a pending pair question is
+/// played but still in the hand.
+std::string CardPlaceFault();
+
 /// A table window on the headless platform with the generated pictures loaded, 1024 x 768,
 /// whose deals come from scripted random numbers and a scripted clock.
 class DealTable : public ::testing::Test {
@@ -31,8 +63,7 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    /// A new table window over the game state as it stands, laid out and painted as SetUp
-    /// leaves it.
+    /// Replaces the window by a new one over the game state as it stands (see OpenTable).
     void OpenWindow();
 
     /// Scripts and runs StartDeal: who bids first (at the first deal of a game), the first
@@ -54,15 +85,8 @@ protected:
     /// the strip at its left edge that no later card of the row covers.
     void ClickCard(int card);
 
-    /// The live buttons of the prompt in force.
-    static std::vector<LiveButton> LiveButtons();
-    /// A click on a card of the human's hand plays it.
-    static bool HumanMayPlay();
-
-    /// Every card lies in exactly one place: in the hand its location names, face up on the
-    /// table (the turned-up card and the shown deck card), in a trick (played), or in the deck.
-    /// The card of a pending pair question is played but still in the hand.
-    static void ExpectEveryCardInOnePlace();
+    /// Every card lies in exactly one place (see CardPlaceFault).
+    static void ExpectEveryCardInOnePlace() { EXPECT_EQ(CardPlaceFault(), ""); }
 
     /// True when the back buffer shows card `card`'s face with its top-left corner at (x, y)
     /// (the corner pixels aside, which take the table's colour), from row `fromRow` of the

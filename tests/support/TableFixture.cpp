@@ -9,7 +9,8 @@
 #include "engine/Settings.h"
 
 #include <algorithm>
-#include <ranges>
+#include <functional>
+#include <numeric>
 
 namespace {
 
@@ -118,8 +119,8 @@ int TableTest::differences(const platform::MemoryDC& a, const platform::MemoryDC
     for (int y = 0; y < g_clientHeight; ++y) {
         const auto* rowA = reinterpret_cast<const QRgb*>(a.image().constScanLine(y));
         const auto* rowB = reinterpret_cast<const QRgb*>(b.image().constScanLine(y));
-        count += static_cast<int>(std::ranges::count_if(
-            std::views::iota(0, g_clientWidth), [&](int x) { return rowA[x] != rowB[x]; }));
+        count
+            += std::transform_reduce(rowA, rowA + g_clientWidth, rowB, 0, std::plus {}, std::not_equal_to {});
     }
     return count;
 }

@@ -220,6 +220,7 @@ TEST_F(SavedGameFileTest, NamesAndCellTextsTheGameCannotUseRefuseTheFile)
         { HeaderWord(1), "../X" }, // a path
         { HeaderWord(1), "A.B" }, { HeaderWord(1), "ABCDEFGHIJKLM" }, // 13 characters
         { HeaderWord(1), "A\x01" }, // a control character
+        { HeaderWord(1), "A\xA0" }, // a non-breaking space: the name dialog would cut it there
         { RowWord(1, 0), "12345678901234567890" }, // 20 bytes: the reader holds 19
         { RowWord(2, 3), "1000001" }, // an indent far off the table
     };

@@ -132,6 +132,7 @@ TEST_F(SettingsFileTest, LastPlayerFile)
         // The no-break space (0xA0) is a blank like any other, not an invisible name.
         { "\xA0", "" },
         { "\xA0\xC8\xC2\xC0\xCD\xA0\xCF", "ИВАН" },
+        { "ivan\xA0petr", "ivan" },
         // Names that would become paths.
         { "../etc", "" },
         { "a/b", "" },

@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <random>
-#include <sstream>
 #include <string>
 
 namespace {
@@ -66,15 +65,6 @@ protected:
     int ComputerPairPhrases() const
     {
         return static_cast<int>(std::ranges::count(PhrasesSpoken(), image::kComputerPair));
-    }
-
-    static std::string Situation()
-    {
-        std::ostringstream out;
-        out << "prompt " << static_cast<int>(g_promptState) << ", image " << g_announcement << ", to move "
-            << g_toMove << ", may play " << g_humanMayPlay << ", follows " << g_humanFollows << ", hands "
-            << g_humanCount << "/" << g_computerCount;
-        return out.str();
     }
 
     void AnswerPrompt(const std::vector<LiveButton>& live, DealRecord& record)

@@ -1,0 +1,63 @@
+#include "app/Globals.h"
+#include "app/files/SavedGameFile.h"
+#include "app/files/SavedGameState.h"
+#include "app/files/SettingsFile.h"
+#include "engine/Settings.h"
+#include "fuzz/Fuzz.h"
+#include "fuzz/Play.h"
+#include "support/DealTable.h"
+#include "support/SavedGameSample.h"
+
+#include <QFile>
+
+#include <cstdio>
+
+namespace {
+
+/// Games played, the clicks of each, and how often the table is saved.
+constexpr int kGames = 6;
+constexpr int kClicksPerGame = 400;
+constexpr int kClicksPerSave = 5;
+/// Seconds between the games' clocks, so that every game deals anew.
+constexpr int kSecondsPerGame = 7919;
+
+void WriteSeed(const QByteArray& save, const QString& name, int argc, char** argv)
+{
+    for (int k = 1; k < argc; ++k) {
+        QFile file(QString::fromLocal8Bit(argv[k]) + QLatin1Char('/') + name);
+        Require(file.open(QIODevice::WriteOnly) && file.write(save) == save.size(), "a seed is written");
+    }
+}
+
+} // namespace
+
+/// Writes real saves into each folder named: games played with random clicks from their
+/// first deal at every level, deal size and length, saved as the save command saves them.
+int main(int argc, char** argv)
+{
+    StartQt();
+    HeadlessRun& run = Headless();
+    Require(LoadGeneratedPictures().ok(), "the generated pictures are read");
+    WriteSeed(MidDealText(), QStringLiteral("mid-deal"), argc, argv);
+    for (int game = 0; game < kGames; ++game) {
+        run.restart();
+        run.platform.clock.nowSeconds += static_cast<std::time_t>(game) * kSecondsPerGame;
+        const std::unique_ptr<CVertanDlg> table = OpenLoadedTable();
+        g_programDir = ScratchFolder();
+        // As a first start leaves them: the settings file's defaults.
+        ApplySettings(ParseSettings({}), table->m_customColour);
+        g_playerName = QStringLiteral("ИГРОК");
+        g_level = 1 + game % 3;
+        g_gameLength = 1 + game % 2;
+        g_extraCards = 3 + game % 4;
+        g_animation = game % 2;
+        std::mt19937 choices(static_cast<unsigned>(game));
+        table->StartDeal();
+        for (int click = 1; click <= kClicksPerGame && PlayOneClick(*table, choices); ++click) {
+            const QByteArray save = FormatSavedGame(CaptureSavedGame(*table));
+            if (click % kClicksPerSave == 0 && ParseSavedGame(save).game)
+                WriteSeed(save, QStringLiteral("game%1-click%2").arg(game).arg(click), argc, argv);
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,59 @@
+#include "app/Globals.h"
+#include "app/dialogs/Open.h"
+#include "app/dialogs/SaveList.h"
+#include "app/files/SavedGameFile.h"
+#include "app/files/SavedGameState.h"
+#include "engine/PromptState.h"
+#include "fuzz/Fuzz.h"
+#include "fuzz/Play.h"
+#include "support/DealTable.h"
+
+namespace {
+
+/// Clicks played after the load: enough to finish most deals and start the next.
+constexpr int kClicks = 30;
+const QString kSaveName = QStringLiteral("fuzz");
+
+} // namespace
+
+void PrepareTarget()
+{
+    Headless();
+    Require(LoadGeneratedPictures().ok(), "the generated pictures are read");
+}
+
+/// The load command on any save (most are small edits of real ones): one refused is told
+/// and changes nothing; one loaded goes on, every click finding a button or a card waiting
+/// and every card in one place.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const QByteArray text = Bytes(data, size);
+    HeadlessRun& run = Headless();
+    run.restart();
+    const std::unique_ptr<CVertanDlg> table = OpenLoadedTable();
+    g_programDir = ScratchFolder();
+    WriteScratch(kSaveName + kSaveExtension, text);
+    run.dialogs.answerAs<COpen>([](COpen& open) {
+        open.m_name = kSaveName;
+        return QDialog::Accepted;
+    });
+    const QByteArray before = FormatSavedGame(CaptureSavedGame(*table));
+    table->OnLoadGame();
+    if (!ParseSavedGame(text).game) {
+        Require(
+            run.platform.messageBox.shown.size() == 1 && FormatSavedGame(CaptureSavedGame(*table)) == before,
+            "a refused save is told and changes nothing");
+        return 0;
+    }
+    std::mt19937 choices(qHash(text));
+    for (int click = 0; click <= kClicks; ++click) {
+        // The deal's result stands over a table that is being cleared for the next deal.
+        if (g_promptState != PromptState::kDealResult)
+            if (const std::string fault = CardPlaceFault(); !fault.empty())
+                Require(false,
+                    ("every card lies in one place, click " + std::to_string(click) + ": " + fault).c_str());
+        if (click < kClicks && !PlayOneClick(*table, choices))
+            Require(false, ("a button or a card waits: " + Situation()).c_str());
+    }
+    return 0;
+}
