@@ -17,13 +17,11 @@ TEST(IntroViewTest, FramesKeepTheirPaceAndSevenQuadsFollow)
 {
     HeadlessPlatform platform;
     ComputeLayout(kInitialClientWidth, kInitialClientHeight);
-    const std::optional<QByteArray> model
-        = platform::ReadWholeFile(QStringLiteral(VERTAN_PROGRAM_DIR "/") + kIntroFile);
-    ASSERT_TRUE(model);
-    ASSERT_EQ(ReadIntroModel(std::string_view(model->constData(), static_cast<std::size_t>(model->size())),
+    const QByteArray model
+        = platform::ReadWholeFile(QStringLiteral(VERTAN_PROGRAM_DIR "/") + kIntroFile).value_or("");
+    ASSERT_EQ(ReadIntroModel(std::string_view(model.constData(), static_cast<std::size_t>(model.size())),
                   g_clientWidth, g_clientHeight),
         DataFault::None);
-
     QWidget host;
     host.resize(g_clientWidth, g_clientHeight);
     std::unique_ptr<IntroView> intro = IntroView::Create(host, host.size());
@@ -32,18 +30,14 @@ TEST(IntroViewTest, FramesKeepTheirPaceAndSevenQuadsFollow)
     // The scripted clock stands still while a frame is drawn, so every frame waits its whole 30 ms.
     intro->play();
     EXPECT_EQ(g_glActive, 1);
-    EXPECT_EQ(platform.pause.count, 150);
-    EXPECT_EQ(platform.pause.totalMs, 150 * 30);
-
+    EXPECT_EQ(std::pair(platform.pause.count, platform.pause.totalMs), std::pair(150, 150 * 30LL));
     QImage shown = intro->grab().toImage();
-    for (int quad = 1; quad <= 7; ++quad) {
+    for (int quad = 1; quad <= 8; ++quad) {
         intro->drawProgressQuad();
         const QImage next = intro->grab().toImage();
-        EXPECT_NE(next, shown) << "quad " << quad;
+        EXPECT_EQ(next != shown, quad <= 7) << "quad " << quad << " of seven";
         shown = next;
     }
-    intro->drawProgressQuad();
-    EXPECT_EQ(intro->grab().toImage(), shown) << "there are only seven quads";
     g_glActive = 0;
 }
 
