@@ -18,7 +18,7 @@ Rect Card(int x, int y)
 /// A table of that width (and three quarters of it high) where the human holds cards 1..
 /// and the computer 21.., with other values set; and where each colour lies once it is
 /// drawn (nowhere: empty).
-struct Part {
+struct Scene {
     int human;
     int computer;
     std::vector<std::pair<int*, int>> values;
@@ -28,7 +28,7 @@ struct Part {
 
 /// On a 1024 x 768 table: r = 38, the human's row at 554, six cards a row 156 apart from
 /// x = 85, shown cards H / 26 = 29 toward the middle; the deck at the right edge, M = 344.
-const Part kParts[] {
+const Scene kScenes[] {
     { 6, 6,
         { { &g_cards[2].shown(), 1 }, { &g_cards[23].shown(), 1 }, { &g_humanShowing, 1 },
             { &g_computerShowing, 1 } },
@@ -56,20 +56,20 @@ const Part kParts[] {
         { { RGB(255, 0, 0), Rect { 889, 344, 890, 345 } }, { FaceColour(30), Card(476, 283) } } },
 };
 
-class TableDrawingTest : public TableTest, public ::testing::WithParamInterface<Part> { };
+class TableDrawingTest : public TableTest, public ::testing::WithParamInterface<Scene> { };
 
-TEST_P(TableDrawingTest, EveryPartStandsAtItsPlaceAndTheWindowShowsIt)
+TEST_P(TableDrawingTest, EverythingStandsAtItsPlaceAndTheWindowShowsIt)
 {
-    const Part& part = GetParam();
+    const Scene& scene = GetParam();
     g_humanHand = { 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12 };
     g_computerHand = { 0, 21, 22, 23, 24, 25, 26 };
-    g_humanCount = part.human;
-    g_computerCount = part.computer;
-    for (const auto& [global, value] : part.values)
+    g_humanCount = scene.human;
+    g_computerCount = scene.computer;
+    for (const auto& [global, value] : scene.values)
         *global = value;
-    layOut(part.width, part.width * 3 / 4);
+    layOut(scene.width, scene.width * 3 / 4);
     table_->RedrawTable();
-    for (const auto& [colour, rect] : part.drawn)
+    for (const auto& [colour, rect] : scene.drawn)
         EXPECT_EQ(bounds(table_->m_dcBuffer, colour), rect) << std::hex << colour;
     // The hit rectangles stay in the row, whatever stands out of it.
     for (int k = 1; k <= g_humanCount; ++k)
@@ -78,7 +78,7 @@ TEST_P(TableDrawingTest, EveryPartStandsAtItsPlaceAndTheWindowShowsIt)
     EXPECT_EQ(g_fullRedraw, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Parts, TableDrawingTest, ::testing::ValuesIn(kParts));
+INSTANTIATE_TEST_SUITE_P(Scenes, TableDrawingTest, ::testing::ValuesIn(kScenes));
 
 TEST_F(TableDrawingTest, EmptyHandsDrawNothingAndWhatIsShownAtOnceReachesTheWindow)
 {

@@ -20,14 +20,14 @@ bool IsCorner(int x, int y, int width, int height)
     return std::min(x, width - 1 - x) + std::min(y, height - 1 - y) <= 1;
 }
 
-/// The points of a width x height picture drawn at (originX, originY), row by row, without
-/// its corners unless it is the background tile.
-QByteArray Points(int width, int height, int originX, int originY, bool tile = false)
+/// The points of a width x height card drawn at (originX, originY), row by row, without its
+/// corners.
+QByteArray Points(int width, int height, int originX, int originY)
 {
     QByteArray text;
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            if (tile || !IsCorner(x, y, width, height))
+            if (!IsCorner(x, y, width, height))
                 text += QByteArray::number(originX + x) + ' ' + QByteArray::number(originY + y) + '\n';
     return text;
 }
@@ -57,21 +57,15 @@ protected:
     platform::MemoryDC faces { 32 * 71, 96 };
 };
 
-TEST_F(ImageDataFilesTest, FacesAndBackgroundsFillTheirTables)
+TEST_F(ImageDataFilesTest, FacesStandSideBySide)
 {
-    for (const auto& [file, text] :
-        { std::pair(CardPoints, Points(71, 96, 454, 358)), std::pair(CardFaces, Colours(32, kPoints)),
-            std::pair(BackgroundPoints, Points(200, 200, 382, 298, true)),
-            std::pair(BackgroundColours, Colours(10, 40000)) })
-        ASSERT_EQ(read(file, text), None) << ImageDataFileName(file).toStdString();
+    ASSERT_EQ(read(CardPoints, Points(71, 96, 454, 358)), None);
+    ASSERT_EQ(read(CardFaces, Colours(32, kPoints)), None);
     // Point 1 is the first pixel after the two top-left corners of row 0; face 32 starts at 2201.
     EXPECT_EQ(faces.getPixel(2, 0), Colour(1, 1));
     EXPECT_EQ(
         std::pair(faces.getPixel(2200, 50) / 100000, faces.getPixel(2201, 50) / 100000), std::pair(31u, 32u));
     EXPECT_EQ(faces.getPixel(2272, 50), platform::kInvalidColour);
-    EXPECT_EQ(std::tuple(g_backgroundPointCount, g_backgroundPointX[40000], g_backgroundPointY[40000]),
-        std::tuple(40000, 199, 199));
-    EXPECT_EQ(g_backgroundColour[10][40000], Colour(10, 40000));
 }
 
 TEST_F(ImageDataFilesTest, AFileMustHoldExactlyItsNumbersEachInItsRange)
