@@ -151,12 +151,14 @@ TEST_F(PromptDrawingTest, PanelsTheirFramesShadowsAndRows)
 {
     pose(kDealResult);
     // The shadow masking the table below-left of the panel (AND of the colours), the grey
-    // frame one pixel outside, the bold grey edge inside its right side, the column divider.
+    // frame one pixel outside, the bold grey edge inside its right side, the column divider,
+    // the close mark's rim 3 pixels round its disc.
     EXPECT_EQ(dc().getPixel(512 - 160, 384 + 150), RGB(7 & 56, 8 & 56, 9 & 56));
     EXPECT_EQ(dc().getPixel(512 - 170, 384 + 150), kTestTable);
     EXPECT_EQ(dc().getPixel(512 - 151, 384), RGB(160, 160, 160));
     EXPECT_EQ(dc().getPixel(512 + 149, 384), RGB(120, 120, 120));
     EXPECT_EQ(dc().getPixel(512, 384), RGB(100, 100, 100));
+    EXPECT_EQ(dc().getPixel(704, 189), table_->m_brush4.colour);
     // The statistics: 500 x 300, at most 15 rows 18 apart from cy - 121, a rule 16 below each
     // but the last.
     g_statRowCount = 16;
