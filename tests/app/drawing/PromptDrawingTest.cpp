@@ -2,293 +2,231 @@
 
 #include "app/Globals.h"
 #include "app/Layout.h"
-#include "app/Spots.h"
 #include "app/drawing/TableDrawing.h"
 #include "engine/CardTable.h"
 #include "engine/GameState.h"
-#include "engine/PromptState.h"
 
 namespace {
 
 using platform::Rect;
 using platform::RGB;
+using enum PromptState;
 
 /// On a 1024 x 768 table c = 512, cy = 384, the middle line is 344, the upper 239 and the
-/// lower 449; answer A's caption stands at x = 256 and answer B's at 768.
+/// lower 449; answer A's caption stands at x = 256 and answer B's at 768. The test's images
+/// are 7 x 5 blocks around their spots; text cells are filled with their own colour.
 class PromptDrawingTest : public TableTest {
 protected:
-    Rect a() const { return table_->m_rcButton1; }
-    Rect b() const { return table_->m_rcButton2; }
-    std::array<Rect, 3> suits() const { return { table_->m_rcSuit1, table_->m_rcSuit2, table_->m_rcSuit3 }; }
-    /// A suit button's rectangle around its glyph origin (x, y).
-    static Rect suitAt(int x, int y) { return { x - 25, y - 20, x + 13, y + 22 }; }
+    void SetUp() override
+    {
+        TableTest::SetUp();
+        table_->m_textBackColour = kCell;
+    }
+    const platform::MemoryDC& dc() const { return table_->m_dcBuffer; }
+    bool cellAt(int x, int y) const { return dc().getPixel(x, y) == kCell; }
+
+    static constexpr platform::COLORREF kCell = RGB(1, 250, 1);
 };
 
-TEST_F(PromptDrawingTest, CaptionButtonsOfEveryPrompt)
+TEST_F(PromptDrawingTest, EveryPromptDrawsItsImagesAndCaptionsAndMakesTheirButtons)
 {
-    struct Case {
-        PromptState state;
-        Rect a;
-        std::optional<Rect> b;
-    };
-    const Rect acknowledge { 452, 324, 572, 364 }; // image 34 (half width 60) at the centre
+    using Drawn = std::vector<std::pair<platform::COLORREF, std::optional<Rect>>>;
+    const Drawn centre { { kTestAnnouncement, Rect { 509, 342, 516, 347 } } };
+    const Drawn upper { { kTestAnnouncement, Rect { 509, 237, 516, 242 } } };
+    const Rect ack { 452, 324, 572, 364 }; // image 34 (half width 60) at the centre
     const Rect yes { 191, 429, 321, 469 }; // image 32 (65) at the left caption
     const Rect no { 683, 429, 853, 469 }; // image 33 (85) at the right caption
-    using enum PromptState;
-    const Case cases[] = {
-        { kHumanBidsFirst, { 213, 429, 299, 469 }, Rect { 743, 429, 793, 469 } },
-        { kComputerBidFirst, acknowledge, {} },
-        { kSevenExchangeOffer, { 211, 429, 301, 469 }, Rect { 708, 429, 828, 469 } },
-        { kComputerExchangedSeven, acknowledge, {} },
-        { kComputerAnsweredPass, acknowledge, {} },
-        { kHumanAnswersPass, { 213, 429, 299, 469 }, Rect { 743, 429, 793, 469 } },
-        { kComputerNamedAfterPass, acknowledge, {} },
-        { kComputerNamedFirst, acknowledge, {} },
-        { kComputerPassedAgain, acknowledge, {} },
-        { kHumanDeclares, yes, no },
-        { kComputerDeclares, acknowledge, {} },
-        { kBothDeclare, yes, no },
-        { kPairOnAnswer, yes, no },
-        { kPairOnLead, yes, no },
-        { kHumanSixTrumps, { 452, 429, 572, 469 }, {} },
-        { kComputerSixTrumps, acknowledge, {} },
+    const Rect take { 213, 429, 299, 469 };
+    const Rect pass { 743, 429, 793, 469 };
+    // The pair question's top layer is green, one pixel right of and below its spot (c, M -
+    // 72), over the trick: the human's answer 21 right of and 27 below the computer's card,
+    // and the three cards left in his row 156 apart as in a six-card row, moved to the middle.
+    const std::pair<platform::COLORREF, std::optional<Rect>> question { RGB(0, 240, 0),
+        Rect { 510, 271, 517, 276 } };
+    const struct {
+        PromptState state;
+        Drawn drawn; ///< where each colour lies
+        Rect a;
+        Rect b;
+        int last; ///< g_announcement afterwards, what the hover goes by
+    } rows[] {
+        { kHumanBidsFirst, centre, take, pass, image::kCaptionPass },
+        { kComputerBidFirst, upper, ack, {}, image::kComputerTakes },
+        { kSevenExchangeOffer, centre, { 211, 429, 301, 469 }, { 708, 429, 828, 469 }, image::kCaptionKeep },
+        { kComputerExchangedSeven, upper, ack, {}, image::kCaptionAcknowledge },
+        { kComputerAnsweredPass, upper, ack, {}, image::kComputerTakes },
+        { kHumanAnswersPass, centre, take, pass, image::kCaptionPass },
+        { kComputerNamedAfterPass, upper, ack, {}, image::kCaptionAcknowledge },
+        { kComputerNamedFirst, upper, ack, {}, image::kCaptionAcknowledge },
+        { kComputerPassedAgain, upper, ack, {}, image::kCaptionAcknowledge },
+        { kHumanDeclares, centre, yes, no, image::kCaptionNo },
+        { kComputerDeclares, upper, ack, {}, image::kCaptionAcknowledge },
+        { kBothDeclare, { { kTestAnnouncement, Rect { 509, 237, 516, 347 } } }, yes, no, image::kCaptionNo },
+        { kPairOnAnswer,
+            { question, { FaceColour(30), cardAt(476, 283) }, { FaceColour(2), cardAt(497, 310) },
+                { FaceColour(1), cardAt(313, 554) }, { FaceColour(4), cardAt(625, 554) } },
+            yes, no, image::kCaptionNo },
+        { kPairOnLead, { question, { FaceColour(2), cardAt(476, 283) }, { FaceColour(30), {} } }, yes, no,
+            image::kCaptionNo },
+        { kHumanSixTrumps, centre, { 452, 429, 572, 469 }, {}, image::kCaptionAcknowledge },
+        { kComputerSixTrumps, upper, ack, {}, image::kCaptionAcknowledge },
     };
     g_trumpSuit = 2;
     g_shownAnnouncement1 = image::kComputerTakes;
     g_shownAnnouncement2 = image::kComputerFifty;
-    for (const Case& c : cases) {
+    g_humanHand = { 0, 1, 2, 3, 4 };
+    g_humanCount = 4;
+    g_handIndex = 2;
+    g_computerTableCard = 30;
+    for (const auto& row : rows) {
+        SCOPED_TRACE("prompt " + std::to_string(static_cast<int>(row.state)));
         table_->m_rcButton1 = {};
         table_->m_rcButton2 = {};
-        pose(c.state);
-        EXPECT_EQ(a(), c.a) << static_cast<int>(c.state);
-        EXPECT_EQ(b(), c.b.value_or(Rect {})) << static_cast<int>(c.state);
-        EXPECT_EQ(table_->m_announcementColour, kTestAnnouncement) << static_cast<int>(c.state);
+        pose(row.state);
+        for (const auto& [colour, rect] : row.drawn)
+            EXPECT_EQ(bounds(dc(), colour), rect) << std::hex << colour;
+        EXPECT_EQ(table_->m_rcButton1, row.a);
+        EXPECT_EQ(table_->m_rcButton2, row.b);
+        EXPECT_EQ(g_announcement, row.last);
+        EXPECT_EQ(table_->m_announcementColour, kTestAnnouncement);
     }
-}
-
-TEST_F(PromptDrawingTest, ImagesStandAtTheirSpotsAndCaptionsInTheirColour)
-{
-    g_trumpSuit = 1;
-    pose(PromptState::kHumanBidsFirst);
-    // The test images are 7 x 5 blocks around their spots.
-    EXPECT_EQ(bounds(table_->m_dcBuffer, kTestAnnouncement), (Rect { 509, 342, 516, 347 }));
-    EXPECT_EQ(bounds(table_->m_dcBuffer, kTestCaption), (Rect { 253, 447, 772, 452 }));
-    EXPECT_EQ(g_announcement, image::kCaptionPass);
-
-    g_shownAnnouncement1 = image::kComputerTwenty;
-    g_shownAnnouncement2 = image::kComputerFifty;
-    pose(PromptState::kBothDeclare);
-    EXPECT_EQ(bounds(table_->m_dcBuffer, kTestAnnouncement), (Rect { 509, 237, 516, 347 }));
-    EXPECT_EQ(g_announcement, image::kCaptionNo);
-}
-
-TEST_F(PromptDrawingTest, TheComputersBidStaysTheAnnouncementOfItsAcknowledgement)
-{
-    g_shownAnnouncement1 = image::kComputerPasses;
-    pose(PromptState::kComputerAnsweredPass, image::kComputerPasses);
-    EXPECT_EQ(g_announcement, image::kComputerPasses);
-    EXPECT_EQ(bounds(table_->m_dcBuffer, kTestAnnouncement), (Rect { 509, 237, 516, 242 }));
+    pose(kHumanBidsFirst);
+    EXPECT_EQ(bounds(dc(), kTestCaption), (Rect { 253, 447, 772, 452 }));
 }
 
 TEST_F(PromptDrawingTest, SuitButtonsOnBothSidesOfTheNarrowRule)
 {
-    struct Case {
-        int width;
-        PromptState state;
-        std::array<int, 3> x;
-        std::optional<Rect> pass;
-    };
-    using enum PromptState;
-    const Case cases[] = {
-        // Wide: the pass caption at c + c / 2; the suits spread between h and it.
-        { 1024, kHumanNamesOrPasses, { 256, 426, 598 }, Rect { 743, 429, 793, 469 } },
-        { 1024, kHumanMustName, { 256, 512, 768 }, {} },
-        { 900, kHumanNamesOrPasses, { 225, 375, 525 }, Rect { 650, 429, 700, 469 } },
+    // The glyphs' x on the line 10 above the lower one. Wide, prompt 7's pass caption stands
+    // at c + c / 2 and its suits spread between h = c / 2 and it; narrow, the caption moves
+    // in to c + c / 3 and pulls them closer. Prompt 11 spreads its suits up to c + h.
+    const std::tuple<int, PromptState, std::array<int, 3>, Rect> rows[] {
+        { 900, kHumanNamesOrPasses, { 225, 375, 525 }, { 650, 429, 700, 469 } },
         { 900, kHumanMustName, { 225, 450, 675 }, {} },
-        // Narrow: the pass caption moves in to c + c / 3 and pulls prompt 7's suits closer;
-        // prompt 11 keeps c + c / 2.
-        { 899, kHumanNamesOrPasses, { 224, 348, 474 }, Rect { 573, 429, 623, 469 } },
-        { 899, kHumanMustName, { 224, 448, 673 }, {} },
+        { 899, kHumanNamesOrPasses, { 224, 348, 474 }, { 573, 429, 623, 469 } },
+        { 899, kHumanMustName, { 224, 448, 673 }, {} }
     };
     g_otherSuit1 = 1;
     g_otherSuit2 = 3;
     g_otherSuit3 = 4;
-    for (const Case& c : cases) {
-        layOut(c.width, 768);
+    for (const auto& [width, state, x, pass] : rows) {
+        layOut(width, 768);
         table_->m_rcButton2 = {};
-        table_->OfferSuitButtons(c.state);
-        table_->m_dcBuffer.bitBlt(0, 0, g_clientWidth, g_clientHeight, table_->m_dcTable, 0, 0);
-        pose(c.state);
-        for (std::size_t i = 0; i < 3; ++i) {
-            EXPECT_EQ(suits()[i], suitAt(c.x[i], 439)) << c.width << " state " << static_cast<int>(c.state);
-        }
-        EXPECT_EQ(b(), c.pass.value_or(Rect {})) << c.width << " state " << static_cast<int>(c.state);
+        table_->OfferSuitButtons(state);
+        pose(state);
+        const std::array suits { table_->m_rcSuit1, table_->m_rcSuit2, table_->m_rcSuit3 };
+        for (std::size_t i = 0; i < 3; ++i)
+            EXPECT_EQ(suits[i], (Rect { x[i] - 25, 419, x[i] + 13, 461 })) << width << " " << i;
+        EXPECT_EQ(table_->m_rcButton2, pass) << width;
     }
     // Each glyph is the suit its button offers, in that suit's colour.
-    EXPECT_EQ(g_offeredSuit1, 1);
-    EXPECT_EQ(g_offeredSuit2, 3);
-    EXPECT_EQ(g_offeredSuit3, 4);
-    EXPECT_EQ(table_->m_dcBuffer.getPixel(224, 439), RGB(255, 0, 0));
-    EXPECT_EQ(table_->m_dcBuffer.getPixel(448, 439), RGB(0, 0, 0));
+    EXPECT_EQ(std::tuple(g_offeredSuit1, g_offeredSuit2, g_offeredSuit3), std::tuple(1, 3, 4));
+    EXPECT_EQ(
+        std::pair(dc().getPixel(224, 439), dc().getPixel(448, 439)), std::pair(RGB(255, 0, 0), RGB(0, 0, 0)));
 }
 
-TEST_F(PromptDrawingTest, PairQuestionShowsTheTrickOverAClosedRow)
-{
-    g_humanCount = 4;
-    for (int k = 1; k <= 4; ++k)
-        g_humanHand[static_cast<std::size_t>(k)] = k;
-    g_handIndex = 2;
-    g_computerTableCard = 30;
-    pose(PromptState::kPairOnAnswer, image::kCaptionNo);
-    // The answer lies 21 right of and 27 below the computer's card.
-    EXPECT_EQ(bounds(table_->m_dcBuffer, FaceColour(30)), cardAt(476, 283));
-    EXPECT_EQ(bounds(table_->m_dcBuffer, FaceColour(2)), cardAt(497, 310));
-    // Three cards left in the row, spaced as a six-card row and moved to the middle.
-    const RowSpacing row = SpaceRow(3, 1024, true);
-    EXPECT_EQ(std::pair(g_humanCardStep, g_humanGap), std::pair(row.step, row.gap));
-    EXPECT_EQ(bounds(table_->m_dcBuffer, FaceColour(3)), cardAt(row.gap + row.step + row.gap, 554));
-    // The question's top layer is green, one pixel right of and below its spot (c, M - 72).
-    EXPECT_EQ(bounds(table_->m_dcBuffer, RGB(0, 240, 0)), (Rect { 510, 271, 517, 276 }));
-
-    pose(PromptState::kPairOnLead, image::kCaptionNo);
-    EXPECT_EQ(bounds(table_->m_dcBuffer, FaceColour(2)), cardAt(476, 283));
-    EXPECT_FALSE(bounds(table_->m_dcBuffer, FaceColour(30)));
-}
-
-TEST_F(PromptDrawingTest, AnsweredPromptsLeaveNothingButTheOverlaysStand)
+TEST_F(PromptDrawingTest, AnsweredPromptsLeaveNothingButTheOverlaysAndTheStandingAnnouncementsStand)
 {
     g_trumpSuit = 1;
     table_->m_rcButton1 = { 1, 2, 3, 4 };
     for (int state = 1; state <= 17; ++state) {
         pose(static_cast<PromptState>(state), image::kNone);
-        EXPECT_EQ(differences(table_->m_dcBuffer, table_->m_dcTable), 0) << state;
-        EXPECT_EQ(a(), (Rect { 1, 2, 3, 4 })) << state;
+        EXPECT_EQ(differences(dc(), table_->m_dcTable), 0) << state;
+        EXPECT_EQ(table_->m_rcButton1, (Rect { 1, 2, 3, 4 })) << state;
     }
-    // The close mark of the score sheet: 30 x 30 at (c + 160, cy - 210).
-    pose(PromptState::kScoreSheet, image::kNone);
-    EXPECT_EQ(a(), (Rect { 672, 174, 702, 204 }));
+    // The human's lead label stands, and is no button.
+    g_humanLeadsTrick = 1;
+    pose(kBothDeclare, image::kNone);
+    EXPECT_EQ(bounds(dc(), kTestAnnouncement), (Rect { 509, 342, 516, 347 }));
+    EXPECT_EQ(g_announcement, image::kNone);
+    // The computer's pair stays up under an overlay opened over it, whose close mark stays live.
+    g_humanLeadsTrick = 0;
+    g_computerPairShown = 1;
+    pose(kScoreSheet, image::kNone);
+    EXPECT_EQ(bounds(dc(), RGB(0, 240, 0)), (Rect { 510, 271, 517, 276 }));
     EXPECT_EQ(g_announcement, image::kCaptionAcknowledge);
-    pose(PromptState::kStatistics, image::kNone);
-    EXPECT_EQ(a(), (Rect { 772, 234, 802, 264 }));
-    EXPECT_EQ(g_promptState, PromptState::kStatistics);
+    EXPECT_EQ(table_->m_announcementColour, kTestAnnouncement);
 }
 
-TEST_F(PromptDrawingTest, PanelFrameAndItsShadow)
+TEST_F(PromptDrawingTest, PanelsTheirFramesShadowsAndRows)
 {
-    pose(PromptState::kDealResult);
-    EXPECT_EQ(a(), (Rect { 672, 174, 702, 204 }));
-    const platform::MemoryDC& dc = table_->m_dcBuffer;
-    // The panel inside, the shadow masking the table below-left of it (AND of the colours).
-    EXPECT_EQ(dc.getPixel(512 - 100, 384 + 100), table_->m_brush2.colour);
-    EXPECT_EQ(dc.getPixel(512 - 160, 384 + 150), RGB(7 & 56, 8 & 56, 9 & 56));
-    EXPECT_EQ(dc.getPixel(512 - 170, 384 + 150), kTestTable);
-    // Outer grey frame one pixel outside the panel, the bold grey edge inside its right side.
-    EXPECT_EQ(dc.getPixel(512 - 151, 384), RGB(160, 160, 160));
-    EXPECT_EQ(dc.getPixel(512 + 149, 384), RGB(120, 120, 120));
-    // The column divider and the close mark's face.
-    EXPECT_EQ(dc.getPixel(512, 384), RGB(100, 100, 100));
-    EXPECT_EQ(dc.getPixel(512 + 175, 384 - 205), table_->m_brush6.colour);
-
-    pose(PromptState::kStatistics);
-    EXPECT_EQ(dc.getPixel(512 - 251, 384), RGB(160, 160, 160));
-    EXPECT_EQ(dc.getPixel(512 - 240, 384 + 100), table_->m_brush2.colour);
-}
-
-TEST_F(PromptDrawingTest, SheetRowsFollowThePageAndTheGameEndRows)
-{
-    // The text cells are filled with the text background: find them by it.
-    table_->m_textBackColour = RGB(1, 250, 1);
-    for (int row = 1; row <= 30; ++row) {
-        g_sheetHuman[static_cast<std::size_t>(row)] = QString::number(row);
-        g_sheetHumanIndent[static_cast<std::size_t>(row)] = 40;
+    pose(kDealResult);
+    // The shadow masking the table below-left of the panel (AND of the colours), the grey
+    // frame one pixel outside, the bold grey edge inside its right side, the column divider,
+    // the close mark's rim 3 pixels round its disc.
+    EXPECT_EQ(dc().getPixel(512 - 160, 384 + 150), RGB(7 & 56, 8 & 56, 9 & 56));
+    EXPECT_EQ(dc().getPixel(512 - 170, 384 + 150), kTestTable);
+    EXPECT_EQ(dc().getPixel(512 - 151, 384), RGB(160, 160, 160));
+    EXPECT_EQ(dc().getPixel(512 + 149, 384), RGB(120, 120, 120));
+    EXPECT_EQ(dc().getPixel(512, 384), RGB(100, 100, 100));
+    EXPECT_EQ(dc().getPixel(704, 189), table_->m_brush4.colour);
+    // The statistics: 500 x 300, at most 15 rows 18 apart from cy - 121, a rule 16 below each
+    // but the last.
+    g_statRowCount = 16;
+    g_statName.fill(QStringLiteral("Иван"));
+    pose(kStatistics);
+    EXPECT_EQ(dc().getPixel(512 - 251, 384), RGB(160, 160, 160));
+    EXPECT_EQ(dc().getPixel(512 - 240, 384 + 100), table_->m_brush2.colour);
+    EXPECT_TRUE(cellAt(512 - 219, 384 - 121 + 14 * 18));
+    EXPECT_EQ(dc().getPixel(612, 384 - 121 + 13 * 18 + 16), RGB(100, 100, 100));
+    EXPECT_NE(dc().getPixel(612, 384 - 121 + 14 * 18 + 16), RGB(100, 100, 100));
+    // The score sheet's second page: rows 23 to 30 from its top row, 15 apart from cy - 173.
+    for (std::size_t row = 1; row <= 30; ++row) {
+        g_sheetHuman[row] = QString::number(row);
+        g_sheetHumanIndent[row] = 40;
     }
     g_sheetRowCount = 30;
-    pose(PromptState::kScoreSheet);
-    // Rows 23 to 30 from the top of the panel, 15 pixels apart from cy - 173, at their
-    // indent left of the centre column.
-    const platform::MemoryDC& dc = table_->m_dcBuffer;
-    const platform::COLORREF cell = RGB(1, 250, 1);
-    EXPECT_EQ(dc.getPixel(512 - 40, 384 - 173), cell);
-    EXPECT_NE(dc.getPixel(512 - 41, 384 - 173), cell);
-    EXPECT_NE(dc.getPixel(512 - 40, 384 - 174), cell);
-    EXPECT_EQ(dc.getPixel(512 - 40, 384 - 173 + 7 * 15), cell);
-    EXPECT_NE(dc.getPixel(512 - 40, 384 - 173 + 8 * 15 + 2), cell);
-
+    pose(kScoreSheet);
+    EXPECT_TRUE(cellAt(512 - 40, 384 - 173) && cellAt(512 - 40, 384 - 173 + 7 * 15));
+    EXPECT_FALSE(cellAt(512 - 40, 384 - 173 + 8 * 15 + 2));
+    // At the game end the rows follow the page's place 8: blank 9, result 10, margin 11,
+    // drawn from the totals 5 pixels below the grid; no deal row's cell is touched.
     g_gameOver = 1;
     g_humanTotal = 520;
     g_computerTotal = 300;
-    pose(PromptState::kDealResult);
-    // 30 rows: the game end's rows follow the page place 8: blank 9, result 10, margin 11,
-    // drawn from the totals 5 pixels below the grid; no deal row's cell is touched.
-    EXPECT_EQ(dc.getPixel(512 - 100, 384 + 15 * 8 - 168), RGB(100, 100, 100));
-    EXPECT_EQ(dc.getPixel(512 - 103, 384 + 15 * 10 - 183), cell);
-    EXPECT_NE(dc.getPixel(512 - 104, 384 + 15 * 10 - 183), cell);
-    EXPECT_EQ(dc.getPixel(512 - 83, 384 + 15 * 11 - 183), cell);
+    pose(kDealResult);
+    EXPECT_EQ(dc().getPixel(512 - 100, 384 + 15 * 8 - 168), RGB(100, 100, 100));
+    EXPECT_TRUE(cellAt(512 - 103, 384 + 15 * 10 - 183) && cellAt(512 - 83, 384 + 15 * 11 - 183));
+    EXPECT_FALSE(cellAt(512 - 104, 384 + 15 * 10 - 183));
     EXPECT_EQ(g_sheetHuman[9], QStringLiteral("9"));
     EXPECT_EQ(g_sheetRow, 0);
 }
 
 TEST_F(PromptDrawingTest, NamesKeepTheirPlaceWhenTheyFitAndNeverRunIntoWhatFollows)
 {
-    // A text's cell is filled with the text background: its top row shows where it lies.
-    const platform::COLORREF cell = RGB(1, 250, 1);
-    table_->m_textBackColour = cell;
     const QString wide = QStringLiteral("ЖЖЖЖЖЖЖЖЖЖЖЖ");
-    struct Case {
+    const struct {
         PromptState state;
         QString name;
         int y; ///< top row of the name's line
-        int from; ///< first column where the name may start
-        int x; ///< where it starts, or 0 anywhere from `from` on
-        int next; ///< where the computer's header or the next column's rule stands
-    };
-    using enum PromptState;
-    const Case cases[] = {
+        int from; ///< the left of the name's room
+        int x; ///< where it starts; 0: moved left to end at the room's end
+        int next; ///< where the computer's header or the next column's rule stands, 4 past the room
+    } rows[] {
         { kDealResult, QStringLiteral("ИВАН"), 384 - 200, 512 - 147, 512 - 95 - 16, 512 + 21 },
-        { kDealResult, wide, 384 - 200, 512 - 147, 0, 512 + 21 },
+        { kDealResult, wide, 384 - 200, 512 - 147, 512 - 147, 512 + 21 }, // condensed
         { kScoreSheet, QStringLiteral("ИВАН"), 384 - 200, 512 - 147, 512 - 77 - 16, 512 + 32 },
         { kScoreSheet, wide, 384 - 200, 512 - 147, 0, 512 + 32 },
-        { kStatistics, wide, 384 - 121, 512 - 219, 512 - 219, 512 - 103 },
+        { kStatistics, wide, 384 - 121, 512 - 219, 512 - 219, 512 - 103 }, // condensed
     };
     g_statRowCount = 1;
-    for (const Case& t : cases) {
-        g_playerName = t.name;
-        g_statName[1] = t.name;
-        pose(t.state);
-        const platform::MemoryDC& dc = table_->m_dcBuffer;
-        int start = t.from;
-        while (start < t.next && dc.getPixel(start, t.y) != cell)
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name.toStdString() + " in prompt " + std::to_string(static_cast<int>(row.state)));
+        g_playerName = row.name;
+        g_statName[1] = row.name;
+        pose(row.state);
+        int start = row.from;
+        while (start < row.next && !cellAt(start, row.y))
             ++start;
         int end = start;
-        while (dc.getPixel(end + 1, t.y) == cell)
+        while (cellAt(end + 1, row.y))
             ++end;
-        const std::string what
-            = t.name.toStdString() + " in state " + std::to_string(static_cast<int>(t.state));
-        if (t.x != 0) {
-            EXPECT_EQ(start, t.x) << what;
-        }
-        // The whole cell lies between `from` and `next`.
-        EXPECT_NE(dc.getPixel(start - 1, t.y), cell) << what;
-        EXPECT_LT(start, t.next) << what;
-        EXPECT_LT(end, t.next) << what;
+        EXPECT_EQ(start, row.x != 0 ? row.x : start);
+        EXPECT_FALSE(cellAt(start - 1, row.y) || cellAt(start, row.y - 1));
+        // The name stays inside its room, and a wide one fills it.
+        EXPECT_EQ(end, row.x != 0 ? end : row.next - 5);
+        EXPECT_LT(end, row.next - 4);
+        EXPECT_GE(end, row.name == wide ? row.next - 12 : start);
     }
-}
-
-TEST_F(PromptDrawingTest, StandingAnnouncements)
-{
-    g_humanLeadsTrick = 1;
-    pose(PromptState::kBothDeclare, image::kNone);
-    EXPECT_EQ(bounds(table_->m_dcBuffer, kTestAnnouncement), (Rect { 509, 342, 516, 347 }));
-    EXPECT_EQ(g_announcement, image::kNone);
-
-    // The computer's pair stays up under an overlay opened over it, and the overlay's
-    // close mark stays live.
-    g_humanLeadsTrick = 0;
-    g_computerPairShown = 1;
-    pose(PromptState::kScoreSheet, image::kNone);
-    EXPECT_EQ(bounds(table_->m_dcBuffer, RGB(0, 240, 0)), (Rect { 510, 271, 517, 276 }));
-    EXPECT_EQ(g_announcement, image::kCaptionAcknowledge);
-    EXPECT_EQ(table_->m_announcementColour, kTestAnnouncement);
 }
 
 } // namespace
