@@ -1,12 +1,6 @@
 #include "support/TableFixture.h"
 
-#include "app/Globals.h"
-#include "app/Layout.h"
-#include "app/files/ImageData.h"
-#include "engine/CardTable.h"
-#include "engine/GameState.h"
-#include "engine/PromptState.h"
-#include "engine/Settings.h"
+#include "app/dialogs/Vvod_imy.h"
 
 #include <algorithm>
 #include <functional>
@@ -37,6 +31,21 @@ void fillTestImages()
     for (auto& colours : g_backgroundColour)
         colours.fill(platform::RGB(60, 61, 62));
 }
+
+/// Lists the pixels of a w x h card picture row by row, but the three at each corner.
+template <class Table> void listCardPoints(Table& xs, Table& ys, int w, int h)
+{
+    std::size_t j = 1;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (std::min(x, w - 1 - x) + std::min(y, h - 1 - y) > 1) {
+                xs[j] = x;
+                ys[j++] = y;
+            }
+}
+
+/// A colour no picture has, put where a test looks for a redraw.
+constexpr platform::COLORREF kStale = platform::RGB(1, 254, 1);
 
 } // namespace
 
@@ -129,4 +138,60 @@ int TableTest::played(const std::string& name) const
 {
     return static_cast<int>(std::ranges::count_if(
         platform_.sound.played, [&](const RecordingSound::Played& p) { return p.path == name; }));
+}
+
+void TableCommandTest::SetUp()
+{
+    TableTest::SetUp();
+    g_programDir = folder_.path() + QLatin1Char('/');
+    g_voice = kVoiceMale;
+    g_handSort = 1;
+    g_gameLength = kLongGame;
+    listCardPoints(g_cardPointX, g_cardPointY, kCardWidth, kCardHeight);
+    listCardPoints(g_sidePointX, g_sidePointY, kCardHeight, kCardWidth);
+    for (int j = 1; j <= kTilePoints; ++j) {
+        g_backgroundPointX[static_cast<std::size_t>(j)] = (j - 1) % kTileSize;
+        g_backgroundPointY[static_cast<std::size_t>(j)] = (j - 1) / kTileSize;
+    }
+    g_backgroundPointCount = kTilePoints;
+    for (int b = 1; b <= kCardBackCount; ++b) {
+        g_backColour[static_cast<std::size_t>(b)].fill(BackColour(b));
+        g_backSideColour[static_cast<std::size_t>(b)].fill(SideColour(b));
+        g_backSideColour[static_cast<std::size_t>(b)][95] = SideShade(b);
+    }
+    for (int g = 1; g <= kFileBackgroundCount; ++g)
+        g_backgroundColour[static_cast<std::size_t>(g)].fill(BackgroundColour(g));
+}
+
+void TableCommandTest::TearDown()
+{
+    TableTest::TearDown();
+    g_programDir = savedProgramDir_;
+}
+
+std::vector<QString> TableCommandTest::messages() const
+{
+    std::vector<QString> texts;
+    for (const ScriptedMessageBox::Shown& shown : platform_.messageBox.shown)
+        texts.push_back(shown.text);
+    return texts;
+}
+
+void TableCommandTest::answerName(const QString& typed, int result)
+{
+    dialogs_.answerAs<CVvod_imy>([this, typed, result](CVvod_imy& dialog) {
+        offered_ = dialog.m_name;
+        dialog.m_name = typed;
+        return result;
+    });
+}
+
+void TableCommandTest::markWindow()
+{
+    table_->surface().dc().setPixel(2, 2, kStale);
+}
+
+bool TableCommandTest::redrawn() const
+{
+    return table_->surface().dc().getPixel(2, 2) != kStale;
 }
