@@ -1,12 +1,5 @@
 #include "support/TableFixture.h"
 
-#include "engine/CardTable.h"
-#include "engine/CardValues.h"
-#include "engine/GameState.h"
-#include "engine/Settings.h"
-
-#include <vector>
-
 namespace {
 
 using HandSortTest = TableTest;
@@ -24,7 +17,7 @@ TEST_F(HandSortTest, EachOrderSortsThePositionsItOwnsAndMarksThem)
     const struct {
         int sort, trump, skipFirstSix;
         std::vector<int> hand, sorted;
-        std::tuple<int, int, int> others; // set by the order by suits only
+        std::tuple<int, int, int> others; // set by the order by suits
     } rows[] = {
         // By suits: the other suits in order, then the trumps; inside a suit the natural order
         // puts the ten between the nine and the jack.
@@ -54,21 +47,17 @@ TEST_F(HandSortTest, EachOrderSortsThePositionsItOwnsAndMarksThem)
         g_humanCount = static_cast<int>(row.hand.size());
         std::ranges::copy(row.hand, g_humanHand.begin() + 1);
         g_humanHand[row.hand.size() + 1] = stranger;
-        for (const auto& [card, mark] :
-            { std::tuple(stranger, 0), std::tuple(C(kA, 3), 1), std::tuple(C(kA, 2), 1) })
-            g_cards[static_cast<std::size_t>(card)].sortMark() = mark;
+        std::tie(g_cards[stranger].sortMark(), g_cards[C(kA, 3)].sortMark(), g_cards[C(kA, 2)].sortMark())
+            = std::tuple(0, 1, 1);
         table_->SortHumanHand();
-
         EXPECT_EQ(std::vector(g_humanHand.begin() + 1, g_humanHand.begin() + 1 + g_humanCount), row.sorted);
         EXPECT_EQ(std::tuple(g_otherSuit1, g_otherSuit2, g_otherSuit3, g_trumpSuit),
             std::tuple_cat(row.others, std::tuple(row.trump)));
-        EXPECT_EQ(g_humanHand[row.hand.size() + 1], stranger);
-        EXPECT_EQ(g_cards[static_cast<std::size_t>(stranger)].sortMark(), 0);
+        EXPECT_EQ(std::tuple(g_humanHand[row.hand.size() + 1], g_cards[stranger].sortMark()),
+            std::tuple(stranger, 0));
         // The cards sorted are marked, those left in place unmarked.
         for (int k = 1; k <= g_humanCount; ++k)
-            EXPECT_EQ(g_cards[static_cast<std::size_t>(g_humanHand[static_cast<std::size_t>(k)])].sortMark(),
-                row.sort != 3 && k > 6 * row.skipFirstSix)
-                << k;
+            EXPECT_EQ(g_cards[g_humanHand[k]].sortMark(), row.sort != 3 && k > 6 * row.skipFirstSix) << k;
     }
 }
 
