@@ -26,19 +26,15 @@ struct Overlay {
     void (CVertanDlg::*open)();
     PromptState state;
     Rect closeMark;
-    int* openFlag;
-    Prompt (*saved)();
+    int& openFlag;
+    std::tuple<PromptState&, int&, int&, int&> saved;
 };
 const Overlay kSheet { &CVertanDlg::OnShowScore, PromptState::kScoreSheet, { 672, 174, 702, 204 },
-    &g_sheetOpen, [] {
-        return Prompt { g_sheetSavedPrompt, g_sheetSavedAnnouncement, g_sheetSavedMayPlay,
-            g_sheetSavedLeads };
-    } };
+    g_sheetOpen,
+    std::tie(g_sheetSavedPrompt, g_sheetSavedAnnouncement, g_sheetSavedMayPlay, g_sheetSavedLeads) };
 const Overlay kStatistics { &CVertanDlg::OnShowStatistics, PromptState::kStatistics, { 772, 234, 802, 264 },
-    &g_statsOpen, [] {
-        return Prompt { g_statsSavedPrompt, g_statsSavedAnnouncement, g_statsSavedMayPlay,
-            g_statsSavedLeads };
-    } };
+    g_statsOpen,
+    std::tie(g_statsSavedPrompt, g_statsSavedAnnouncement, g_statsSavedMayPlay, g_statsSavedLeads) };
 
 /// A pause that runs a check at every sleep instead of sleeping.
 class SleepHook final : public platform::Pause {
@@ -87,11 +83,8 @@ protected:
         SetCardValues();
         g_humanCount = g_computerCount = 3;
         for (const int k : { 1, 2, 3 }) {
-            const auto i = static_cast<std::size_t>(k);
-            g_humanHand[i] = CardOf(kRankSeven + k, k + 1);
-            g_computerHand[i] = CardOf(kRankJack + k, k + 1);
-            g_cards[static_cast<std::size_t>(g_humanHand[i])].location() = kInHumanHand;
-            g_cards[static_cast<std::size_t>(g_computerHand[i])].location() = kInComputerHand;
+            g_cards[g_humanHand[k] = CardOf(kRankSeven + k, k + 1)].location() = kInHumanHand;
+            g_cards[g_computerHand[k] = CardOf(kRankJack + k, k + 1)].location() = kInComputerHand;
         }
         std::tie(g_toMove, g_humanMayPlay, g_humanLeadsTrick) = std::tuple(kHuman, 1, 1);
         pose(PromptState::kComputerDeclares, image::kCaptionAcknowledge);
@@ -106,7 +99,7 @@ TEST_F(OverlaysTest, EachOverlaySavesThePromptTakesTheCardsAwayAndItsCloseMarkPu
     const Point third = centreOf(g_humanCardRects[3]);
     for (const Overlay& overlay : { kSheet, kStatistics }) {
         open(overlay);
-        EXPECT_EQ(std::tuple(*overlay.openFlag, overlay.saved(), inForce(), table_->m_rcButton1),
+        EXPECT_EQ(std::tuple(overlay.openFlag, Prompt(overlay.saved), inForce(), table_->m_rcButton1),
             std::tuple(
                 1, leading, Prompt { overlay.state, image::kCaptionAcknowledge, 0, 0 }, overlay.closeMark));
         // The close mark's face, above its cross, is on the window, which shows the back buffer.
@@ -117,7 +110,7 @@ TEST_F(OverlaysTest, EachOverlaySavesThePromptTakesTheCardsAwayAndItsCloseMarkPu
         EXPECT_EQ(g_handIndex, 0) << "a card under the overlay plays nothing";
 
         closeOverlay();
-        EXPECT_EQ(std::tuple(*overlay.openFlag, inForce(), table_->m_rcButton1),
+        EXPECT_EQ(std::tuple(overlay.openFlag, inForce(), table_->m_rcButton1),
             std::tuple(0, leading, acknowledge));
         // The lead label stands again at the centre, and the prompt's own button is live.
         EXPECT_EQ(bounds(table_->m_dcBuffer, kTestAnnouncement), (Rect { 509, 342, 516, 347 }));
@@ -138,22 +131,22 @@ TEST_F(OverlaysTest, OneOverlayOverTheOtherClosesBackOntoItAndAnOverlayUpOpensNo
         open(lower);
         open(upper);
         const Prompt overLower { lower.state, image::kCaptionAcknowledge, 0, 0 };
-        EXPECT_EQ(std::tuple(lower.saved(), upper.saved(), table_->m_rcButton1),
+        EXPECT_EQ(std::tuple(Prompt(lower.saved), Prompt(upper.saved), table_->m_rcButton1),
             std::tuple(leading, overLower, upper.closeMark));
         // Both commands again: neither saves, pauses nor draws anything.
         const platform::MemoryDC before = window();
         const int pauses = platform_.pause.count;
         open(lower);
         open(upper);
-        EXPECT_EQ(std::tuple(lower.saved(), upper.saved(), g_promptState, platform_.pause.count),
+        EXPECT_EQ(std::tuple(Prompt(lower.saved), Prompt(upper.saved), g_promptState, platform_.pause.count),
             std::tuple(leading, overLower, upper.state, pauses));
         EXPECT_EQ(differences(window(), before), 0);
 
         closeOverlay();
-        EXPECT_EQ(std::tuple(*upper.openFlag, *lower.openFlag, g_promptState, table_->m_rcButton1),
+        EXPECT_EQ(std::tuple(upper.openFlag, lower.openFlag, g_promptState, table_->m_rcButton1),
             std::tuple(0, 1, lower.state, lower.closeMark));
         closeOverlay();
-        EXPECT_EQ(std::tuple(*lower.openFlag, inForce()), std::tuple(0, leading));
+        EXPECT_EQ(std::tuple(lower.openFlag, inForce()), std::tuple(0, leading));
     }
     // The statistics table was drawn again from its columns when the sheet over it closed.
     EXPECT_EQ(g_statName[1], QStringLiteral("Оля"));
@@ -161,23 +154,21 @@ TEST_F(OverlaysTest, OneOverlayOverTheOtherClosesBackOntoItAndAnOverlayUpOpensNo
     // A game loaded while an overlay was up stands in its state with the flag down: the
     // command must not save the overlay as the prompt to go back to.
     for (const Overlay& overlay : { kSheet, kStatistics }) {
-        const Prompt saved = overlay.saved();
+        const Prompt saved = Prompt(overlay.saved);
         pose(overlay.state);
         open(overlay);
-        EXPECT_EQ(std::tuple(overlay.saved(), *overlay.openFlag), std::tuple(saved, 0));
+        EXPECT_EQ(std::tuple(Prompt(overlay.saved), overlay.openFlag), std::tuple(saved, 0));
     }
 }
 
-TEST_F(OverlaysTest, TheFrameGrowsOnTheWindowOnlyWithTheAnimation)
+TEST_F(OverlaysTest, TheFrameGrowsOnTheWindowOnlyWithTheAnimationAndThePanelReplacesIt)
 {
     // 11 frames from two steps to twelve: the sheet by (15, 21, 15, 17) a step, the
     // statistics table by (23, 14, 23, 14); then a pause, one step back and a shorter pause.
-    const std::tuple<Overlay, Rect, Rect> cases[] = {
-        { kSheet, { 482, 342, 542, 418 }, { 332, 132, 692, 588 } },
-        { kStatistics, { 466, 356, 558, 412 }, { 236, 216, 788, 552 } },
-    };
     for (const int animation : { 1, 0 })
-        for (const auto& [overlay, first, last] : cases) {
+        for (const auto& [overlay, first, last] :
+            { std::tuple(kSheet, Rect { 482, 342, 542, 418 }, Rect { 332, 132, 692, 588 }),
+                std::tuple(kStatistics, Rect { 466, 356, 558, 412 }, Rect { 236, 216, 788, 552 }) }) {
             g_animation = animation;
             pose(PromptState::kComputerExchangedSeven);
             std::vector<std::optional<Rect>> frames;
@@ -188,33 +179,23 @@ TEST_F(OverlaysTest, TheFrameGrowsOnTheWindowOnlyWithTheAnimation)
             EXPECT_EQ(frames.size(), animation ? 13U : 0U);
             if (animation)
                 EXPECT_EQ(std::tuple(frames[0], frames[10], frames[12]), std::tuple(first, last, last));
-            // The finished panel replaces the frame on the window.
-            EXPECT_EQ(differences(window(), table_->m_dcBuffer), 0);
-            EXPECT_EQ(window().getPixel(512 - 100, 384 + 100), table_->m_brush2.colour);
+            EXPECT_EQ(std::tuple(differences(window(), table_->m_dcBuffer), window().getPixel(412, 484)),
+                std::tuple(0, table_->m_brush2.colour));
             closeOverlay();
         }
 }
 
-TEST_F(OverlaysTest, SheetShowsTheNameAndTheRowsOfItsPage)
+TEST_F(OverlaysTest, TheSheetShowsTheNameAndTheRowsAtTheirIndents)
 {
-    std::tie(g_playerName, g_nameHeaderX2, g_sheetRowCount)
-        = std::tuple(QStringLiteral("Иван"), 512 - 77 - 16, 3);
-    for (std::size_t row = 1; row <= 3; ++row) {
-        g_sheetHuman[row] = g_sheetComputer[row] = QString::number(row * 10);
-        std::tie(g_sheetHumanIndent[row], g_sheetComputerIndent[row]) = std::tuple(40, 60);
-    }
-    pose(PromptState::kComputerExchangedSeven);
+    std::tie(g_playerName, g_nameHeaderX2, g_sheetRowCount) = std::tuple("Иван", 512 - 77 - 16, 2);
+    for (const int row : { 1, 2 })
+        std::tie(g_sheetHuman[row], g_sheetComputer[row], g_sheetHumanIndent[row], g_sheetComputerIndent[row])
+            = std::tuple("10", "20", 40, 60);
     table_->OnShowScore();
-    // The headers at cy - 200: the name at its place left of the centre; rows 15 pixels
-    // apart from cy - 173, the human's at its indent left of the centre, the computer's right.
-    EXPECT_EQ(std::tuple(cellAt(512 - 77 - 17, 184), cellAt(512 - 77 - 16, 184), cellAt(512 + 32, 184)),
-        std::tuple(false, true, true));
-    for (int y = 384 - 173; y < 384 - 173 + 45; y += 15)
-        EXPECT_EQ(
-            std::tuple(cellAt(512 - 41, y), cellAt(512 - 40, y), cellAt(512 + 59, y), cellAt(512 + 60, y)),
-            std::tuple(false, true, false, true))
-            << y;
-    EXPECT_FALSE(cellAt(512 - 40, 384 - 173 + 45 + 2));
+    // The headers at cy - 200, the name where it was placed; rows from cy - 173, 15 apart.
+    EXPECT_EQ(std::tuple(cellAt(418, 184), cellAt(419, 184), cellAt(544, 184), cellAt(471, 226),
+                  cellAt(472, 226), cellAt(571, 226), cellAt(572, 226), cellAt(472, 243)),
+        std::tuple(false, true, true, false, true, false, true, false));
 }
 
 TEST_F(OverlaysTest, StatisticsShowTheFirstFifteenRecordsThatAGameWritesOfTheFileInForce)
@@ -225,47 +206,35 @@ TEST_F(OverlaysTest, StatisticsShowTheFirstFifteenRecordsThatAGameWritesOfTheFil
     // Lines no game writes are left out: a name longer than any cell, a margin that is no
     // number, a word missing, stray bytes. The last record has no line break.
     const QString damaged
-        = QStringLiteral("ОченьОченьДлинноеИмяКотороеНеВлезетНиВОднуЯчейку Выиграл 5 Большая(1001) Игрок\r\n")
-        + record(QStringLiteral("Оля"), 120) + QStringLiteral("Пётр Выиграл много Большая(1001) Игрок\r\n")
-        + QStringLiteral("Пётр Выиграл 5 Игрок\r\n\x01\xFF\r\nАня Ничия 0 Большая(1001) Игрок");
-    const struct {
-        std::function<void()> prepare;
-        int rows;
-        QString last; // "number name status margin game level" of the last row
-    } cases[] = {
+        = "ОченьОченьДлинноеИмяКотороеНеВлезетНиВОднуЯчейку Выиграл 5 Большая(1001) Игрок\r\n"
+        + record("Оля", 120)
+        + "Пётр Выиграл много Большая(1001) Игрок\r\nПётр Выиграл 5 Игрок\r\n\x01\xFF\r\n"
+        + "Аня Ничия 0 Большая(1001) Игрок";
+    const QString file = folder_.filePath(QStringLiteral("Stat/stsrb.sta"));
+    const std::tuple<std::function<void()>, int, QString> cases[] = {
         { [] {}, 0, {} }, // no file and no "Stat" folder
-        { [&] {
-             writeStatistics(twenty);
-             folder_.write(QStringLiteral("Stat/stprm.sta"), "Другой Выиграл 7 Малая(501) Новичок\r\n");
-         },
-            15, "15 Игрок15 Выиграл 285 Большая(1001) Игрок" },
+        { [&] { writeStatistics(twenty); }, 15, "15 Игрок15 Выиграл 285 Большая(1001) Игрок" },
         { [&] { writeStatistics({}); }, 0, {} }, // emptied: none of the rows read before
         { [&] { writeStatistics(damaged); }, 2, "2 Аня Ничия 0 Большая(1001) Игрок" },
-        { [&] { // there but unreadable: a folder in its place
-             QFile::remove(folder_.filePath(QStringLiteral("Stat/stsrb.sta")));
-             QDir(folder_.path()).mkpath(QStringLiteral("Stat/stsrb.sta"));
-         },
-            0, {} },
+        { [&] { QFile::remove(file) && QDir().mkpath(file); }, 0, {} }, // there but unreadable: a folder
     };
-    for (const auto& c : cases) {
-        c.prepare();
+    folder_.write(
+        QStringLiteral("Stat/stprm.sta"), "Другой Выиграл 7 Малая(501) Новичок\r\n"); // another level's
+    for (const auto& [prepare, rows, last] : cases) {
+        prepare();
         table_->OnShowStatistics();
-        ASSERT_EQ(g_statRowCount, c.rows);
-        // Headers at cy - 143; rows 18 pixels apart from cy - 121, the row number at c - 242,
-        // the margin at c - 5; nothing below the last.
-        const int y = 384 - 121 + 18 * c.rows;
-        EXPECT_EQ(
-            std::tuple(cellAt(512 - 190, 384 - 143), cellAt(512 - 242, y + 2)), std::tuple(true, false));
-        if (!c.last.isEmpty()) {
-            const auto k = static_cast<std::size_t>(c.rows);
-            EXPECT_EQ(QStringList({ g_statRowNo[k], g_statName[k], g_statStatus[k], g_statPoints[k],
-                                      g_statGame[k], g_statLevel[k] })
-                          .join(' '),
-                c.last);
-            EXPECT_EQ(
-                std::tuple(cellAt(512 - 243, y - 18), cellAt(512 - 242, y - 18), cellAt(512 - 5, y - 18)),
-                std::tuple(false, true, true));
-        }
+        ASSERT_EQ(g_statRowCount, rows);
+        const auto k = static_cast<std::size_t>(rows);
+        EXPECT_EQ(QStringList({ g_statRowNo[k], g_statName[k], g_statStatus[k], g_statPoints[k],
+                                  g_statGame[k], g_statLevel[k] })
+                      .join(' '),
+            rows ? last : "     ");
+        // Headers at cy - 143; rows from cy - 121, 18 apart: the number at c - 242, the name
+        // at c - 219; nothing below the last.
+        const int y = 263 + 18 * rows;
+        EXPECT_EQ(std::tuple(cellAt(322, 241), cellAt(269, y - 18), cellAt(270, y - 18), cellAt(293, y - 18),
+                      cellAt(270, y + 2)),
+            std::tuple(true, false, rows > 0, rows > 0, false));
         closeOverlay();
     }
 }
