@@ -149,18 +149,17 @@ void TableCommandTest::SetUp()
     g_gameLength = kLongGame;
     listCardPoints(g_cardPointX, g_cardPointY, kCardWidth, kCardHeight);
     listCardPoints(g_sidePointX, g_sidePointY, kCardHeight, kCardWidth);
-    for (int j = 1; j <= kTilePoints; ++j) {
-        g_backgroundPointX[static_cast<std::size_t>(j)] = (j - 1) % kTileSize;
-        g_backgroundPointY[static_cast<std::size_t>(j)] = (j - 1) / kTileSize;
-    }
+    for (std::size_t j = 1; j <= kTilePoints; ++j)
+        std::tie(g_backgroundPointX[j], g_backgroundPointY[j])
+            = std::tuple((j - 1) % kTileSize, (j - 1) / kTileSize);
     g_backgroundPointCount = kTilePoints;
     for (int b = 1; b <= kCardBackCount; ++b) {
-        g_backColour[static_cast<std::size_t>(b)].fill(BackColour(b));
-        g_backSideColour[static_cast<std::size_t>(b)].fill(SideColour(b));
-        g_backSideColour[static_cast<std::size_t>(b)][95] = SideShade(b);
+        g_backColour[b].fill(BackColour(b));
+        g_backSideColour[b].fill(SideColour(b));
+        g_backSideColour[b][95] = SideShade(b);
     }
     for (int g = 1; g <= kFileBackgroundCount; ++g)
-        g_backgroundColour[static_cast<std::size_t>(g)].fill(BackgroundColour(g));
+        g_backgroundColour[g].fill(BackgroundColour(g));
 }
 
 void TableCommandTest::TearDown()

@@ -200,12 +200,14 @@ TEST_F(SavedGamesTest, LoadedPlayerWithAProfileWritesToItButKeepsTheSavedSetting
     EXPECT_EQ(std::tuple(messages().size(), g_settingsFile, g_level, g_gameLength),
         std::tuple(0u, "ИВАН.Ind", 3, 2));
 
-    // Saved again under its name, the listed save is replaced rather than joined by another.
+    // Saved again under its name, the listed save is replaced, once the player agrees,
+    // rather than joined by another.
     platform_.messageBox.answer({ true });
     save(kName);
     table_->OnSaveGame();
-    EXPECT_EQ(std::tuple(folder_.read("ИВАН.SVV"), QFile::exists(folder_.filePath(kSaveFile))),
-        std::tuple(MidDealText(), false));
+    EXPECT_EQ(
+        std::tuple(messages().size(), folder_.read("ИВАН.SVV"), QFile::exists(folder_.filePath(kSaveFile))),
+        std::tuple(1u, MidDealText(), false));
 }
 
 TEST_F(SavedGamesTest, TheLoadRepaintsAndSortsOnlyWhatChanged)
