@@ -117,6 +117,7 @@ TEST_F(StartUpTest, RepaintWhileTheNameDialogIsOpenDoesNotStartAgain)
 {
     dialogs_.answerAs<CVvod_imy>([this](CVvod_imy& dialog) {
         table_->OnPaint();
+        EXPECT_EQ(table_->surface().dc().getPixel(600, 400), RGB(67, 102, 67)) << "the window in table green";
         dialog.m_name = QStringLiteral("anna");
         return int(QDialog::Rejected);
     });

@@ -87,6 +87,10 @@ TEST_F(WindowFrameTest, SizeMessagesLayOutAlwaysButTileAndRepaintOnlyAfterStartU
             << row.width;
         EXPECT_EQ(table_->m_dcTable.getPixel(1250, 650), row.retiled ? BackgroundColour(1) : kTestTable);
     }
+    // The table fills the window below the menu, and the window's size reaches it.
+    table_->resize(1000, 700);
+    QApplication::processEvents();
+    EXPECT_EQ(g_clientWidth, 1000);
 }
 
 } // namespace

@@ -10,21 +10,17 @@ namespace {
 
 void fillTestImages()
 {
-    for (int n = 1; n <= kAnnouncementCount; ++n) {
-        const auto i = static_cast<std::size_t>(n);
-        g_announcementPointCount[i] = kTestImagePoints;
-        int k = 1;
+    for (std::size_t n = 1; n <= kAnnouncementCount; ++n) {
+        g_announcementPointCount[n] = kTestImagePoints;
+        std::size_t k = 1;
         for (int y = -kTestImageHalfHeight; y <= kTestImageHalfHeight; ++y)
-            for (int x = -kTestImageHalfWidth; x <= kTestImageHalfWidth; ++x, ++k) {
-                g_announcementPointX[i][static_cast<std::size_t>(k)] = x;
-                g_announcementPointY[i][static_cast<std::size_t>(k)] = y;
-            }
+            for (int x = -kTestImageHalfWidth; x <= kTestImageHalfWidth; ++x, ++k)
+                std::tie(g_announcementPointX[n][k], g_announcementPointY[n][k]) = std::tuple(x, y);
     }
-    for (int s = 1; s <= kSuits; ++s) {
-        g_suitGlyphX[static_cast<std::size_t>(s)].fill(0);
-        g_suitGlyphY[static_cast<std::size_t>(s)].fill(0);
-        g_suitColour[static_cast<std::size_t>(s)]
-            = s <= 2 ? platform::RGB(255, 0, 0) : platform::RGB(0, 0, 0);
+    for (std::size_t s = 1; s <= kSuits; ++s) {
+        g_suitGlyphX[s].fill(0);
+        g_suitGlyphY[s].fill(0);
+        g_suitColour[s] = s <= 2 ? platform::RGB(255, 0, 0) : platform::RGB(0, 0, 0);
     }
     for (auto& colours : g_backColour)
         colours.fill(platform::RGB(90, 91, 92));
@@ -68,18 +64,14 @@ void TableTest::SetUp()
     t.m_dcBackSide.fillSolid(0, 0, 96, 71, kTestSideBack);
     t.m_dcTable.fillSolid(0, 0, t.m_dcTable.width(), t.m_dcTable.height(), kTestTable);
     t.m_dcBuffer.bitBlt(0, 0, t.m_dcBuffer.width(), t.m_dcBuffer.height(), t.m_dcTable, 0, 0);
-    t.m_announcementColour = kTestAnnouncement;
-    t.m_announcementNormalColour = kTestAnnouncement;
-    t.m_captionColour = kTestCaption;
-    t.m_hoverColour = kTestHover;
+    std::tie(t.m_announcementColour, t.m_announcementNormalColour, t.m_captionColour, t.m_hoverColour)
+        = std::tuple(kTestAnnouncement, kTestAnnouncement, kTestCaption, kTestHover);
     t.m_brush2 = { platform::RGB(134, 62, 34) };
     t.m_brush3 = { platform::RGB(56, 56, 56) };
     t.m_brush4 = { platform::RGB(120, 120, 120) };
     t.m_brush5 = { platform::RGB(0, 255, 0) };
     t.m_brush6 = { platform::RGB(150, 200, 150) };
-    g_cardSounds = 1;
-    g_buttonSounds = 1;
-    g_announcementStyle = 0;
+    std::tie(g_cardSounds, g_buttonSounds, g_announcementStyle) = std::tuple(1, 1, 0);
     layOut(1024, 768);
 }
 
@@ -108,16 +100,11 @@ std::optional<platform::Rect> TableTest::bounds(const platform::MemoryDC& dc, pl
     std::optional<platform::Rect> found;
     for (int y = 0; y < g_clientHeight; ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(dc.image().constScanLine(y));
-        for (int x = 0; x < g_clientWidth; ++x) {
-            if (row[x] != wanted)
-                continue;
-            if (!found)
-                found = platform::Rect { x, y, x + 1, y + 1 };
-            found->left = std::min(found->left, x);
-            found->top = std::min(found->top, y);
-            found->right = std::max(found->right, x + 1);
-            found->bottom = std::max(found->bottom, y + 1);
-        }
+        for (int x = 0; x < g_clientWidth; ++x)
+            if (row[x] == wanted)
+                found = found ? platform::Rect { std::min(found->left, x), std::min(found->top, y),
+                    std::max(found->right, x + 1), std::max(found->bottom, y + 1) }
+                              : platform::Rect { x, y, x + 1, y + 1 };
     }
     return found;
 }
