@@ -29,6 +29,7 @@ TEST_F(HandSortTest, EachOrderSortsThePositionsItOwnsAndMarksThem)
             { C(kK, 4), C(k10, 3), C(k10, 2), C(kA, 2), C(k7, 1), C(kA, 1), C(k9, 1), C(kJ, 1) }, {} },
         { 2, 1, 0, { C(kJ, 1), C(k7, 1), C(k9, 1) }, { C(k7, 1), C(k9, 1), C(kJ, 1) }, {} },
         { 2, 1, 0, { C(kA, 3), C(k7, 2) }, { C(k7, 2), C(kA, 3) }, {} },
+        { 2, 1, 0, { C(kA, 3) }, { C(kA, 3) }, {} }, // one card is sorted and marked all the same
         // The second deal sorts its own three cards only.
         { 2, 1, 1,
             { C(kA, 3), C(k7, 3), C(kK, 2), C(k8, 4), C(kQ, 4), C(kJ, 3), C(kA, 2), C(k7, 4), C(k9, 2) },

@@ -177,8 +177,9 @@ TEST_F(OverlaysTest, TheFrameGrowsOnTheWindowOnlyWithTheAnimationAndThePanelRepl
             open(overlay);
             platform::ServiceSlot<platform::Pause>::install(&platform_.pause);
             EXPECT_EQ(frames.size(), animation ? 13U : 0U);
-            if (animation)
+            if (animation) {
                 EXPECT_EQ(std::tuple(frames[0], frames[10], frames[12]), std::tuple(first, last, last));
+            }
             EXPECT_EQ(std::tuple(differences(window(), table_->m_dcBuffer), window().getPixel(412, 484)),
                 std::tuple(0, table_->m_brush2.colour));
             closeOverlay();
@@ -212,14 +213,13 @@ TEST_F(OverlaysTest, StatisticsShowTheFirstFifteenRecordsThatAGameWritesOfTheFil
         + "Аня Ничия 0 Большая(1001) Игрок";
     const QString file = folder_.filePath(QStringLiteral("Stat/stsrb.sta"));
     const std::tuple<std::function<void()>, int, QString> cases[] = {
-        { [] {}, 0, {} }, // no file and no "Stat" folder
+        { [] {}, 0, {} }, // no file of this level and length
         { [&] { writeStatistics(twenty); }, 15, "15 Игрок15 Выиграл 285 Большая(1001) Игрок" },
         { [&] { writeStatistics({}); }, 0, {} }, // emptied: none of the rows read before
         { [&] { writeStatistics(damaged); }, 2, "2 Аня Ничия 0 Большая(1001) Игрок" },
         { [&] { QFile::remove(file) && QDir().mkpath(file); }, 0, {} }, // there but unreadable: a folder
     };
-    folder_.write(
-        QStringLiteral("Stat/stprm.sta"), "Другой Выиграл 7 Малая(501) Новичок\r\n"); // another level's
+    folder_.write(QStringLiteral("Stat/stprm.sta"), "Другой Выиграл 7 Малая(501) Новичок\r\n");
     for (const auto& [prepare, rows, last] : cases) {
         prepare();
         table_->OnShowStatistics();
