@@ -1,112 +1,65 @@
 #include "support/TableFixture.h"
 
-#include "engine/CardTable.h"
-#include "engine/CardValues.h"
-#include "engine/GameState.h"
-#include "engine/Settings.h"
-
-#include <vector>
-
 namespace {
 
-constexpr int kBySuits = 1;
-constexpr int kByPoints = 2;
+using HandSortTest = TableTest;
 
-/// Card of a rank index (0 seven .. 7 ace) and suit.
+/// Card of a rank (0 seven .. 7 ace) and suit.
 constexpr int C(int rank, int suit)
 {
     return CardOf(rank, suit);
 }
+constexpr int k7 = kRankSeven, k8 = kRankEight, k9 = kRankNine, k10 = kRankTen, kJ = kRankJack,
+              kQ = kRankQueen, kK = kRankKing, kA = kRankAce;
 
-class HandSortTest : public TableTest {
-protected:
-    void hold(int trump, const std::vector<int>& cards)
-    {
-        g_trumpSuit = trump;
+TEST_F(HandSortTest, EachOrderSortsThePositionsItOwnsAndMarksThem)
+{
+    const struct {
+        int sort, trump, skipFirstSix;
+        std::vector<int> hand, sorted;
+        std::tuple<int, int, int> others; // set by the order by suits
+    } rows[] = {
+        // By suits: the other suits in order, then the trumps; inside a suit the natural order
+        // puts the ten between the nine and the jack.
+        { 1, 4, 0, { C(kA, 4), C(k7, 1), C(kK, 2), C(kA, 1), C(k9, 3), C(k7, 4), C(k10, 1) },
+            { C(k7, 1), C(k10, 1), C(kA, 1), C(kK, 2), C(k9, 3), C(k7, 4), C(kA, 4) }, { 1, 2, 3 } },
+        { 1, 2, 0, { C(k7, 2), C(kJ, 4), C(k8, 1) }, { C(k8, 1), C(kJ, 4), C(k7, 2) }, { 1, 3, 4 } },
+        // By points: plain cards from the weakest, equal ones in their order, then the trumps.
+        { 2, 1, 0, { C(kJ, 1), C(kA, 2), C(k10, 3), C(k9, 1), C(k7, 1), C(kK, 4), C(k10, 2), C(kA, 1) },
+            { C(kK, 4), C(k10, 3), C(k10, 2), C(kA, 2), C(k7, 1), C(kA, 1), C(k9, 1), C(kJ, 1) }, {} },
+        { 2, 1, 0, { C(kJ, 1), C(k7, 1), C(k9, 1) }, { C(k7, 1), C(k9, 1), C(kJ, 1) }, {} },
+        { 2, 1, 0, { C(kA, 3), C(k7, 2) }, { C(k7, 2), C(kA, 3) }, {} },
+        { 2, 1, 0, { C(kA, 3) }, { C(kA, 3) }, {} }, // one card is sorted and marked all the same
+        // The second deal sorts its own three cards only.
+        { 2, 1, 1,
+            { C(kA, 3), C(k7, 3), C(kK, 2), C(k8, 4), C(kQ, 4), C(kJ, 3), C(kA, 2), C(k7, 4), C(k9, 2) },
+            { C(kA, 3), C(k7, 3), C(kK, 2), C(k8, 4), C(kQ, 4), C(kJ, 3), C(k7, 4), C(k9, 2), C(kA, 2) },
+            {} },
+        { 3, 1, 0, { C(kA, 1), C(k7, 1) }, { C(kA, 1), C(k7, 1) }, {} }, // no such order
+        { 1, 1, 0, {}, {}, {} },
+    };
+    // A card past the hand, which nothing may touch; two cards marked by an earlier sort.
+    const int stranger = C(kQ, 1);
+    for (const auto& row : rows) {
+        std::tie(g_handSort, g_trumpSuit, g_declSkipFirstSix)
+            = std::tuple(row.sort, row.trump, row.skipFirstSix);
         SetCardValues();
-        g_humanCount = static_cast<int>(cards.size());
-        for (std::size_t i = 0; i < cards.size(); ++i)
-            g_humanHand[i + 1] = cards[i];
+        std::tie(g_otherSuit1, g_otherSuit2, g_otherSuit3) = std::tuple(0, 0, 0);
+        g_humanCount = static_cast<int>(row.hand.size());
+        std::ranges::copy(row.hand, g_humanHand.begin() + 1);
+        g_humanHand[row.hand.size() + 1] = stranger;
+        std::tie(g_cards[stranger].sortMark(), g_cards[C(kA, 3)].sortMark(), g_cards[C(kA, 2)].sortMark())
+            = std::tuple(0, 1, 1);
+        table_->SortHumanHand();
+        EXPECT_EQ(std::vector(g_humanHand.begin() + 1, g_humanHand.begin() + 1 + g_humanCount), row.sorted);
+        EXPECT_EQ(std::tuple(g_otherSuit1, g_otherSuit2, g_otherSuit3, g_trumpSuit),
+            std::tuple_cat(row.others, std::tuple(row.trump)));
+        EXPECT_EQ(std::tuple(g_humanHand[row.hand.size() + 1], g_cards[stranger].sortMark()),
+            std::tuple(stranger, 0));
+        // The cards sorted are marked, those left in place unmarked.
+        for (int k = 1; k <= g_humanCount; ++k)
+            EXPECT_EQ(g_cards[g_humanHand[k]].sortMark(), row.sort != 3 && k > 6 * row.skipFirstSix) << k;
     }
-    std::vector<int> hand() const
-    {
-        return { g_humanHand.begin() + 1, g_humanHand.begin() + 1 + g_humanCount };
-    }
-};
-
-TEST_F(HandSortTest, BySuitsTheOtherSuitsInOrderThenTheTrumps)
-{
-    g_handSort = kBySuits;
-    hold(4,
-        { C(kRankAce, 4), C(kRankSeven, 1), C(kRankKing, 2), C(kRankAce, 1), C(kRankNine, 3),
-            C(kRankSeven, 4), C(kRankTen, 1) });
-    table_->SortHumanHand();
-    // Natural order inside a suit: the ten stands between the nine and the jack.
-    EXPECT_EQ(hand(),
-        (std::vector { C(kRankSeven, 1), C(kRankTen, 1), C(kRankAce, 1), C(kRankKing, 2), C(kRankNine, 3),
-            C(kRankSeven, 4), C(kRankAce, 4) }));
-    EXPECT_EQ(std::tuple(g_otherSuit1, g_otherSuit2, g_otherSuit3), std::tuple(1, 2, 3));
-    for (const int card : hand())
-        EXPECT_EQ(g_cards[static_cast<std::size_t>(card)].sortMark(), 1);
-
-    hold(2, { C(kRankSeven, 2), C(kRankJack, 4), C(kRankEight, 1) });
-    table_->SortHumanHand();
-    EXPECT_EQ(hand(), (std::vector { C(kRankEight, 1), C(kRankJack, 4), C(kRankSeven, 2) }));
-    EXPECT_EQ(std::tuple(g_otherSuit1, g_otherSuit2, g_otherSuit3), std::tuple(1, 3, 4));
-    EXPECT_EQ(g_trumpSuit, 2);
-}
-
-TEST_F(HandSortTest, ByPointsPlainCardsThenTrumpsFromTheWeakest)
-{
-    g_handSort = kByPoints;
-    hold(1,
-        { C(kRankJack, 1), C(kRankAce, 2), C(kRankTen, 3), C(kRankNine, 1), C(kRankSeven, 1), C(kRankKing, 4),
-            C(kRankTen, 2), C(kRankAce, 1) });
-    table_->SortHumanHand();
-    // Plain: king, ten, ten (in their order), ace; trumps: seven, ace, nine, jack.
-    EXPECT_EQ(hand(),
-        (std::vector { C(kRankKing, 4), C(kRankTen, 3), C(kRankTen, 2), C(kRankAce, 2), C(kRankSeven, 1),
-            C(kRankAce, 1), C(kRankNine, 1), C(kRankJack, 1) }));
-
-    hold(1, { C(kRankJack, 1), C(kRankSeven, 1), C(kRankNine, 1) });
-    table_->SortHumanHand();
-    EXPECT_EQ(hand(), (std::vector { C(kRankSeven, 1), C(kRankNine, 1), C(kRankJack, 1) }));
-
-    hold(1, { C(kRankAce, 3), C(kRankSeven, 2) });
-    table_->SortHumanHand();
-    EXPECT_EQ(hand(), (std::vector { C(kRankSeven, 2), C(kRankAce, 3) }));
-}
-
-TEST_F(HandSortTest, TheSecondDealSortsOnlyItsOwnCards)
-{
-    g_handSort = kByPoints;
-    const std::vector first { C(kRankAce, 3), C(kRankSeven, 3), C(kRankKing, 2), C(kRankEight, 4),
-        C(kRankQueen, 4), C(kRankJack, 3) };
-    std::vector cards = first;
-    cards.insert(cards.end(), { C(kRankAce, 2), C(kRankSeven, 4), C(kRankNine, 2) });
-    hold(1, cards);
-    g_humanHand[10] = 99;
-    g_declSkipFirstSix = 1;
-    table_->SortHumanHand();
-    std::vector expected = first;
-    expected.insert(expected.end(), { C(kRankSeven, 4), C(kRankNine, 2), C(kRankAce, 2) });
-    EXPECT_EQ(hand(), expected);
-    EXPECT_EQ(g_humanHand[10], 99);
-    EXPECT_EQ(g_cards[static_cast<std::size_t>(first[0])].sortMark(), 0);
-    EXPECT_EQ(g_cards[static_cast<std::size_t>(C(kRankAce, 2))].sortMark(), 1);
-}
-
-TEST_F(HandSortTest, OtherOrdersAndEmptyHandsStayAsTheyAre)
-{
-    g_handSort = 3;
-    hold(1, { C(kRankAce, 1), C(kRankSeven, 1) });
-    table_->SortHumanHand();
-    EXPECT_EQ(hand(), (std::vector { C(kRankAce, 1), C(kRankSeven, 1) }));
-
-    g_handSort = kBySuits;
-    hold(1, {});
-    table_->SortHumanHand();
-    EXPECT_TRUE(hand().empty());
 }
 
 } // namespace

@@ -1,18 +1,13 @@
 #include "support/TableFixture.h"
 
 #include "app/Hover.h"
-#include "app/Spots.h"
-#include "engine/CardTable.h"
-#include "engine/PromptState.h"
-#include "engine/Settings.h"
 
 namespace {
 
 using platform::Rect;
-using platform::RGB;
 using B = PromptButton;
 
-constexpr platform::COLORREF kSuitHover = RGB(228, 251, 1);
+constexpr platform::COLORREF kSuitHover = platform::RGB(228, 251, 1);
 constexpr char kHoverSound[] = "Sound\\Knop.wav";
 
 /// A prompt posed by a full repaint of a 1024 x 768 table, then the pointer moved over it.
@@ -21,201 +16,101 @@ protected:
     void moveTo(Point p) { table_->OnMouseMove(p.x, p.y); }
     void moveAway() { table_->OnMouseMove(5, 5); }
     const platform::MemoryDC& window() const { return table_->surface().dc(); }
+    void offerSuits(PromptState state, int announcement)
+    {
+        std::tie(g_otherSuit1, g_otherSuit2, g_otherSuit3) = std::tuple(1, 2, 4);
+        table_->OfferSuitButtons(state);
+        pose(state, announcement);
+    }
 };
 
-TEST_F(HoverTest, EveryButtonOfEveryPromptIsFoundUnderThePointer)
+TEST_F(HoverTest, ButtonAOfAnAcknowledgementAnswersTheImageItStandsUnder)
 {
-    struct Case {
-        PromptState state;
-        int announcement;
-        std::vector<std::pair<ButtonRect, B>> buttons;
-    };
     using enum PromptState;
-    using enum ButtonRect;
-    const Case cases[] = {
-        { kHumanBidsFirst, 29, { { kA, B::kTake }, { kB, B::kPass } } },
-        { kComputerBidFirst, 16, { { kA, B::kAckComputerTakes } } },
-        { kComputerBidFirst, 15, { { kA, B::kAckComputerPasses } } },
-        { kSevenExchangeOffer, 31, { { kA, B::kExchangeSeven }, { kB, B::kKeepSeven } } },
-        { kComputerExchangedSeven, 34, { { kA, B::kAckComputerExchange } } },
-        { kComputerAnsweredPass, 16, { { kA, B::kAckComputerTookAfterPass } } },
-        { kComputerAnsweredPass, 15, { { kA, B::kAckComputerPassedAfterPass } } },
-        { kHumanAnswersPass, 29, { { kA, B::kTakeAfterComputerPass }, { kB, B::kPassAfterComputerPass } } },
-        { kHumanNamesOrPasses, 29,
-            { { kSuit1, B::kNameSuit1 }, { kSuit2, B::kNameSuit2 }, { kSuit3, B::kNameSuit3 },
-                { kB, B::kPassSecondRound } } },
-        { kComputerNamedAfterPass, 34, { { kA, B::kAckComputerNamedAfterPass } } },
-        { kComputerNamedFirst, 34, { { kA, B::kAckComputerNamedFirst } } },
-        { kComputerPassedAgain, 34, { { kA, B::kAckComputerPassedAgain } } },
-        { kHumanMustName, 8,
-            { { kSuit1, B::kMustNameSuit1 }, { kSuit2, B::kMustNameSuit2 }, { kSuit3, B::kMustNameSuit3 } } },
-        { kHumanDeclares, 33, { { kA, B::kDeclareYes }, { kB, B::kDeclareNo } } },
-        { kComputerDeclares, 34, { { kA, B::kAckComputerDeclares } } },
-        { kBothDeclare, 33, { { kA, B::kBothDeclareYes }, { kB, B::kBothDeclareNo } } },
-        { kPairOnAnswer, 33, { { kA, B::kPairAnswerYes }, { kB, B::kPairAnswerNo } } },
-        { kPairOnLead, 33, { { kA, B::kPairLeadYes }, { kB, B::kPairLeadNo } } },
-        { kDealResult, 34, { { kA, B::kNextDeal } } },
-        { kScoreSheet, 34, { { kA, B::kCloseScoreSheet } } },
-        { kStatistics, 34, { { kA, B::kCloseStatistics } } },
-        { kHumanSixTrumps, 34, { { kA, B::kAckHumanSixTrumps } } },
-        { kComputerSixTrumps, 34, { { kA, B::kAckComputerSixTrumps } } },
-    };
-    g_trumpSuit = 2;
-    g_otherSuit1 = 1;
-    g_otherSuit2 = 3;
-    g_otherSuit3 = 4;
-    for (const Case& c : cases) {
-        if (c.state == kHumanNamesOrPasses || c.state == kHumanMustName)
-            table_->OfferSuitButtons(c.state);
-        if (c.state == kComputerBidFirst || c.state == kComputerAnsweredPass)
-            g_shownAnnouncement1 = c.announcement;
-        pose(c.state, c.announcement);
-        for (const auto& [rect, button] : c.buttons) {
-            moveTo(centreOf(ButtonRectOf(*table_, rect)));
-            EXPECT_EQ(g_hotButton, button) << "state " << static_cast<int>(c.state);
-            EXPECT_EQ(g_buttonsActive, 1) << "state " << static_cast<int>(c.state);
-            EXPECT_TRUE(IsLiveButton(button)) << "state " << static_cast<int>(c.state);
-            moveAway();
-            EXPECT_EQ(g_hotButton, B::kNone) << "state " << static_cast<int>(c.state);
-            EXPECT_EQ(g_buttonsActive, 0) << "state " << static_cast<int>(c.state);
-        }
+    for (const auto& [state, announcement, button] :
+        { std::tuple(kComputerBidFirst, 16, B::kAckComputerTakes),
+            std::tuple(kComputerBidFirst, 15, B::kAckComputerPasses),
+            std::tuple(kComputerAnsweredPass, 16, B::kAckComputerTookAfterPass),
+            std::tuple(kComputerAnsweredPass, 15, B::kAckComputerPassedAfterPass),
+            std::tuple(kScoreSheet, 34, B::kCloseScoreSheet),
+            std::tuple(kStatistics, 34, B::kCloseStatistics) }) {
+        g_shownAnnouncement1 = announcement;
+        pose(state, announcement);
+        moveTo(centreOf(table_->m_rcButton1));
+        EXPECT_EQ(std::tuple(g_hotButton, g_buttonsActive), std::tuple(button, 1));
+        moveAway();
+        EXPECT_EQ(std::tuple(g_hotButton, g_buttonsActive), std::tuple(B::kNone, 0));
     }
+    // Before the first prompt nothing is live.
+    pose(kNone, image::kNone);
+    table_->m_rcButton1 = { 0, 0, 100, 100 };
+    const int sounds = played(kHoverSound);
+    moveTo({ 50, 50 });
+    EXPECT_EQ(std::tuple(g_hotButton, g_buttonsActive, played(kHoverSound)), std::tuple(B::kNone, 0, sounds));
 }
 
-TEST_F(HoverTest, TheHighlightIsDrawnOnTheWindowOncePerVisit)
+TEST_F(HoverTest, TheHighlightIsDrawnOnTheWindowOncePerVisitWithItsSound)
 {
     g_trumpSuit = 1;
     pose(PromptState::kHumanBidsFirst, image::kCaptionPass);
     const Point a = centreOf(table_->m_rcButton1);
     moveTo(a);
-    // Caption 28 one pixel right of and below the normal one at (256, 449).
-    EXPECT_EQ(bounds(window(), kTestHover), (Rect { 254, 448, 261, 453 }));
-    EXPECT_FALSE(bounds(table_->m_dcBuffer, kTestHover));
-    EXPECT_EQ(played(kHoverSound), 1);
-    // The sweep sleeps 2 ms at the end of each row but the last.
-    EXPECT_EQ(platform_.pause.count, 4);
-    EXPECT_EQ(platform_.pause.totalMs, 8);
-
     moveTo({ a.x + 3, a.y + 1 });
-    EXPECT_EQ(played(kHoverSound), 1);
-    EXPECT_EQ(platform_.pause.count, 4);
-
+    // Caption 28 one pixel right of and below the normal one at (256, 449).
+    EXPECT_EQ(
+        std::tuple(bounds(window(), kTestHover), bounds(table_->m_dcBuffer, kTestHover), played(kHoverSound)),
+        std::tuple(Rect { 254, 448, 261, 453 }, std::nullopt, 1));
     moveAway();
-    EXPECT_FALSE(bounds(window(), kTestHover));
     EXPECT_EQ(differences(window(), table_->m_dcBuffer), 0);
     moveTo(a);
-    EXPECT_EQ(played(kHoverSound), 2);
-
     g_buttonSounds = 0;
     moveAway();
     moveTo(a);
-    EXPECT_EQ(played(kHoverSound), 2);
-    EXPECT_TRUE(bounds(window(), kTestHover));
+    EXPECT_EQ(std::tuple(played(kHoverSound), bounds(window(), kTestHover).has_value()), std::tuple(2, true));
 }
 
-TEST_F(HoverTest, NothingIsLiveBeforeTheFirstPrompt)
-{
-    table_->m_rcButton1 = { 0, 0, 100, 100 };
-    moveTo({ 50, 50 });
-    EXPECT_EQ(g_hotButton, B::kNone);
-    EXPECT_EQ(g_buttonsActive, 0);
-    EXPECT_EQ(played(kHoverSound), 0);
-}
-
-TEST_F(HoverTest, RightCaptionHighlightOnBothSidesOfTheNarrowRule)
+TEST_F(HoverTest, CaptionsHighlightWhereTheyStandOnEitherSideOfTheNarrowRule)
 {
     g_trumpSuit = 1;
-    for (const auto& [width, x] : { std::pair(899, 598 + 1), std::pair(900, 675 + 1) }) {
+    using enum PromptState;
+    // Width, prompt, button B or A, where the lit caption is centred.
+    for (const auto& [width, state, b, x, y] : { std::tuple(899, kHumanBidsFirst, true, 449 + 149 + 1, 450),
+             std::tuple(
+                 900, kHumanBidsFirst, true, 450 + 225 + 1, 450), // c + c / 3 when narrow, else c + c / 2
+             std::tuple(1024, kHumanSixTrumps, false, 513, 450), // on the lower line
+             std::tuple(1024, kComputerSixTrumps, false, 513, 345) }) { // on the middle line
         layOut(width, 768);
-        pose(PromptState::kHumanBidsFirst, image::kCaptionPass);
-        moveTo(centreOf(table_->m_rcButton2));
-        EXPECT_EQ(g_hotCaptionX, x) << width;
-        EXPECT_EQ(bounds(window(), kTestHover), (Rect { x - 3, 448, x + 4, 453 })) << width;
+        pose(state, state == kHumanBidsFirst ? image::kCaptionPass : image::kCaptionAcknowledge);
+        moveTo(centreOf(b ? table_->m_rcButton2 : table_->m_rcButton1));
+        EXPECT_EQ(std::tuple(g_hotCaptionX, g_hotCaptionY, bounds(window(), kTestHover)),
+            std::tuple(x, y, Rect { x - 3, y - 2, x + 4, y + 3 }))
+            << width;
         moveAway();
     }
 }
 
-TEST_F(HoverTest, SixTrumpsCaptionsHighlightOnTheirOwnLines)
+TEST_F(HoverTest, SuitGlyphsLightWhereTheirButtonsStandAndTheLaterOfTwoOverlappingButtonsWins)
 {
-    pose(PromptState::kHumanSixTrumps);
-    moveTo(centreOf(table_->m_rcButton1));
-    EXPECT_EQ(std::pair(g_hotCaptionX, g_hotCaptionY), std::pair(513, 450));
-    moveAway();
-    pose(PromptState::kComputerSixTrumps);
-    moveTo(centreOf(table_->m_rcButton1));
-    EXPECT_EQ(std::pair(g_hotCaptionX, g_hotCaptionY), std::pair(513, 345));
-}
-
-TEST_F(HoverTest, SuitGlyphsLightWhereTheirButtonsStand)
-{
-    g_otherSuit1 = 1;
-    g_otherSuit2 = 2;
-    g_otherSuit3 = 4;
-    layOut(899, 768);
     // Prompt 11 keeps its suits spread to c + c / 2 on a narrow table, whatever image the
     // announcement was drawn at last.
-    table_->OfferSuitButtons(PromptState::kHumanMustName);
-    pose(PromptState::kHumanMustName, image::kMustName);
+    layOut(899, 768);
+    offerSuits(PromptState::kHumanMustName, image::kMustName);
     g_announcementX = 100;
     moveTo(centreOf(table_->m_rcSuit3));
-    EXPECT_EQ(g_hotButton, B::kMustNameSuit3);
-    EXPECT_EQ(bounds(window(), kSuitHover), (Rect { 674, 440, 675, 441 }));
-    EXPECT_EQ(played(kHoverSound), 1);
+    EXPECT_EQ(std::tuple(g_hotButton, bounds(window(), kSuitHover), played(kHoverSound)),
+        std::tuple(B::kMustNameSuit3, Rect { 674, 440, 675, 441 }, 1));
     moveAway();
 
-    table_->OfferSuitButtons(PromptState::kHumanNamesOrPasses);
-    pose(PromptState::kHumanNamesOrPasses, image::kCaptionPass);
-    moveTo(centreOf(table_->m_rcSuit3));
-    EXPECT_EQ(bounds(window(), kSuitHover), (Rect { 475, 440, 476, 441 }));
-}
-
-TEST_F(HoverTest, APointerJumpingBetweenButtonsLightsTheOneUnderIt)
-{
-    g_otherSuit1 = 1;
-    g_otherSuit2 = 2;
-    g_otherSuit3 = 4;
-    table_->OfferSuitButtons(PromptState::kHumanNamesOrPasses);
-    pose(PromptState::kHumanNamesOrPasses, image::kCaptionPass);
+    // A pointer that jumps from one suit to the next lights the one under it only.
+    layOut(1024, 768);
+    offerSuits(PromptState::kHumanNamesOrPasses, image::kCaptionPass);
     moveTo(centreOf(table_->m_rcSuit1));
     moveTo(centreOf(table_->m_rcSuit2));
-    EXPECT_EQ(g_hotButton, B::kNameSuit2);
-    EXPECT_EQ(bounds(window(), kSuitHover), (Rect { 427, 440, 428, 441 }));
-    EXPECT_EQ(played(kHoverSound), 2);
-
-    // Where two buttons of the prompt overlap, the later one is under the pointer.
+    EXPECT_EQ(std::tuple(g_hotButton, bounds(window(), kSuitHover), played(kHoverSound)),
+        std::tuple(B::kNameSuit2, Rect { 427, 440, 428, 441 }, 3));
     table_->m_rcButton2 = table_->m_rcSuit3;
     moveTo(centreOf(table_->m_rcSuit3));
     EXPECT_EQ(g_hotButton, B::kPassSecondRound);
-}
-
-TEST_F(HoverTest, CloseMarkLightsGreen)
-{
-    pose(PromptState::kScoreSheet);
-    moveTo(centreOf(table_->m_rcButton1));
-    EXPECT_EQ(g_hotButton, B::kCloseScoreSheet);
-    // Disc (c + 160, cy - 210) to (c + 191, cy - 179), its cross in red.
-    EXPECT_EQ(window().getPixel(512 + 162, 384 - 195), RGB(0, 255, 0));
-    EXPECT_EQ(window().getPixel(512 + 175, 384 - 195), RGB(255, 50, 50));
-    EXPECT_NE(table_->m_dcBuffer.getPixel(512 + 162, 384 - 195), RGB(0, 255, 0));
-    EXPECT_EQ(played(kHoverSound), 1);
-}
-
-TEST_F(HoverTest, DrawingAnImageWithAPromptUpEndsAHighlight)
-{
-    g_trumpSuit = 1;
-    pose(PromptState::kHumanBidsFirst, image::kCaptionPass);
-    moveTo(centreOf(table_->m_rcButton1));
-    ASSERT_EQ(g_hotButton, B::kTake);
-    table_->ShowImage(image::kComputerTakes, Spot::kUpper);
-    EXPECT_EQ(g_hotButton, B::kNone);
-    EXPECT_EQ(g_highlightDrawn, 0);
-    EXPECT_FALSE(bounds(window(), kTestHover));
-
-    // With no prompt yet, drawing leaves the hover alone.
-    g_promptState = PromptState::kNone;
-    g_highlightToErase = 1;
-    table_->ShowImage(image::kComputerTakes, Spot::kUpper);
-    EXPECT_EQ(g_highlightToErase, 1);
 }
 
 } // namespace

@@ -1,11 +1,23 @@
 #pragma once
 
+#include "app/Globals.h"
+#include "app/Layout.h"
 #include "app/Spots.h"
 #include "app/VertanDlg.h"
+#include "app/drawing/TableDrawing.h"
+#include "app/files/ImageData.h"
+#include "app/files/SettingsFile.h"
+#include "engine/CardTable.h"
+#include "engine/CardValues.h"
+#include "engine/GameState.h"
 #include "engine/PromptState.h"
+#include "engine/Settings.h"
 #include "platform/MemoryDC.h"
 #include "platform/Rect.h"
 #include "support/HeadlessPlatform.h"
+#include "support/QStringPrinter.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +25,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace platform {
 /// Shows a rectangle in test failures by its edges.
@@ -73,4 +86,37 @@ protected:
 
     HeadlessPlatform platform_;
     std::unique_ptr<CVertanDlg> table_;
+};
+
+/// Colours of the command tests' pictures: back b upright, sideways and the sideways
+/// shade (its point 95), and background g, which is also its table colour.
+constexpr auto BackColour = [](int b) { return platform::RGB(10 * b, 1, 2); };
+constexpr auto SideColour = [](int b) { return platform::RGB(10 * b, 3, 4); };
+constexpr auto SideShade = [](int b) { return platform::RGB(10 * b, 5, 6); };
+constexpr auto BackgroundColour = [](int g) { return platform::RGB(g, 100, 200); };
+
+/// The table of TableTest over a program folder of its own with the dialogs answered by
+/// script, the settings of a first run (male voice, hand by suits, long game), and
+/// pictures that tell every back and background apart.
+class TableCommandTest : public TableTest {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    /// The texts of the messages and questions shown, oldest first.
+    std::vector<QString> messages() const;
+    /// The next name dialog ends with `result` and `typed` in its field; `offered_`
+    /// receives the name it opened with.
+    void answerName(const QString& typed, int result = QDialog::Accepted);
+    /// Marks the window, so that redrawn() tells whether the table reached it since.
+    void markWindow();
+    bool redrawn() const;
+
+    TempFolder folder_;
+    ScriptedDialogs dialogs_;
+    platform::ScopedService<platform::DialogRunner> dialogsGuard_ { dialogs_ };
+    QString offered_ = QStringLiteral("not asked");
+
+private:
+    QString savedProgramDir_ = g_programDir;
 };

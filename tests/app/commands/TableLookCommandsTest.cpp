@@ -1,300 +1,132 @@
 #include "support/TableFixture.h"
 
-#include "app/Layout.h"
 #include "app/dialogs/Fon_St.h"
 #include "app/dialogs/Rybachka.h"
 #include "app/drawing/ImagePainting.h"
-#include "app/files/ImageData.h"
-#include "engine/Settings.h"
-#include "support/ScriptedDialogs.h"
-
-#include <set>
-#include <utility>
 
 namespace {
 
 using platform::COLORREF;
 using platform::RGB;
 
-/// Colours of the test pictures: back b, its sideways shade (point 95) and background g.
-constexpr COLORREF BackColour(int b)
-{
-    return RGB(10 * b, 1, 2);
-}
-constexpr COLORREF SideColour(int b)
-{
-    return RGB(10 * b, 3, 4);
-}
-constexpr COLORREF SideShade(int b)
-{
-    return RGB(10 * b, 5, 6);
-}
-constexpr COLORREF BackgroundColour(int g)
-{
-    return RGB(g, 100, 200);
-}
-constexpr COLORREF kCardEdge = RGB(200, 196, 200);
-constexpr int kShadePoint = 95;
-/// A colour no picture has, put where the tests look for a repaint.
-constexpr COLORREF kStale = RGB(1, 254, 1);
+constexpr COLORREF kYellow = RGB(228, 251, 1), kCyan = RGB(80, 255, 255), kDim = RGB(80, 100, 100);
 
-/// The corner pixels of a card picture w wide and h high.
-std::set<std::pair<int, int>> cornersOf(int w, int h)
-{
-    return { { 0, 0 }, { 1, 0 }, { 0, 1 }, { w - 2, 0 }, { w - 1, 0 }, { w - 1, 1 }, { 0, h - 2 },
-        { 0, h - 1 }, { 1, h - 1 }, { w - 1, h - 2 }, { w - 2, h - 1 }, { w - 1, h - 1 } };
-}
-
-/// Every pixel but the corners, row by row.
-template <std::size_t N> void listPoints(std::array<int, N>& xs, std::array<int, N>& ys, int w, int h)
-{
-    const auto corners = cornersOf(w, h);
-    std::size_t j = 1;
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            if (!corners.contains({ x, y })) {
-                xs[j] = x;
-                ys[j] = y;
-                ++j;
-            }
-}
-
-/// The picture tables as the image files would leave them, put back afterwards.
-class TestPictures {
-public:
-    TestPictures()
-    {
-        listPoints(g_cardPointX, g_cardPointY, kCardWidth, kCardHeight);
-        listPoints(g_sidePointX, g_sidePointY, kCardHeight, kCardWidth);
-        for (int j = 1; j <= kTilePoints; ++j) {
-            g_backgroundPointX[static_cast<std::size_t>(j)] = (j - 1) % kTileSize;
-            g_backgroundPointY[static_cast<std::size_t>(j)] = (j - 1) / kTileSize;
-        }
-        g_backgroundPointCount = kTilePoints;
-        for (int b = 1; b <= kCardBackCount; ++b) {
-            g_backColour[static_cast<std::size_t>(b)].fill(BackColour(b));
-            g_backSideColour[static_cast<std::size_t>(b)].fill(SideColour(b));
-            g_backSideColour[static_cast<std::size_t>(b)][kShadePoint] = SideShade(b);
-        }
-        for (int g = 1; g <= kFileBackgroundCount; ++g)
-            g_backgroundColour[static_cast<std::size_t>(g)].fill(BackgroundColour(g));
-    }
-    ~TestPictures()
-    {
-        g_cardPointX = saved_->cardX;
-        g_cardPointY = saved_->cardY;
-        g_sidePointX = saved_->sideX;
-        g_sidePointY = saved_->sideY;
-        g_backgroundPointX = saved_->tileX;
-        g_backgroundPointY = saved_->tileY;
-        g_backgroundPointCount = saved_->tileCount;
-        g_backSideColour = saved_->side;
-    }
-
-private:
-    /// What the tables held before.
-    struct Saved {
-        PointTable<kCardPointCapacity> cardX = g_cardPointX, cardY = g_cardPointY;
-        PointTable<kCardPointCapacity> sideX = g_sidePointX, sideY = g_sidePointY;
-        PointTable<kTilePointCapacity> tileX = g_backgroundPointX, tileY = g_backgroundPointY;
-        int tileCount = g_backgroundPointCount;
-        std::array<ColourTable<kCardPointCapacity>, kCardBackCount + 1> side = g_backSideColour;
-    };
-    std::unique_ptr<Saved> saved_ = std::make_unique<Saved>();
-};
-
-/// The table with the test pictures in force (background 1, back 1, the custom colour in
-/// slot 11) and the option dialogs answered by script.
-class TableLookCommandsTest : public TableTest {
+/// The table on background 1 with back 1, the custom colour RGB(1, 2, 3) in slot 11.
+class TableLookCommandsTest : public TableCommandTest {
 protected:
     void SetUp() override
     {
-        TableTest::SetUp();
-        pictures_ = std::make_unique<TestPictures>();
-        g_background = 1;
-        g_cardBack = 1;
+        TableCommandTest::SetUp();
         table_->m_customColour = RGB(1, 2, 3);
         FillCustomBackground(table_->m_customColour);
         table_->RepaintCardBack();
         table_->RebuildBackground();
-        // The window shows something the redraw would replace.
-        table_->surface().dc().setPixel(2, 2, kStale);
     }
-    void TearDown() override
+    /// Back b painted upright and sideways (the sideways top left shows its shade and the
+    /// card's edge), every corner, the tile and the clean table up to the client's far
+    /// corner in the table colour t, the table tiled as far as the client reaches.
+    void expectLook(int b, COLORREF t) const
     {
-        pictures_.reset();
-        TableTest::TearDown();
+        const CVertanDlg& d = *table_;
+        EXPECT_EQ(
+            std::tuple(d.m_dcBack.getPixel(35, 50), d.m_dcBackSide.getPixel(50, 35),
+                d.m_dcBackSide.getPixel(g_sidePointX[95], g_sidePointY[95]), d.m_dcBackSide.getPixel(0, 0),
+                d.m_dcBackSide.getPixel(1, 0), d.m_dcBackSide.getPixel(0, 1)),
+            std::tuple(BackColour(b), SideColour(b), SideShade(b), SideShade(b), RGB(200, 196, 200),
+                RGB(200, 196, 200)));
+        EXPECT_EQ(std::tuple(d.m_dcBack.getPixel(0, 0), d.m_dcBack.getPixel(70, 94),
+                      d.m_dcBackSide.getPixel(95, 70), d.m_dcFaces.getPixel(71 * 31 + 1, 0),
+                      d.m_dcTile.getPixel(0, 0), d.m_dcTile.getPixel(199, 199),
+                      d.m_dcTable.getPixel(1023, 767), g_tiledWidth, g_tiledHeight),
+            std::tuple(t, t, t, t, t, t, t, 1024, 768));
     }
+};
 
-    bool redrawn() const { return table_->surface().dc().getPixel(2, 2) != kStale; }
-
-    /// Chooses in the background dialog, checking what it opens with.
-    void chooseBackground(int opensWith, int tile, COLORREF colour, int result = QDialog::Accepted)
-    {
-        dialogs_.answerAs<CFon_St>([=, this](CFon_St& d) {
-            EXPECT_EQ(d.m_selected, opensWith);
-            EXPECT_EQ(d.m_customColour, table_->m_customColour);
-            d.m_selected = tile;
-            d.m_customColour = colour;
-            return result;
+TEST_F(TableLookCommandsTest, TheBackgroundDialogRebuildsTheTableAndTheTextColoursAndRedraws)
+{
+    const struct {
+        int tile;
+        COLORREF colour;
+        int result, background;
+        COLORREF custom, table, announcement, caption, hover;
+    } rows[] = {
+        { 5, RGB(1, 2, 3), QDialog::Accepted, 5, RGB(1, 2, 3), BackgroundColour(5), RGB(255, 255, 255), kCyan,
+            kYellow },
+        { 7, RGB(1, 2, 3), QDialog::Accepted, 7, RGB(1, 2, 3), BackgroundColour(7), RGB(0, 0, 155), kDim,
+            kYellow },
+        // The colour tile: the text colours come from the colour, every part whole, none below zero.
+        { 11, RGB(30, 60, 90), QDialog::Accepted, 11, RGB(30, 60, 90), RGB(30, 60, 90), 11806005, 7820400,
+            6298808 },
+        { 11, RGB(255, 255, 255), QDialog::Accepted, 11, RGB(255, 255, 255), RGB(255, 255, 255), 8184810,
+            2388608, 3582912 },
+        // A colour picked with a picture waits in slot 11 for the colour tile.
+        { 3, RGB(9, 8, 7), QDialog::Accepted, 3, RGB(9, 8, 7), BackgroundColour(3), RGB(0, 0, 100), kDim,
+            kYellow },
+        // Closing keeps everything, even a picked colour.
+        { 11, RGB(200, 0, 0), QDialog::Rejected, 3, RGB(9, 8, 7), BackgroundColour(3), RGB(0, 0, 100), kDim,
+            kYellow },
+    };
+    for (const auto& row : rows) {
+        markWindow();
+        dialogs_.answerAs<CFon_St>([&](CFon_St& d) {
+            EXPECT_EQ(
+                std::tuple(d.m_selected, d.m_customColour), std::tuple(g_background, table_->m_customColour));
+            std::tie(d.m_selected, d.m_customColour) = std::tuple(row.tile, row.colour);
+            return row.result;
         });
         table_->OnTableBackground();
+        EXPECT_EQ(
+            std::tuple(g_background, table_->m_customColour, g_backgroundColour[11][1],
+                g_backgroundColour[11][kTilePoints], redrawn(), table_->surface().dc().getPixel(1023, 384)),
+            std::tuple(row.background, row.custom, row.custom, row.custom, row.result == QDialog::Accepted,
+                row.table));
+        EXPECT_EQ(std::tuple(table_->m_announcementColour, table_->m_announcementNormalColour,
+                      table_->m_captionColour, table_->m_hoverColour),
+            std::tuple(row.announcement, row.announcement, row.caption, row.hover));
+        expectLook(1, row.table);
     }
-    void chooseBack(int opensWith, int back, int result = QDialog::Accepted)
-    {
-        dialogs_.answerAs<CRybachka>([=](CRybachka& d) {
+}
+
+TEST_F(TableLookCommandsTest, TheSameChoiceAgainRepaintsAllTheSameButSlotElevenIsNotRefilled)
+{
+    g_backgroundColour[11][5 * 200 + 5 + 1] = kTestTable; // the tile's pixel (5, 5)
+    for (const int opensWith : { 1, 11 }) {
+        table_->m_dcTile.setPixel(6, 6, kTestBack);
+        table_->m_dcTable.setPixel(6, 6, kTestBack);
+        dialogs_.answerAs<CFon_St>([opensWith](CFon_St& d) {
             EXPECT_EQ(d.m_selected, opensWith);
+            d.m_selected = 11;
+            return int(QDialog::Accepted);
+        });
+        table_->OnTableBackground();
+        EXPECT_EQ(std::tuple(table_->m_dcTile.getPixel(5, 5), table_->m_dcTile.getPixel(6, 6),
+                      table_->m_dcTable.getPixel(6, 6)),
+            std::tuple(kTestTable, RGB(1, 2, 3), RGB(1, 2, 3)));
+    }
+    for (const auto& [back, result] : { std::tuple(6, 1), std::tuple(6, 1), std::tuple(2, 0) }) {
+        markWindow();
+        table_->m_dcBack.setPixel(35, 50, kTestTable);
+        dialogs_.answerAs<CRybachka>([back, result](CRybachka& d) {
             d.m_selected = back;
             return result;
         });
         table_->OnCardBack();
+        EXPECT_EQ(std::tuple(g_cardBack, redrawn()), std::tuple(6, result == 1));
+        if (result == 1)
+            expectLook(6, RGB(1, 2, 3));
     }
-
-    /// Checks both backs of back b against the table colour t, pixel by pixel.
-    void expectBacks(int b, COLORREF t) const
-    {
-        const auto upright = cornersOf(kCardWidth, kCardHeight);
-        for (int y = 0; y < kCardHeight; ++y)
-            for (int x = 0; x < kCardWidth; ++x)
-                ASSERT_EQ(table_->m_dcBack.getPixel(x, y), upright.contains({ x, y }) ? t : BackColour(b))
-                    << x << ", " << y;
-        const auto side = cornersOf(kCardHeight, kCardWidth);
-        const int shadeX = g_sidePointX[kShadePoint];
-        const int shadeY = g_sidePointY[kShadePoint];
-        for (int y = 0; y < kCardWidth; ++y)
-            for (int x = 0; x < kCardHeight; ++x) {
-                COLORREF expected = side.contains({ x, y }) ? t : SideColour(b);
-                if ((x == shadeX && y == shadeY) || (x == 0 && y == 0))
-                    expected = SideShade(b);
-                else if ((x == 1 && y == 0) || (x == 0 && y == 1))
-                    expected = kCardEdge;
-                ASSERT_EQ(table_->m_dcBackSide.getPixel(x, y), expected) << x << ", " << y;
-            }
-    }
-
-    /// Checks the tile, the clean table up to the client's far corner and the card corners.
-    void expectTable(COLORREF t) const
-    {
-        EXPECT_EQ(table_->m_dcTile.getPixel(0, 0), t);
-        EXPECT_EQ(table_->m_dcTile.getPixel(199, 199), t);
-        EXPECT_EQ(table_->m_dcTable.getPixel(g_clientWidth - 1, g_clientHeight - 1), t);
-        EXPECT_EQ(table_->m_dcFaces.getPixel(71 * 31, 0), t) << "the last face's corner";
-        EXPECT_EQ(table_->m_dcBack.getPixel(70, 95), t);
-        EXPECT_EQ(g_tiledWidth, g_clientWidth);
-        EXPECT_EQ(g_tiledHeight, g_clientHeight);
-    }
-
-    ScriptedDialogs dialogs_;
-    platform::ScopedService<platform::DialogRunner> runner_ { dialogs_ };
-    std::unique_ptr<TestPictures> pictures_;
-};
-
-TEST_F(TableLookCommandsTest, ABackgroundPictureRebuildsTheTableAndTheTextColoursAndRedraws)
-{
-    chooseBackground(1, 5, RGB(1, 2, 3));
-    EXPECT_EQ(g_background, 5);
-    expectTable(BackgroundColour(5));
-    EXPECT_EQ(table_->m_announcementColour, RGB(255, 255, 255));
-    EXPECT_EQ(table_->m_announcementNormalColour, RGB(255, 255, 255));
-    EXPECT_EQ(table_->m_captionColour, RGB(80, 255, 255));
-    EXPECT_EQ(table_->m_hoverColour, RGB(228, 251, 1));
-    EXPECT_TRUE(redrawn());
-    EXPECT_EQ(table_->surface().dc().getPixel(g_clientWidth - 1, g_clientHeight / 2), BackgroundColour(5));
-
-    // The light backgrounds dim the captions.
-    chooseBackground(5, 7, RGB(1, 2, 3));
-    EXPECT_EQ(table_->m_captionColour, RGB(80, 100, 100));
-    EXPECT_EQ(table_->m_announcementColour, RGB(0, 0, 155));
-}
-
-TEST_F(TableLookCommandsTest, TheCustomColourFillsSlotElevenAndDerivesTheTextColours)
-{
-    const COLORREF custom = RGB(30, 60, 90); // 5913630
-    chooseBackground(1, 11, custom);
-    EXPECT_EQ(table_->m_customColour, custom);
-    EXPECT_EQ(g_background, 11);
-    EXPECT_EQ(std::ranges::count(g_backgroundColour[11], custom), kTilePoints);
-    expectTable(custom);
-    expectBacks(1, custom);
-    EXPECT_EQ(table_->m_announcementColour, 11806005u);
-    EXPECT_EQ(table_->m_announcementNormalColour, 11806005u);
-    EXPECT_EQ(table_->m_captionColour, 7820400u);
-    EXPECT_EQ(table_->m_hoverColour, 6298808u);
-    EXPECT_TRUE(redrawn());
-}
-
-TEST_F(TableLookCommandsTest, AColourPickedWithAnotherBackgroundIsTheOneTheColourTileShowsLater)
-{
-    chooseBackground(1, 3, RGB(9, 8, 7));
-    EXPECT_EQ(g_background, 3);
-    EXPECT_EQ(table_->m_customColour, RGB(9, 8, 7));
-    expectTable(BackgroundColour(3));
-
-    chooseBackground(3, 11, RGB(9, 8, 7));
-    expectTable(RGB(9, 8, 7));
-    EXPECT_EQ(table_->m_announcementColour, 13777215u - RGB(9, 8, 7) / 3);
-}
-
-TEST_F(TableLookCommandsTest, TheColourTileWithAnUnchangedColourDoesNotRefillSlotElevenButRepaints)
-{
-    g_backgroundColour[11][1] = kStale;
-    table_->m_dcTile.setPixel(5, 5, kStale);
-    chooseBackground(1, 11, RGB(1, 2, 3));
-    EXPECT_EQ(g_backgroundColour[11][1], kStale);
-    EXPECT_EQ(table_->m_dcTile.getPixel(5, 5), RGB(1, 2, 3));
-
-    // The same background again repaints all the same.
-    table_->m_dcTile.setPixel(5, 5, kStale);
-    table_->m_dcTable.setPixel(5, 5, kStale);
-    chooseBackground(11, 11, RGB(1, 2, 3));
-    EXPECT_EQ(table_->m_dcTile.getPixel(5, 5), RGB(1, 2, 3));
-    EXPECT_EQ(table_->m_dcTable.getPixel(5, 5), RGB(1, 2, 3));
-}
-
-TEST_F(TableLookCommandsTest, ClosingTheBackgroundDialogKeepsEverythingEvenAPickedColour)
-{
-    const COLORREF announcement = table_->m_announcementColour;
-    chooseBackground(1, 11, RGB(200, 0, 0), QDialog::Rejected);
-    EXPECT_EQ(g_background, 1);
-    EXPECT_EQ(table_->m_customColour, RGB(1, 2, 3));
-    EXPECT_EQ(g_backgroundColour[11][1], RGB(1, 2, 3));
-    EXPECT_EQ(table_->m_announcementColour, announcement);
-    EXPECT_FALSE(redrawn());
-}
-
-TEST_F(TableLookCommandsTest, ACardBackIsRepaintedWithItsCornersInTheTableColourAndRedrawn)
-{
-    chooseBack(1, 6);
-    EXPECT_EQ(g_cardBack, 6);
-    expectBacks(6, BackgroundColour(1));
-    EXPECT_TRUE(redrawn());
-
-    // The same back again repaints all the same; closing keeps the back.
-    table_->m_dcBack.setPixel(30, 30, kStale);
-    chooseBack(6, 6);
-    EXPECT_EQ(table_->m_dcBack.getPixel(30, 30), BackColour(6));
-    table_->surface().dc().setPixel(2, 2, kStale);
-    chooseBack(6, 2, QDialog::Rejected);
-    EXPECT_EQ(g_cardBack, 6);
-    expectBacks(6, BackgroundColour(1));
-    EXPECT_FALSE(redrawn());
 }
 
 TEST_F(TableLookCommandsTest, RepaintAndRebuildTakeDamagedNumbersAsTheNearestBackAndBackground)
 {
-    g_cardBack = 9;
-    table_->RepaintCardBack();
-    EXPECT_EQ(g_cardBack, 8);
-    expectBacks(8, BackgroundColour(1));
-
-    g_background = 0;
-    table_->RebuildBackground();
-    EXPECT_EQ(g_background, 1);
-    expectTable(BackgroundColour(1));
-    g_background = 12;
-    table_->RebuildBackground();
-    EXPECT_EQ(g_background, 11);
-    expectTable(RGB(1, 2, 3));
+    for (const auto& [damaged, background, table] :
+        { std::tuple(0, 1, BackgroundColour(1)), std::tuple(12, 11, RGB(1, 2, 3)) }) {
+        std::tie(g_background, g_cardBack) = std::tuple(damaged, 9);
+        table_->RebuildBackground();
+        table_->RepaintCardBack();
+        EXPECT_EQ(std::tuple(g_background, g_cardBack), std::tuple(background, 8));
+        expectLook(8, table);
+    }
 }
 
 } // namespace
