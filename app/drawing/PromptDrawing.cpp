@@ -7,6 +7,7 @@
 #include "app/drawing/TableDrawing.h"
 #include "engine/CardTable.h"
 #include "engine/GameState.h"
+#include "engine/PromptRules.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -104,8 +105,6 @@ void drawState(CVertanDlg& dlg, PromptState state)
     case kComputerAnsweredPass:
         drawImages(dlg, { { g_shownAnnouncement1, Spot::kUpper } });
         drawCaptions(dlg, { { image::kCaptionAcknowledge, Spot::kCentre, kButtonA } });
-        // The hover tells the acknowledgement of a take from that of a pass by the bid shown.
-        g_announcement = g_shownAnnouncement1;
         break;
     case kSevenExchangeOffer:
         drawImages(dlg, { { image::kOfferSevenExchange, Spot::kCentre } });
@@ -234,5 +233,9 @@ void DrawPrompt(CVertanDlg& dlg)
     if (g_announcement != image::kNone || state == PromptState::kScoreSheet
         || state == PromptState::kStatistics)
         drawState(dlg, state);
+    // A prompt of a deal stands again as it was posed: known by its image, so that its
+    // buttons are live (and the acknowledgements of prompts 2 and 5 told apart by the bid).
+    if (g_announcement != image::kNone && RuleOf(state))
+        MarkPromptPosed(state);
     drawStandingAnnouncements(dlg);
 }

@@ -38,6 +38,7 @@ constexpr int kTaker = 48;
 constexpr int kHumanCount = 49;
 constexpr int kComputerCount = 50;
 constexpr int kHumanFollows = 53;
+constexpr int kShownAnnouncement1 = 56;
 } // namespace saved
 
 /// The card record fields a saved game keeps, in file order: suit, location, points,
@@ -47,7 +48,9 @@ constexpr std::array<int, 9> kSavedCardFields { 1, 2, 3, 4, 5, 6, 17, 18, 19 };
 namespace saved {
 constexpr std::size_t kSuitField = 0;
 constexpr std::size_t kLocationField = 1;
+constexpr std::size_t kPointsField = 2;
 constexpr std::size_t kStrengthField = 3;
+constexpr std::size_t kSequenceField = 4;
 constexpr std::size_t kStatusField = 5;
 } // namespace saved
 

@@ -2,10 +2,12 @@
 
 #include "engine/CardTable.h"
 #include "engine/CardValues.h"
+#include "engine/PromptRules.h"
 #include "engine/PromptState.h"
 
 #include <algorithm>
 #include <initializer_list>
+#include <ranges>
 #include <span>
 
 namespace {
@@ -26,9 +28,11 @@ public:
     int humanCount() const { return value(saved::kHumanCount); }
     std::span<const int> humanCards() const { return HandCards(game_.humanHand, humanCount()); }
     int computerCount() const { return value(saved::kComputerCount); }
-    int location(int card) const { return game_.cards[at(card)][saved::kLocationField]; }
-    int status(int card) const { return game_.cards[at(card)][saved::kStatusField]; }
-    int strength(int card) const { return game_.cards[at(card)][saved::kStrengthField]; }
+    int field(int card, std::size_t f) const { return game_.cards[at(card)][f]; }
+    int location(int card) const { return field(card, saved::kLocationField); }
+    int status(int card) const { return field(card, saved::kStatusField); }
+    int strength(int card) const { return field(card, saved::kStrengthField); }
+    PromptState prompt() const { return static_cast<PromptState>(value(saved::kPromptState)); }
     /// The hand (kInHumanHand or kInComputerHand) that holds the card, else kInDeck.
     int holder(int card) const { return IsCard(card) ? holder_[at(card)] : kInDeck; }
 
@@ -39,11 +43,8 @@ public:
             && std::ranges::any_of(states,
                 [&](PromptState state) { return value(saved::kPromptState) == static_cast<int>(state); });
     }
-    bool anyStands() const
-    {
-        return value(saved::kAnnouncement) != image::kNone
-            && value(saved::kPromptState) != static_cast<int>(PromptState::kNone);
-    }
+    /// A prompt is posed, or an image that no prompt stands with (then refused as such).
+    bool anyStands() const { return value(saved::kAnnouncement) != image::kNone; }
     bool pairQuestion() const { return stands({ PromptState::kPairOnAnswer, PromptState::kPairOnLead }); }
     /// The deal was scored: the hands are empty and the next deal clears the table.
     bool dealOver() const
@@ -57,6 +58,35 @@ public:
         for (int card = 1; card <= g_deckSize; ++card)
             count += location(card) == place ? 1 : 0;
         return count;
+    }
+    /// The cards lie as they do at that point of a deal (see DealPhase).
+    bool fits(DealPhase phase) const
+    {
+        const int deck = value(saved::kDeckShown);
+        const bool nothingPlayed = std::ranges::none_of(
+            std::views::iota(1, g_deckSize + 1), [&](int card) { return status(card) == kStatusPlayed; });
+        switch (phase) {
+        case DealPhase::kFirstDeal:
+            return deck == kDeckWithTurnedUpCard && humanCount() == g_firstDealCount
+                && computerCount() == g_firstDealCount && nothingPlayed;
+        case DealPhase::kDeclarations:
+            return IsCard(deck) && humanCount() == computerCount() && humanCount() > g_firstDealCount
+                && nothingPlayed;
+        case DealPhase::kTricks:
+            return IsCard(deck) && humanCount() > 0;
+        case DealPhase::kDealOver:
+            return humanCount() == 0 && computerCount() == 0;
+        }
+        return false;
+    }
+    /// The suit the cards are valued under: the trump, but while the computer's named suit
+    /// waits to be acknowledged, the turned-up suit the cards were valued under before.
+    int valuedSuit() const
+    {
+        const int turnedUp = value(saved::kTrumpCard);
+        if (stands({ PromptState::kComputerNamedAfterPass, PromptState::kComputerNamedFirst }))
+            return IsCard(turnedUp) ? SuitOf(turnedUp) : 0;
+        return value(saved::kTrumpSuit);
     }
 
 private:
@@ -87,9 +117,56 @@ QString CardProblem(const Position& p, int card)
         return QStringLiteral("сыгранная карта %1 не из руки");
     if (status == kStatusSeen && location != kInHumanHand)
         return QStringLiteral("показанная карта %1 не из руки игрока");
-    if (location == kFaceUpOnTable && card != p.value(saved::kTrumpCard)
-        && card != p.value(saved::kDeckShown))
+    const bool shownFaceUp = card == p.value(saved::kTrumpCard) || card == p.value(saved::kDeckShown);
+    if (location == kFaceUpOnTable && !shownFaceUp)
         return QStringLiteral("карта %1 открыта не на своём месте");
+    if (shownFaceUp && location != kFaceUpOnTable)
+        return QStringLiteral("карта %1 не лежит открытой");
+    return {};
+}
+
+/// Points, strength and natural order are the ones the game gives the card under the
+/// suit it is valued under: the computer weighs its moves by them.
+QString ValueProblem(const Position& p, int card)
+{
+    const int suit = p.valuedSuit();
+    if (p.field(card, saved::kPointsField) != CardPoints(card, suit)
+        || p.field(card, saved::kStrengthField) != CardStrength(card, suit)
+        || p.field(card, saved::kSequenceField) != RankOf(card) + 1)
+        return QStringLiteral("у карты %1 не те очки или сила");
+    return {};
+}
+
+/// What a deal under way lacks: its trump, and the turned-up card on the table apart from
+/// the deck's card.
+QString DealProblem(const Position& p)
+{
+    const int turnedUp = p.value(saved::kTrumpCard);
+    const int trump = p.value(saved::kTrumpSuit);
+    if (!IsCard(turnedUp) || trump < 1 || trump > kSuits)
+        return QStringLiteral("в сдаче нет открытой карты или козыря");
+    if (turnedUp == p.value(saved::kDeckShown))
+        return QStringLiteral("карта %1 открыта дважды").arg(turnedUp);
+    return {};
+}
+
+/// What is wrong with the prompt that stands: it is one a deal poses, shown with the image
+/// it is posed with, at the point of the deal where it is posed, and when its answer starts
+/// play, the side that took the trump is known.
+QString StandingPromptProblem(const Position& p)
+{
+    const PromptState state = p.prompt();
+    const int n = static_cast<int>(state);
+    const PromptRule* rule = RuleOf(state);
+    if (!rule
+        || p.value(saved::kAnnouncement)
+            != StandingImageOf(state, p.value(saved::kShownAnnouncement1), p.value(saved::kTrumpSuit)))
+        return QStringLiteral("вопрос %1 стоит не со своей надписью").arg(n);
+    if (!p.fits(rule->phase))
+        return QStringLiteral("вопрос %1 не к месту в этой части сдачи").arg(n);
+    const int toMove = p.value(saved::kToMove);
+    if (rule->startsPlay && toMove != kHuman && toMove != kComputer)
+        return QStringLiteral("неизвестно, кто взял козырь");
     return {};
 }
 
@@ -104,17 +181,17 @@ QString PlayProblem(const Position& p)
     if (follows == 1
         && !(IsCard(led) && p.location(led) == kInComputerHand && p.status(led) == kStatusPlayed))
         return QStringLiteral("нет карты компьютера, на которую отвечает игрок");
-    if (p.stands({ kHumanBidsFirst, kComputerBidFirst, kComputerAnsweredPass, kHumanAnswersPass,
-            kHumanNamesOrPasses, kComputerNamedAfterPass, kComputerNamedFirst, kComputerPassedAgain,
-            kHumanMustName })
-        && (p.humanCount() != g_firstDealCount || p.computerCount() != g_firstDealCount))
-        return QStringLiteral("торговля идёт не при шести картах в руке");
+    if (p.anyStands()) {
+        if (QString problem = StandingPromptProblem(p); !problem.isEmpty())
+            return problem;
+    } else if (!p.fits(DealPhase::kTricks)) {
+        return QStringLiteral("сдача стоит без вопроса");
+    }
+    // The turned-up card to take in the seven's place lies face up, as in every deal.
     const bool humanSeven = p.stands({ kSevenExchangeOffer });
-    const int turnedUp = p.value(saved::kTrumpCard);
     if ((humanSeven || p.stands({ kComputerExchangedSeven }))
-        && (p.holder(CardOf(kRankSeven, p.value(saved::kTrumpSuit)))
-                != (humanSeven ? kInHumanHand : kInComputerHand)
-            || !IsCard(turnedUp) || p.location(turnedUp) != kFaceUpOnTable))
+        && p.holder(CardOf(kRankSeven, p.value(saved::kTrumpSuit)))
+            != (humanSeven ? kInHumanHand : kInComputerHand))
         return QStringLiteral("обмен без козырной семёрки в руке");
     if (p.pairQuestion()) {
         const auto played = [&](int card) { return p.status(card) == kStatusPlayed; };
@@ -125,8 +202,7 @@ QString PlayProblem(const Position& p)
             || (p.strength(*card) != kTrumpQueenStrength && p.strength(*card) != kTrumpKingStrength))
             return QStringLiteral("вопрос о паре без сыгранной дамы или короля");
     }
-    const bool humanPlays
-        = p.value(saved::kToMove) == kHuman && p.value(saved::kHumanMayPlay) == 1 && p.humanCount() > 0;
+    const bool humanPlays = p.value(saved::kToMove) == kHuman && p.value(saved::kHumanMayPlay) == 1;
     if (!humanPlays && !p.anyStands())
         return QStringLiteral("никто не может сделать ход");
     return {};
@@ -137,9 +213,14 @@ QString PlayProblem(const Position& p)
 QString PositionProblem(const SavedGame& game)
 {
     const Position p(game);
+    for (int card = 1; card <= g_deckSize; ++card)
+        if (const QString problem = ValueProblem(p, card); !problem.isEmpty())
+            return problem.arg(card);
     // The next deal clears the table whatever lies on it.
     if (p.dealOver())
         return {};
+    if (QString problem = DealProblem(p); !problem.isEmpty())
+        return problem;
     for (int card = 1; card <= g_deckSize; ++card)
         if (const QString problem = CardProblem(p, card); !problem.isEmpty())
             return problem.arg(card);

@@ -5,6 +5,7 @@
 #include "app/VertanDlg.h"
 #include "app/steps/TableCopy.h"
 #include "engine/CardTable.h"
+#include "engine/PromptRules.h"
 #include "engine/PromptState.h"
 
 void Announce(CVertanDlg& dlg, int image, Spot spot)
@@ -43,19 +44,18 @@ void PoseTakeOrPass(CVertanDlg& dlg, PromptState state)
     dlg.ShowCaption(image::kCaptionTake, Spot::kLeftCaption, dlg.m_rcButton1);
     dlg.ShowCaption(image::kCaptionPass, Spot::kRightCaption, dlg.m_rcButton2);
     dlg.PresentTable();
-    g_promptState = state;
+    MarkPromptPosed(state);
 }
 
 void PoseComputerBid(CVertanDlg& dlg, int image, PromptState state)
 {
     Announce(dlg, image, Spot::kUpper);
-    AwaitBidAcknowledged(dlg, image, state);
+    AwaitBidAcknowledged(dlg, state);
 }
 
-void AwaitBidAcknowledged(CVertanDlg& dlg, int image, PromptState state)
+void AwaitBidAcknowledged(CVertanDlg& dlg, PromptState state)
 {
     dlg.ShowCaption(image::kCaptionAcknowledge, Spot::kCentre, dlg.m_rcButton1);
     dlg.PresentTable();
-    g_announcement = image;
-    g_promptState = state;
+    MarkPromptPosed(state);
 }

@@ -35,10 +35,10 @@ void MarkTrump(CVertanDlg& dlg, int suit, MarkShown shown);
 void PoseTakeOrPass(CVertanDlg& dlg, PromptState state);
 
 /// The computer's bid (image 15 to 21) shown at the upper spot, spoken, and acknowledged
-/// with button A at the centre (prompts 2, 5, 8, 9 and 10). `g_announcement` holds the
-/// bid image while the prompt stands, so that the hover tells the buttons of prompts 2
-/// and 5 apart by it.
+/// with button A at the centre (prompts 2, 5, 8, 9 and 10). While the prompt stands,
+/// `g_announcement` holds the bid the prompt's rule names (the shown first-round bid, or
+/// the named trump suit), so that the hover tells the buttons of prompts 2 and 5 apart.
 void PoseComputerBid(CVertanDlg& dlg, int image, PromptState state);
 /// The second half of PoseComputerBid, once the bid is shown and spoken: the caption and
 /// the prompt.
-void AwaitBidAcknowledged(CVertanDlg& dlg, int image, PromptState state);
+void AwaitBidAcknowledged(CVertanDlg& dlg, PromptState state);

@@ -6,6 +6,7 @@
 #include "engine/CardTable.h"
 #include "engine/CardValues.h"
 #include "engine/GameState.h"
+#include "engine/PromptRules.h"
 #include "engine/PromptState.h"
 #include "engine/TrumpBidding.h"
 
@@ -66,7 +67,7 @@ void OfferSuits(CVertanDlg& dlg, int questionImage, PromptState state)
     dlg.OfferSuitButtons(state);
     if (state == PromptState::kHumanNamesOrPasses)
         dlg.ShowCaption(image::kCaptionPass, Spot::kRightCaption, dlg.m_rcButton2);
-    g_promptState = state;
+    MarkPromptPosed(state);
     dlg.PresentTable();
 }
 
@@ -150,7 +151,7 @@ void HumanPassesAfterComputer(CVertanDlg& dlg)
     MarkTrump(dlg, suit, MarkShown::kAlone);
     PlayVoicePhrase(bid);
     g_trumpSuit = suit;
-    AwaitBidAcknowledged(dlg, bid, PromptState::kComputerNamedFirst);
+    AwaitBidAcknowledged(dlg, PromptState::kComputerNamedFirst);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "app/Spots.h"
 #include "app/VertanDlg.h"
 #include "app/steps/RowSlide.h"
+#include "engine/PromptRules.h"
 #include "engine/PromptState.h"
 #include "platform/Pause.h"
 
@@ -45,7 +46,7 @@ void CVertanDlg::CompareDeclarations()
         ShowCaption(image::kCaptionYes, Spot::kLeftCaption, m_rcButton1);
         ShowCaption(image::kCaptionNo, Spot::kRightCaption, m_rcButton2);
     }
-    g_promptState = outcome.prompt;
+    MarkPromptPosed(outcome.prompt);
     PresentTable();
     g_humanShowing = outcome.humanShows ? 1 : 0;
     g_computerShowing = outcome.computerShows ? 1 : 0;

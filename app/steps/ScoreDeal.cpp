@@ -7,6 +7,7 @@
 #include "app/steps/TableCopy.h"
 #include "engine/DealScoring.h"
 #include "engine/GameState.h"
+#include "engine/PromptRules.h"
 #include "engine/PromptState.h"
 #include "engine/ScoreSheet.h"
 #include "engine/Settings.h"
@@ -96,7 +97,7 @@ void CVertanDlg::ScoreDeal()
         g_gameOver = 1;
 
     DrawDealResultPanel(*this);
-    g_promptState = PromptState::kDealResult;
+    MarkPromptPosed(PromptState::kDealResult);
     ShowRect(*this, c - kTextsShownLeft, cy - kTextsShownTop, kTextsShownWidth, kTextsShownHeight);
 
     if (gameOver)

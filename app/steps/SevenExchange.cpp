@@ -11,6 +11,7 @@
 #include "app/steps/TableCopy.h"
 #include "engine/CardTable.h"
 #include "engine/GameState.h"
+#include "engine/PromptRules.h"
 #include "engine/PromptState.h"
 #include "engine/Settings.h"
 #include "platform/Clock.h"
@@ -121,7 +122,7 @@ void CVertanDlg::OfferSevenExchange()
     } else {
         return;
     }
-    g_promptState = offer;
+    MarkPromptPosed(offer);
     PresentTable();
 }
 

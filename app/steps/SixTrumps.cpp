@@ -4,6 +4,7 @@
 #include "app/steps/Announce.h"
 #include "app/steps/RowSlide.h"
 #include "engine/CardTable.h"
+#include "engine/PromptRules.h"
 #include "engine/PromptState.h"
 
 namespace {
@@ -28,13 +29,13 @@ void CVertanDlg::CheckSixTrumps()
         Announce(*this, image::kHumanSixTrumps, Spot::kCentre);
         ShowCaption(image::kCaptionAcknowledge, Spot::kLowerCentre, m_rcButton1);
         PresentTable();
-        g_promptState = PromptState::kHumanSixTrumps;
+        MarkPromptPosed(PromptState::kHumanSixTrumps);
     } else if (holder == kComputer) {
         ShowWholeRow(*this, false);
         g_computerShowing = 1;
         Announce(*this, image::kComputerSixTrumps, Spot::kUpper);
         ShowCaption(image::kCaptionAcknowledge, Spot::kCentre, m_rcButton1);
         PresentTable();
-        g_promptState = PromptState::kComputerSixTrumps;
+        MarkPromptPosed(PromptState::kComputerSixTrumps);
     }
 }

@@ -6,6 +6,7 @@
 #include "app/drawing/PointImages.h"
 #include "app/steps/TrickFlight.h"
 #include "engine/GameState.h"
+#include "engine/PromptRules.h"
 #include "engine/PromptState.h"
 #include "platform/Pause.h"
 
@@ -71,7 +72,7 @@ void AskTrumpPair(CVertanDlg& dlg, PromptState state)
     dlg.ShowCaption(image::kCaptionYes, Spot::kLeftCaption, dlg.m_rcButton1);
     dlg.ShowCaption(image::kCaptionNo, Spot::kRightCaption, dlg.m_rcButton2);
     dlg.PresentTable();
-    g_promptState = state;
+    MarkPromptPosed(state);
 }
 
 void AnnounceComputerPair(CVertanDlg& dlg, PairLabel label)

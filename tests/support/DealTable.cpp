@@ -167,6 +167,15 @@ void DealTable::SetPosition(const std::vector<int>& human, const std::vector<int
         g_computerHand[static_cast<std::size_t>(++g_computerCount)] = card;
         g_cards[card].location() = kInComputerHand;
     }
+    // The lowest free cards lie face up: the one turned up at the deal, and the deck's.
+    std::vector<int> free;
+    for (int card = 1; card <= g_deckSize && free.size() < 2; ++card)
+        if (g_cards[card].location() == kInDeck)
+            free.push_back(card);
+    g_trumpCard = free.at(0);
+    g_deckShown = free.at(1);
+    for (const int card : free)
+        g_cards[card].location() = kFaceUpOnTable;
     ComputeLayout(g_clientWidth, g_clientHeight);
     g_toMove = kHuman;
     g_humanMayPlay = 1;

@@ -74,8 +74,9 @@ protected:
     void ScriptDeal(int firstHand, const std::vector<int>& computer, const std::vector<int>& human,
         int turnedUp, const SecondDeal& second);
 
-    /// A position late in a deal under trump suit 1: only these cards are in the hands,
-    /// nothing is turned up or played, both rows are spaced and drawn and the human leads.
+    /// A position late in a deal under trump suit 1: only these cards are in the hands, the
+    /// two lowest others lie face up (turned up at the deal, and on the deck), nothing is
+    /// played, both rows are spaced and drawn and the human leads.
     void SetPosition(const std::vector<int>& human, const std::vector<int>& computer);
 
     /// Answers the prompt in force with the mouse: the pointer leaves any button, moves to

@@ -20,14 +20,14 @@ namespace {
 const QString kMidDealText = QStringLiteral(
     // Header: the name, settings 2..16, then the game values 17..73.
     "ИВАН 3 1193046 5 4 2 2 1 3 2 12 800 0 1 14 1 "
-    "0 0 1 2 1 37 52 2 18 31 1 0 0 1 1 0 401 419 0 0 0 1 " // 17..38
-    "0 2 0 14 0 2 2 0 0 2 5 4 0 1 1 -100 162 10 23 0 " // 39..58
+    "0 0 1 2 1 37 52 2 2 31 1 0 0 1 1 0 401 419 0 0 0 1 " // 17..38
+    "13 2 0 14 0 2 2 0 0 2 5 4 0 1 1 -100 162 10 23 0 " // 39..58
     "1 3 4 1 3 4 81 0 1 0 1 20 20 1 1 " // 59..73
     // Cards 1..32: suit, location, points, strength, sequence, status, inRun, shown, sortMark.
-    "1 1 0 1 1 0 1 1 0 2 0 0 9 1 0 0 0 0 3 2 0 1 1 5 0 0 0 4 0 0 1 1 0 0 0 0 " // 1..4
+    "1 1 0 1 1 0 1 1 0 2 3 0 9 1 0 0 0 0 3 2 0 1 1 5 0 0 0 4 0 0 1 1 0 0 0 0 " // 1..4
     "1 1 0 2 2 5 1 1 0 2 2 0 10 2 4 1 1 1 3 2 0 2 2 5 0 0 0 4 0 0 2 2 0 0 0 0 " // 5..8
     "1 1 0 3 3 0 1 1 0 2 2 14 15 3 5 1 1 0 3 0 0 3 3 0 0 0 0 4 0 0 3 3 0 0 0 0 " // 9..12
-    "1 0 10 7 4 0 0 0 0 2 2 10 13 4 4 1 1 1 3 2 10 7 4 5 0 0 0 4 0 10 7 4 0 0 0 0 " // 13..16
+    "1 3 10 7 4 0 0 0 0 2 2 10 13 4 4 1 1 1 3 2 10 7 4 5 0 0 0 4 0 10 7 4 0 0 0 0 " // 13..16
     "1 0 2 4 5 0 0 0 0 2 1 20 16 5 5 0 0 0 3 1 2 4 5 0 0 0 0 4 1 2 4 5 5 0 0 0 " // 17..20
     "1 0 3 5 6 0 0 0 0 2 2 3 11 6 0 0 0 1 3 0 3 5 6 0 0 0 0 4 1 3 5 6 5 0 0 0 " // 21..24
     "1 0 4 6 7 0 0 0 0 2 0 4 12 7 0 0 0 0 3 2 4 6 7 0 0 0 1 4 1 4 6 7 0 0 0 0 " // 25..28
@@ -64,11 +64,11 @@ void PutMidDealOnTable(CVertanDlg& table)
             { &g_animation, 1 }, { &g_animSteps, 14 }, { &g_announcementStyle, 1 }, { &g_humanSixTrumps, 0 },
             { &g_computerSixTrumps, 0 }, { &g_humanNoTrumps, 1 }, { &g_hangingTie, kComputer },
             { &g_firstHand, kHuman }, { &g_humanDealPoints, 37 }, { &g_computerDealPoints, 52 },
-            { &g_trumpSuit, 2 }, { &g_trumpCard, 18 }, { &g_computerTableCard, 31 },
+            { &g_trumpSuit, 2 }, { &g_trumpCard, 2 }, { &g_computerTableCard, 31 },
             { &g_computerTrumpPair, 1 }, { &g_humanTrumpPair, 0 }, { &g_buttonsActive, 0 },
             { &g_toMove, kHuman }, { &g_humanMayPlay, 1 }, { &g_humanShowing, 0 }, { &g_nameHeaderX, 401 },
             { &g_nameHeaderX2, 419 }, { &g_humanSevenRaised, 0 }, { &g_computerShowing, 0 },
-            { &g_computerSevenRaised, 0 }, { &g_computerCardShown, 1 }, { &g_deckShown, kDeckNotShown },
+            { &g_computerSevenRaised, 0 }, { &g_computerCardShown, 1 }, { &g_deckShown, 13 },
             { &g_trumpMarkPos, kTrumpMarkSpot2 }, { &g_announcement, image::kNone }, { &g_gameOver, 0 },
             { &g_sheetRowCount, 2 }, { &g_sheetRow, 2 }, { &g_computerPairShown, 0 },
             { &g_humanLeadsTrick, 0 }, { &g_humanCount, kHumanCards }, { &g_computerCount, kComputerCards },
@@ -90,6 +90,7 @@ void PutMidDealOnTable(CVertanDlg& table)
     place({ 3, 7, 10, 15 }, kInHumanHand, kStatusPlayed);
     place({ 1, 9, 19, 28 }, kInComputerHand, kStatusInPlay);
     place({ 5, 18, 20, 24, 31 }, kInComputerHand, kStatusPlayed);
+    place({ 2, 13 }, kFaceUpOnTable, kStatusInPlay);
     for (const int card : { 6, 10, 14, 1, 5, 9 })
         g_cards[card].inRun() = g_cards[card].shown() = 1;
     for (const int card : { 27, 32, 6, 22, 14 })

@@ -1,0 +1,195 @@
+#include "support/DealTable.h"
+
+#include "app/files/SavedGameFile.h"
+#include "app/files/SavedGameState.h"
+#include "app/files/SettingsFile.h"
+#include "engine/CardValues.h"
+#include "support/QStringPrinter.h"
+
+#include <functional>
+
+namespace {
+
+using namespace saved;
+
+/// How a save the game made is reached: a scripted deal and the answers given after it.
+enum class Reach {
+    kHumanMustName, ///< the computer bids first and passes twice: prompt 11 stands
+    kMustNameBesideSeven, ///< the same while the computer holds the turned-up suit's seven
+    kComputerBid, ///< the computer bids first: prompt 2 stands over its pass
+    kHumanSeven, ///< the human takes the turned-up suit holding its seven: prompt 3 stands
+    kComputerNamed, ///< the human passes twice, the computer must name: prompt 8 stands
+    kTricksAfterNaming, ///< the human named a suit at prompt 7 and leads the first trick
+};
+
+/// A card of a save: one by its number, or the one a header value names.
+using Pick = std::function<int(const SavedGame&)>;
+Pick Card(int card)
+{
+    return [card](const SavedGame&) { return card; };
+}
+Pick Named(int n)
+{
+    return [n](const SavedGame& game) { return game.header[static_cast<std::size_t>(n)]; };
+}
+
+using Edit = std::function<void(SavedGame&)>;
+Edit Header(int n, const Pick& value)
+{
+    return [n, value](SavedGame& game) { game.header[static_cast<std::size_t>(n)] = value(game); };
+}
+Edit Header(int n, int value)
+{
+    return Header(n, Card(value));
+}
+Edit Field(const Pick& card, std::size_t field, int value)
+{
+    return [card, field, value](
+               SavedGame& game) { game.cards[static_cast<std::size_t>(card(game))][field] = value; };
+}
+/// Every card takes the points and strength it has under that suit.
+Edit ValuedUnder(int suit)
+{
+    return [suit](SavedGame& game) {
+        for (int card = 1; card <= g_deckSize; ++card) {
+            game.cards[static_cast<std::size_t>(card)][kPointsField] = CardPoints(card, suit);
+            game.cards[static_cast<std::size_t>(card)][kStrengthField] = CardStrength(card, suit);
+        }
+    };
+}
+/// The human holds the first card of the stock in place of that card, which goes to the stock.
+Edit HumanTradesForStock(int card)
+{
+    return [card](SavedGame& game) {
+        auto location
+            = [&game](int c) -> int& { return game.cards[static_cast<std::size_t>(c)][kLocationField]; };
+        int stock = 1;
+        while (location(stock) != kInDeck)
+            ++stock;
+        std::ranges::replace(game.humanHand, card, stock);
+        std::swap(location(card), location(stock));
+    };
+}
+
+/// Saves of real play, edited by one value or a few, must be refused for the right reason:
+/// each would let the game go on with a card in two places, a card lost, a prompt nobody
+/// can answer or the computer weighing values no deal gives its cards.
+class EditedSavesTest : public DealTable {
+protected:
+    SavedGame Reached(Reach reach)
+    {
+        SetUp();
+        platform_.rand = ScriptedRand {};
+        ApplySettings(ParseSettings(QByteArray()), window_->m_customColour);
+        std::tie(g_background, g_cardBack) = std::tuple(g_loadedBackground, g_loadedCardBack);
+        g_playerName = QStringLiteral("ИГРОК");
+        g_animation = 0;
+        const auto answer = [this](std::initializer_list<platform::Rect CVertanDlg::*> buttons) {
+            for (const auto button : buttons)
+                Click((*window_).*button);
+        };
+        using W = CVertanDlg;
+        switch (reach) {
+        case Reach::kHumanMustName:
+            Deal(kComputer, plain::kComputer, plain::kHuman, plain::kTurnedUp, plain::kSecond);
+            answer({ &W::m_rcButton1, &W::m_rcButton2, &W::m_rcButton1 });
+            break;
+        case Reach::kMustNameBesideSeven:
+            Deal(kComputer, sevens::kComputerWithSeven, sevens::kHumanBesideSeven, sevens::kTurnedUp,
+                sevens::kSecondBesideSeven);
+            answer({ &W::m_rcButton1, &W::m_rcButton2, &W::m_rcButton1 });
+            break;
+        case Reach::kComputerBid:
+            Deal(kComputer, plain::kComputer, plain::kHuman, plain::kTurnedUp, plain::kSecond);
+            break;
+        case Reach::kHumanSeven:
+            Deal(kHuman, plain::kComputer, sevens::kHumanWithSeven, sevens::kTurnedUp, plain::kSecond);
+            answer({ &W::m_rcButton1 });
+            break;
+        case Reach::kComputerNamed:
+            Deal(kHuman, plain::kComputer, plain::kHuman, plain::kTurnedUp, plain::kSecond);
+            answer({ &W::m_rcButton2, &W::m_rcButton1, &W::m_rcButton2 });
+            break;
+        case Reach::kTricksAfterNaming:
+            Deal(kHuman, plain::kComputer, plain::kHuman, plain::kTurnedUp, plain::kSecond);
+            answer({ &W::m_rcButton2, &W::m_rcButton1, &W::m_rcSuit1 });
+            break;
+        }
+        return CaptureSavedGame(*window_);
+    }
+
+    static QString Problem(SavedGame game, const std::vector<Edit>& edits)
+    {
+        for (const Edit& edit : edits)
+            edit(game);
+        return ParseSavedGame(FormatSavedGame(game)).problem;
+    }
+};
+
+TEST_F(EditedSavesTest, ThePositionsReachedAreReadAsMade)
+{
+    const std::pair<Reach, int> reached[] { { Reach::kHumanMustName, 11 },
+        { Reach::kMustNameBesideSeven, 11 }, { Reach::kComputerBid, 2 }, { Reach::kHumanSeven, 3 },
+        { Reach::kComputerNamed, 8 }, { Reach::kTricksAfterNaming, 7 } };
+    for (const auto& [reach, prompt] : reached) {
+        const SavedGame made = Reached(reach);
+        EXPECT_EQ(made.header[kPromptState], prompt);
+        EXPECT_EQ(Problem(made, {}), QString()) << "prompt " << prompt;
+    }
+}
+
+TEST_F(EditedSavesTest, EachEditTheGameCannotPlayOnFromIsRefusedForItsOwnReason)
+{
+    const struct {
+        Reach reach;
+        std::vector<Edit> edits;
+        const char* problem;
+        /// The card the problem names, in the save as made.
+        Pick card = Card(kNoCard);
+    } rows[] {
+        // The turned-up card and the deck's card lie face up on the table, once each.
+        { Reach::kTricksAfterNaming, { Field(Named(kTrumpCard), kLocationField, kInDeck) },
+            "карта %1 не лежит открытой", Named(kTrumpCard) },
+        { Reach::kTricksAfterNaming, { Field(Named(kDeckShown), kLocationField, kInDeck) },
+            "карта %1 не лежит открытой", Named(kDeckShown) },
+        { Reach::kTricksAfterNaming, { Header(kDeckShown, Named(kTrumpCard)) }, "карта %1 открыта дважды",
+            Named(kTrumpCard) },
+        { Reach::kHumanMustName, { Header(kTrumpCard, kNoCard) }, "в сдаче нет открытой карты или козыря" },
+        { Reach::kTricksAfterNaming, { Header(kTrumpSuit, 0), ValuedUnder(0) },
+            "в сдаче нет открытой карты или козыря" },
+        // A prompt stands only where the deal poses it, with the image it is posed with, and
+        // play starts from its answer only with the side that took the trump.
+        { Reach::kHumanMustName, { Header(kPromptState, 4) }, "вопрос 4 стоит не со своей надписью" },
+        { Reach::kMustNameBesideSeven,
+            { Header(kPromptState, 4), Header(kAnnouncement, image::kCaptionAcknowledge) },
+            "неизвестно, кто взял козырь" },
+        { Reach::kTricksAfterNaming, { Header(kAnnouncement, image::kHumanTwenty) },
+            "вопрос 7 стоит не со своей надписью" },
+        { Reach::kTricksAfterNaming, { Header(kAnnouncement, image::kCaptionPass) },
+            "вопрос 7 не к месту в этой части сдачи" },
+        { Reach::kComputerBid, { Header(kShownAnnouncement1, image::kComputerPassesAgain) },
+            "вопрос 2 стоит не со своей надписью" },
+        { Reach::kHumanMustName,
+            { Header(kAnnouncement, image::kNone), Header(kHumanMayPlay, 1), Header(kToMove, kHuman) },
+            "сдача стоит без вопроса" },
+        { Reach::kHumanSeven, { HumanTradesForStock(Seven(1)) }, "обмен без козырной семёрки в руке" },
+        // Card values are those the game gives under the trump, or under the turned-up suit
+        // while the computer's named suit waits for its acknowledgement.
+        { Reach::kTricksAfterNaming, { Field(Card(Ace(2)), kStrengthField, 0) },
+            "у карты %1 не те очки или сила", Card(Ace(2)) },
+        { Reach::kTricksAfterNaming, { Field(Card(Ten(3)), kPointsField, 11) },
+            "у карты %1 не те очки или сила", Card(Ten(3)) },
+        { Reach::kHumanSeven, { Field(Card(Seven(1)), kSequenceField, 2) }, "у карты %1 не те очки или сила",
+            Card(Seven(1)) },
+        { Reach::kComputerNamed, { ValuedUnder(2) }, "у карты %1 не те очки или сила", Card(Seven(1)) },
+    };
+    for (const auto& row : rows) {
+        const SavedGame made = Reached(row.reach);
+        QString expected = QString::fromUtf8(row.problem);
+        if (expected.contains(QLatin1String("%1")))
+            expected = expected.arg(row.card(made));
+        EXPECT_EQ(Problem(made, row.edits), expected);
+    }
+}
+
+} // namespace
