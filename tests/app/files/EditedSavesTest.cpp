@@ -20,7 +20,15 @@ enum class Reach {
     kHumanSeven, ///< the human takes the turned-up suit holding its seven: prompt 3 stands
     kComputerNamed, ///< the human passes twice, the computer must name: prompt 8 stands
     kTricksAfterNaming, ///< the human named a suit at prompt 7 and leads the first trick
+    kHumanDeclares, ///< the human took the turned-up suit and holds a twenty: prompt 12 stands
+    kComputerDeclares, ///< the same, but the computer's twenty is better: prompt 13 stands
+    kHumanSixTrumps, ///< the human holds six trumps in order: prompt 20 stands
 };
+
+/// Second deals on the plain first deal that bring the human a twenty, and the computer a
+/// better one.
+const SecondDeal kHumanTwenty { { 29, 30, 15 }, { 7, 3, 11 }, 31 };
+const SecondDeal kBetterComputerTwenty { { 12, 16, 20 }, { 7, 3, 11 }, 31 };
 
 /// A card of a save: one by its number, or the one a header value names.
 using Pick = std::function<int(const SavedGame&)>;
@@ -31,6 +39,14 @@ Pick Card(int card)
 Pick Named(int n)
 {
     return [n](const SavedGame& game) { return game.header[static_cast<std::size_t>(n)]; };
+}
+/// The first card of the stock.
+int FirstInStock(const SavedGame& game)
+{
+    int card = 1;
+    while (game.cards[static_cast<std::size_t>(card)][kLocationField] != kInDeck)
+        ++card;
+    return card;
 }
 
 using Edit = std::function<void(SavedGame&)>;
@@ -63,9 +79,7 @@ Edit HumanTradesForStock(int card)
     return [card](SavedGame& game) {
         auto location
             = [&game](int c) -> int& { return game.cards[static_cast<std::size_t>(c)][kLocationField]; };
-        int stock = 1;
-        while (location(stock) != kInDeck)
-            ++stock;
+        const int stock = FirstInStock(game);
         std::ranges::replace(game.humanHand, card, stock);
         std::swap(location(card), location(stock));
     };
@@ -114,6 +128,16 @@ protected:
             Deal(kHuman, plain::kComputer, plain::kHuman, plain::kTurnedUp, plain::kSecond);
             answer({ &W::m_rcButton2, &W::m_rcButton1, &W::m_rcSuit1 });
             break;
+        case Reach::kHumanDeclares:
+        case Reach::kComputerDeclares:
+            Deal(kHuman, plain::kComputer, plain::kHuman, plain::kTurnedUp,
+                reach == Reach::kHumanDeclares ? kHumanTwenty : kBetterComputerTwenty);
+            answer({ &W::m_rcButton1 });
+            break;
+        case Reach::kHumanSixTrumps:
+            // Seven to queen of suit 1 with its king turned up.
+            Deal(kComputer, { 2, 10, 18, 6, 14, 22 }, { 1, 5, 9, 13, 17, 21 }, 25, {});
+            break;
         }
         return CaptureSavedGame(*window_);
     }
@@ -130,7 +154,8 @@ TEST_F(EditedSavesTest, ThePositionsReachedAreReadAsMade)
 {
     const std::pair<Reach, int> reached[] { { Reach::kHumanMustName, 11 },
         { Reach::kMustNameBesideSeven, 11 }, { Reach::kComputerBid, 2 }, { Reach::kHumanSeven, 3 },
-        { Reach::kComputerNamed, 8 }, { Reach::kTricksAfterNaming, 7 } };
+        { Reach::kComputerNamed, 8 }, { Reach::kTricksAfterNaming, 7 }, { Reach::kHumanDeclares, 12 },
+        { Reach::kComputerDeclares, 13 }, { Reach::kHumanSixTrumps, 20 } };
     for (const auto& [reach, prompt] : reached) {
         const SavedGame made = Reached(reach);
         EXPECT_EQ(made.header[kPromptState], prompt);
@@ -163,6 +188,12 @@ TEST_F(EditedSavesTest, EachEditTheGameCannotPlayOnFromIsRefusedForItsOwnReason)
         { Reach::kMustNameBesideSeven,
             { Header(kPromptState, 4), Header(kAnnouncement, image::kCaptionAcknowledge) },
             "неизвестно, кто взял козырь" },
+        { Reach::kHumanSeven, { Header(kToMove, kNoSide) }, "неизвестно, кто взял козырь" },
+        { Reach::kHumanDeclares, { Header(kToMove, kNoSide) }, "неизвестно, кто взял козырь" },
+        { Reach::kComputerDeclares, { Header(kToMove, kNoSide) }, "неизвестно, кто взял козырь" },
+        { Reach::kHumanMustName,
+            { Header(kDeckShown, FirstInStock), Field(FirstInStock, kLocationField, kFaceUpOnTable) },
+            "вопрос 11 не к месту в этой части сдачи" },
         { Reach::kTricksAfterNaming, { Header(kAnnouncement, image::kHumanTwenty) },
             "вопрос 7 стоит не со своей надписью" },
         { Reach::kTricksAfterNaming, { Header(kAnnouncement, image::kCaptionPass) },
