@@ -14,11 +14,9 @@ constexpr int kNaturalStretch = 100;
 void TextOutWithin(platform::MemoryDC& dc, int x, int y, const QString& text, TextRoom room)
 {
     const int width = dc.textWidth(text);
-    if (x + width <= room.right)
-        return dc.textOut(x, y, text);
     const int roomWidth = room.right - room.left;
     if (width <= roomWidth)
-        return dc.textOut(room.right - width, y, text);
+        return dc.textOut(std::clamp(x, room.left, room.right - width), y, text);
 
     // Condensed in proportion, then narrower while rounding still leaves it too wide.
     const QFont natural = dc.font();

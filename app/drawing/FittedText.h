@@ -10,8 +10,8 @@ struct TextRoom {
     int right = 0;
 };
 
-/// Draws a text at (x, y) in the DC's font when it ends within the room. A longer one moves
-/// left just far enough, but not past the room's left; one wider than the whole room is
-/// drawn from its left in a horizontally condensed font of the same height, so that it
-/// never runs into the text that follows.
+/// Draws a text at (x, y) in the DC's font when it lies within the room. One that would run
+/// past either end moves inward just far enough; one wider than the whole room is drawn
+/// from its left in a horizontally condensed font of the same height, so that it never
+/// runs into the text or the rule beside it.
 void TextOutWithin(platform::MemoryDC& dc, int x, int y, const QString& text, TextRoom room);

@@ -50,10 +50,11 @@ constexpr int kSheetHeaderRuleBelowTop = 30;
 constexpr int kHeaderFromCentre = 200;
 constexpr int kDealComputerHeaderX = 21;
 constexpr int kSheetComputerHeaderX = 32;
-/// Texts keep this many pixels clear of the text or rule that follows them, and start
-/// inside the panel's bevel.
+/// Texts keep this many pixels clear of the text or rule beside them and of the panel's
+/// bevel.
 constexpr int kTextGap = 4;
-constexpr int kSheetTextLeft = kSheetHalfWidth - kBevel;
+/// The bold edge inside the panel's right side is as wide as the bevel; texts end before it.
+constexpr int kSheetTextRight = kSheetHalfWidth - kBevel;
 
 /// The statistics columns after the row number: header and text x from the centre column.
 struct StatColumn {
@@ -138,6 +139,17 @@ PanelBox drawSheetFrame(CVertanDlg& dlg, int c, int cy)
     DrawPanelFrame(dlg, dlg.m_dcBuffer, box);
     DrawSheetRules(dlg.m_dcBuffer, c, cy);
     return box;
+}
+
+/// The sheet's halves, where the player's and the computer's header texts stay: between the
+/// left bevel and the column line, and between that line and the bold right edge.
+TextRoom humanHalf(int c)
+{
+    return { c - kSheetHalfWidth + kBevel + kTextGap, c - kTextGap };
+}
+TextRoom computerHalf(int c)
+{
+    return { c + kTextGap, c + kSheetTextRight };
 }
 
 /// A panel's close mark is its one button, A, live while g_announcement is caption 34.
@@ -244,11 +256,11 @@ void DrawDealResultPanel(CVertanDlg& dlg)
     const int cy = CentreY();
     const PanelBox box = drawSheetFrame(dlg, c, cy);
     const int headerY = cy - kHeaderFromCentre;
-    dc.textOut(c + kDealComputerHeaderX, headerY,
-        QStringLiteral("КОМПЬЮТЕР  ") + QString::number(g_computerDealPoints));
+    // Each side's points stand beside its name, in its own half, however long the name.
+    TextOutWithin(dc, c + kDealComputerHeaderX, headerY,
+        QStringLiteral("КОМПЬЮТЕР  ") + QString::number(g_computerDealPoints), computerHalf(c));
     TextOutWithin(dc, g_nameHeaderX, headerY,
-        g_playerName + QStringLiteral("  ") + QString::number(g_humanDealPoints),
-        { c - kSheetTextLeft, c + kDealComputerHeaderX - kTextGap });
+        g_playerName + QStringLiteral("  ") + QString::number(g_humanDealPoints), humanHalf(c));
     if (g_gameOver == 1)
         drawGameEndPage(dc, c, cy);
     else
@@ -264,8 +276,7 @@ void DrawScoreSheetPanel(CVertanDlg& dlg)
     const PanelBox box = drawSheetFrame(dlg, c, cy);
     const int headerY = cy - kHeaderFromCentre;
     dc.textOut(c + kSheetComputerHeaderX, headerY, QStringLiteral("КОМПЬЮТЕР"));
-    TextOutWithin(dc, g_nameHeaderX2, headerY, g_playerName,
-        { c - kSheetTextLeft, c + kSheetComputerHeaderX - kTextGap });
+    TextOutWithin(dc, g_nameHeaderX2, headerY, g_playerName, humanHalf(c));
     DrawSheetRows(dc, c, cy);
     closeMarkIsButtonA(dlg, box);
 }

@@ -200,12 +200,13 @@ TEST_F(PromptDrawingTest, NamesKeepTheirPlaceWhenTheyFitAndNeverRunIntoWhatFollo
         int y; ///< top row of the name's line
         int from; ///< the left of the name's room
         int x; ///< where it starts; 0: moved left to end at the room's end
-        int next; ///< where the computer's header or the next column's rule stands, 4 past the room
+        int next; ///< where the column line or the next column's rule stands, 4 past the room
     } rows[] {
-        { kDealResult, QStringLiteral("ИВАН"), 384 - 200, 512 - 147, 512 - 95 - 16, 512 + 21 },
-        { kDealResult, wide, 384 - 200, 512 - 147, 512 - 147, 512 + 21 }, // condensed
-        { kScoreSheet, QStringLiteral("ИВАН"), 384 - 200, 512 - 147, 512 - 77 - 16, 512 + 32 },
-        { kScoreSheet, wide, 384 - 200, 512 - 147, 0, 512 + 32 },
+        { kDealResult, QStringLiteral("ИВАН"), 384 - 200, 512 - 143, 512 - 95 - 16, 512 },
+        { kDealResult, wide, 384 - 200, 512 - 143, 512 - 143, 512 }, // condensed
+        { kScoreSheet, QStringLiteral("ИВАН"), 384 - 200, 512 - 143, 512 - 77 - 16, 512 },
+        { kScoreSheet, QStringLiteral("ЖЖЖЖЖЖЖЖ"), 384 - 200, 512 - 143, 0, 512 },
+        { kScoreSheet, wide, 384 - 200, 512 - 143, 512 - 143, 512 }, // condensed
         { kStatistics, wide, 384 - 121, 512 - 219, 512 - 219, 512 - 103 }, // condensed
     };
     g_statRowCount = 1;
