@@ -9,9 +9,9 @@ namespace {
 
 class DesktopShell final : public Shell {
 public:
-    void openPage(const QString& addressOrPath) override
+    bool openPage(const QString& addressOrPath) override
     {
-        QDesktopServices::openUrl(PageUrl(addressOrPath));
+        return QDesktopServices::openUrl(PageUrl(addressOrPath));
     }
 };
 

@@ -11,8 +11,9 @@ namespace platform {
 class Shell {
 public:
     virtual ~Shell() = default;
-    /// An address with a scheme is opened as it is; anything else is a file path.
-    virtual void openPage(const QString& addressOrPath) = 0;
+    /// An address with a scheme is opened as it is; anything else is a file path. False when
+    /// the desktop could not take the page on, as when no browser or launcher is installed.
+    virtual bool openPage(const QString& addressOrPath) = 0;
 };
 
 /// What openPage hands to the desktop: an address with a scheme as it is, anything else
@@ -22,9 +23,9 @@ QUrl PageUrl(const QString& addressOrPath);
 /// The implementation the program runs with, defined in Shell.cpp.
 template <> Shell& ServiceSlot<Shell>::real();
 
-inline void OpenPage(const QString& addressOrPath)
+[[nodiscard]] inline bool OpenPage(const QString& addressOrPath)
 {
-    ServiceSlot<Shell>::get().openPage(addressOrPath);
+    return ServiceSlot<Shell>::get().openPage(addressOrPath);
 }
 
 } // namespace platform

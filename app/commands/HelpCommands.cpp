@@ -1,13 +1,13 @@
 #include "app/Globals.h"
+#include "app/PageOpening.h"
 #include "app/VertanDlg.h"
-#include "platform/Shell.h"
 
 void CVertanDlg::OnHelp()
 {
-    platform::OpenPage(g_programDir + kHelpPage);
+    OpenPageOrTell(g_programDir + kHelpPage);
 }
 
 void CVertanDlg::OnPlayOnline()
 {
-    platform::OpenPage(g_programDir + g_onlineAddress);
+    OpenPageOrTell(g_programDir + g_onlineAddress);
 }

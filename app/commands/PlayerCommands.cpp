@@ -57,8 +57,10 @@ void CVertanDlg::OnChangePlayer()
     if (g_playerName.compare(outgoing, Qt::CaseInsensitive) == 0)
         return KeepPlayer();
 
-    // A finished game has nothing left to play: its score goes even if the player stays.
-    if (GameIsOver())
+    // A game its scoring ended has nothing left to play: its score goes even if the player
+    // stays. The length in force does not decide it: a running game whose length was
+    // changed in the options plays on to its own end and is recorded there.
+    if (g_gameOver == 1)
         ResetForNewGame();
     if (!platform::AskYesNo(kNewGameQuestion)) {
         g_playerName = outgoing;

@@ -1,9 +1,9 @@
 #include "app/dialogs/O_Program.h"
 
 #include "app/Globals.h"
+#include "app/PageOpening.h"
 #include "app/Sounds.h"
 #include "app/dialogs/TemplateControls.h"
-#include "platform/Shell.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -137,9 +137,9 @@ void CO_Program::OpenLink()
 {
     PlayEffectUngated(Effect::ButtonClick);
     if (g_aboutHoverLink == 1)
-        platform::OpenPage(g_programDir + kContactPage);
+        OpenPageOrTell(g_programDir + kContactPage);
     else if (g_aboutHoverLink == 2)
-        platform::OpenPage(g_programDir + kHelpPage);
+        OpenPageOrTell(g_programDir + kHelpPage);
 }
 
 void CO_Program::DrawLinks(QPainter& painter) const

@@ -199,6 +199,11 @@ TEST_F(ComputerBidTest, AnsweringThePassItTakesOnWeakerTestsOnlyWhileNoOtherSuit
         { 2, Ace(1), { Queen(1), King(1), Seven(1), Nine(2), Seven(2), Eight(2) } },
         { 1, Queen(1), { Seven(1), Eight(1), Ten(1), Ace(1), Jack(2), Seven(3) } },
         { 2, Queen(1), { Seven(1), Eight(1), Ten(1), Ace(1), Jack(2), Seven(2) } },
+        // Under the turned-up jack, three cards of T with its seven and nine take beside
+        // a grade of 20; two cards, or three without the seven, leave that suit named.
+        { 1, Jack(1), { Seven(1), Eight(1), Nine(1), Eight(2), Nine(2), Ten(2) } },
+        { 2, Jack(1), { Seven(1), Nine(1), Eight(2), Nine(2), Ten(2), Seven(3) } },
+        { 2, Jack(1), { Eight(1), Nine(1), Ten(1), Eight(2), Nine(2), Ten(2) } },
         // Beside the lone jack of suit 2 (grade 19), one weakest take at a time: the nine
         // with the queen or king in three cards summing 24 (not 22); the pair in three cards
         // (not two); the nine with the seven in three cards summing 20 (not 19), unless the

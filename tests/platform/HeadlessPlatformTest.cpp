@@ -52,7 +52,7 @@ TEST(HeadlessPlatform, ReplacesEveryServiceAndPutsTheRealOnesBack)
         EXPECT_EQ(headless.messageBox.shown[2].caption, QStringLiteral("Вертан"));
         EXPECT_FALSE(headless.messageBox.shown[2].question);
 
-        OpenPage(QStringLiteral("mail/mail.htm"));
+        EXPECT_TRUE(OpenPage(QStringLiteral("mail/mail.htm")));
         EXPECT_EQ(headless.shell.opened, QStringList { QStringLiteral("mail/mail.htm") });
     }
     EXPECT_EQ(&ServiceSlot<Pause>::get(), realPause);

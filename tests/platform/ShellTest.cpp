@@ -1,10 +1,27 @@
 #include "platform/Shell.h"
 
+#include <QDesktopServices>
 #include <QDir>
+#include <QObject>
 
 #include <gtest/gtest.h>
 
 using platform::PageUrl;
+
+namespace {
+
+/// Stands in for the browser of one scheme: takes every page the desktop hands it.
+class PageCatcher : public QObject {
+    Q_OBJECT
+
+public slots:
+    void take(const QUrl& url) { pages.append(url); }
+
+public:
+    QList<QUrl> pages;
+};
+
+} // namespace
 
 TEST(Shell, AddressesStayAndPathsBecomeAbsoluteFileUrls)
 {
@@ -20,3 +37,19 @@ TEST(Shell, AddressesStayAndPathsBecomeAbsoluteFileUrls)
     EXPECT_TRUE(spaced.isLocalFile());
     EXPECT_EQ(spaced.toLocalFile(), QStringLiteral("/opt/Вертан игра/mail/mail.htm"));
 }
+
+TEST(Shell, TellsWhetherTheDesktopOpenedThePage)
+{
+    const QString scheme = QStringLiteral("vertan-test");
+    const QString page = QStringLiteral("vertan-test:help");
+    PageCatcher browser;
+    QDesktopServices::setUrlHandler(scheme, &browser, "take");
+    EXPECT_TRUE(platform::OpenPage(page));
+    // A handler that cannot be reached fails as a missing browser does.
+    QDesktopServices::setUrlHandler(scheme, &browser, "missing");
+    EXPECT_FALSE(platform::OpenPage(page));
+    QDesktopServices::unsetUrlHandler(scheme);
+    EXPECT_EQ(browser.pages, QList<QUrl> { QUrl(page) });
+}
+
+#include "ShellTest.moc"

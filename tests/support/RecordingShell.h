@@ -4,11 +4,17 @@
 
 #include <QStringList>
 
-/// Opens nothing; remembers every page asked for, in order.
+/// Opens nothing; remembers every page asked for, in order, and answers as told.
 class RecordingShell final : public platform::Shell {
 public:
-    void openPage(const QString& addressOrPath) override { opened.append(addressOrPath); }
+    bool openPage(const QString& addressOrPath) override
+    {
+        opened.append(addressOrPath);
+        return opens;
+    }
 
     /// Every address or path passed to openPage, oldest first.
     QStringList opened;
+    /// What openPage answers: false plays a desktop without a browser.
+    bool opens = true;
 };

@@ -136,12 +136,32 @@ TEST_F(ChangeOfPlayerTest, TheSameNameEscapeOrNoKeepThePlayerAndTheGame)
         std::tuple(kSharedSettingsFile, 1, "old title"));
     EXPECT_EQ(std::tuple(score(), g_promptState),
         std::tuple(std::tuple(420, 380, 9, 1, kHuman), PromptState::kNone));
+}
 
-    // A finished game has nothing left to play: its score goes even when the answer is No.
-    g_humanTotal = 1001;
-    change(QStringLiteral("PETR"), false);
-    EXPECT_EQ(std::tuple(score(), g_sheetRowCount, g_firstDealDone, g_playerName, g_promptState),
-        std::tuple(std::tuple(0, 0, 0, 0, g_noHangingTie), 0, 0, "Ivan", PromptState::kNone));
+TEST_F(ChangeOfPlayerTest, ANoClearsTheScoreOfAGameItsScoringEndedWhateverTheLengthNow)
+{
+    const struct {
+        int length, human, computer, gameOver;
+        bool cleared;
+    } rows[] = {
+        { kLongGame, 1001, 380, 1, true },
+        { kLongGame, 510, 380, 1, true }, // ended short, then made long
+        { kShortGame, 600, 550, 0, false }, // a long game made short plays on to its end
+        { kLongGame, 420, 380, 0, false },
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(&row - rows);
+        SetUp();
+        platform_.messageBox.shown.clear();
+        std::tie(g_gameLength, g_humanTotal, g_computerTotal, g_gameOver)
+            = std::tuple(row.length, row.human, row.computer, row.gameOver);
+        const auto kept = std::tuple(score(), g_sheetRowCount, g_firstDealDone);
+        change(QStringLiteral("PETR"), false);
+        EXPECT_EQ(std::tuple(score(), g_sheetRowCount, g_firstDealDone),
+            row.cleared ? std::tuple(std::tuple(0, 0, 0, 0, g_noHangingTie), 0, 0) : kept);
+        EXPECT_EQ(std::tuple(g_playerName, g_promptState, messages().size()),
+            std::tuple("IVAN", PromptState::kNone, std::size_t { 1 }));
+    }
 }
 
 TEST_F(ChangeOfPlayerTest, SettingsFileFollowsThePlayersProfileAfterTheProfilesDialog)
