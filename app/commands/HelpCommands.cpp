@@ -1,13 +1,14 @@
 #include "app/Globals.h"
 #include "app/VertanDlg.h"
+#include "app/files/ProgramFolder.h"
 #include "platform/Shell.h"
 
 void CVertanDlg::OnHelp()
 {
-    platform::OpenPage(g_programDir + kHelpPage);
+    platform::OpenPage(FileInFolder(g_programDir, kHelpPage));
 }
 
 void CVertanDlg::OnPlayOnline()
 {
-    platform::OpenPage(g_programDir + g_onlineAddress);
+    platform::OpenPage(FileInFolder(g_programDir, g_onlineAddress));
 }

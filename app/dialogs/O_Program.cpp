@@ -3,6 +3,7 @@
 #include "app/Globals.h"
 #include "app/Sounds.h"
 #include "app/dialogs/TemplateControls.h"
+#include "app/files/ProgramFolder.h"
 #include "platform/Shell.h"
 
 #include <QMouseEvent>
@@ -137,9 +138,9 @@ void CO_Program::OpenLink()
 {
     PlayEffectUngated(Effect::ButtonClick);
     if (g_aboutHoverLink == 1)
-        platform::OpenPage(g_programDir + kContactPage);
+        platform::OpenPage(FileInFolder(g_programDir, kContactPage));
     else if (g_aboutHoverLink == 2)
-        platform::OpenPage(g_programDir + kHelpPage);
+        platform::OpenPage(FileInFolder(g_programDir, kHelpPage));
 }
 
 void CO_Program::DrawLinks(QPainter& painter) const
