@@ -94,10 +94,9 @@ void CSave::OnOK()
         // A name typed over the chosen save does not count: the save goes to the chosen one,
         // under its name as listed (the field would put a name in small letters in capitals).
         exchangeToControls();
-        accept();
-        return;
+    } else {
+        exchangeFromControls();
     }
-    exchangeFromControls();
     accept();
 }
 
