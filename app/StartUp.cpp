@@ -10,6 +10,7 @@
 #include "app/files/DataFile.h"
 #include "app/files/ImageData.h"
 #include "app/files/ImageDataFiles.h"
+#include "app/files/ProgramFolder.h"
 #include "app/files/SettingsFile.h"
 #include "app/intro/IntroModel.h"
 #include "app/intro/IntroView.h"
@@ -82,14 +83,14 @@ void CVertanDlg::StartUp()
     g_settingsFile = SettingsFileOf(g_programDir, ReadLastPlayer(g_programDir));
     // The sounds are played by names relative to the program folder.
     platform::SetCurrentFolder(g_programDir);
-    ReadSettingsFile(g_programDir + g_settingsFile, m_customColour);
+    ReadSettingsFile(FileInFolder(g_programDir, g_settingsFile), m_customColour);
 
     // From here on a paint that arrives while the start-up runs (during the intro's
     // pauses or the name dialog) must not start it again.
     g_started = 1;
     PrepareWindow(*this);
 
-    const DataFileResult model = LoadDataFile(g_programDir + kIntroFile,
+    const DataFileResult model = LoadDataFile(FileInFolder(g_programDir, kIntroFile),
         [](std::string_view text) { return ReadIntroModel(text, g_clientWidth, g_clientHeight); });
     if (!model.ok())
         return Abandon(*this, model);
@@ -111,7 +112,7 @@ void CVertanDlg::StartUp()
     g_playerName = AskPlayerName();
     g_settingsFile = SettingsFileOf(g_programDir, g_playerName);
     if (g_settingsFile != kSharedSettingsFile)
-        ReadSettingsFile(g_programDir + g_settingsFile, m_customColour);
+        ReadSettingsFile(FileInFolder(g_programDir, g_settingsFile), m_customColour);
 
     PlaceNameHeaders();
     WriteLastPlayer(g_programDir, g_playerName);

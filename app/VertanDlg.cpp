@@ -88,7 +88,7 @@ bool CVertanDlg::OnInitDialog()
     m_font = platform::pointFont(kPanelFontSize);
     m_textColour = kPanelTextColour;
     m_textBackColour = kPanelColour;
-    setWindowIcon(QIcon(g_programDir + QStringLiteral("Pictures/icon.png")));
+    setWindowIcon(QIcon(FileInFolder(g_programDir, QStringLiteral("Pictures/icon.png"))));
     return true;
 }
 

@@ -1,13 +1,14 @@
 #include "app/Globals.h"
 #include "app/PageOpening.h"
 #include "app/VertanDlg.h"
+#include "app/files/ProgramFolder.h"
 
 void CVertanDlg::OnHelp()
 {
-    OpenPageOrTell(g_programDir + kHelpPage);
+    OpenPageOrTell(FileInFolder(g_programDir, kHelpPage));
 }
 
 void CVertanDlg::OnPlayOnline()
 {
-    OpenPageOrTell(g_programDir + g_onlineAddress);
+    OpenPageOrTell(FileInFolder(g_programDir, g_onlineAddress));
 }

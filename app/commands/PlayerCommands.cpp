@@ -7,6 +7,7 @@
 #include "app/drawing/ImagePainting.h"
 #include "app/drawing/NameHeaders.h"
 #include "app/files/ImageData.h"
+#include "app/files/ProgramFolder.h"
 #include "app/files/SettingsFile.h"
 #include "engine/GameState.h"
 #include "engine/Settings.h"
@@ -26,7 +27,7 @@ void KeepPlayer()
 /// and the table follow it where it differs from what the outgoing player had.
 void TakeProfile(CVertanDlg& table, platform::COLORREF outgoingColour)
 {
-    ReadSettingsFile(g_programDir + g_settingsFile, table.m_customColour);
+    ReadSettingsFile(FileInFolder(g_programDir, g_settingsFile), table.m_customColour);
     AssignVoicePhrases();
     if (g_loadedCardBack != g_cardBack) {
         g_cardBack = g_loadedCardBack;

@@ -41,7 +41,9 @@ QString SaveNameRefusal(const QString& name)
 }
 
 /// The name chosen in the save dialog, asked again until it can name a file; empty when
-/// the dialog is left without OK.
+/// the dialog is left without OK. A save picked from the list names its file already, so
+/// it is replaced under its name even when no player could type that name ("X.old"): the
+/// list holds only files of the program folder, whose names hold no separator.
 QString AskSaveName(QWidget* parent)
 {
     for (;;) {
@@ -50,7 +52,7 @@ QString AskSaveName(QWidget* parent)
         dialog.m_directory = g_programDir;
         if (platform::RunModal(dialog) != QDialog::Accepted)
             return {};
-        const QString refusal = SaveNameRefusal(dialog.m_name);
+        const QString refusal = dialog.namesListedSave() ? QString() : SaveNameRefusal(dialog.m_name);
         if (refusal.isEmpty())
             return dialog.m_name;
         platform::Tell(refusal);

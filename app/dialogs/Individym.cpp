@@ -5,6 +5,7 @@
 #include "app/dialogs/TemplateControls.h"
 #include "app/dialogs/UpperCaseValidator.h"
 #include "app/files/NamedFiles.h"
+#include "app/files/ProgramFolder.h"
 #include "app/files/SettingsFile.h"
 #include "app/files/StateFile.h"
 #include "platform/MemoryDC.h"
@@ -111,7 +112,7 @@ void CIndividym::OnAdd()
     }
     const QString file = existing.isEmpty() ? m_profileName + kProfileExtension : existing;
     // A failed write leaves the old profile whole, and the player is told it was not replaced.
-    WriteStateFile(m_directory + file, FormatSettings(settings()));
+    WriteStateFile(FileInFolder(m_directory, file), FormatSettings(settings()));
     listProfiles();
 }
 
@@ -186,7 +187,7 @@ void CIndividym::removeProfiles(const QStringList& files)
 {
     QStringList kept;
     for (const QString& file : files) {
-        const QString path = m_directory + file;
+        const QString path = FileInFolder(m_directory, file);
         if (!QFile::remove(path) && QFile::exists(path))
             kept.append(file);
     }

@@ -4,6 +4,7 @@
 #include "app/PageOpening.h"
 #include "app/Sounds.h"
 #include "app/dialogs/TemplateControls.h"
+#include "app/files/ProgramFolder.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -137,9 +138,9 @@ void CO_Program::OpenLink()
 {
     PlayEffectUngated(Effect::ButtonClick);
     if (g_aboutHoverLink == 1)
-        OpenPageOrTell(g_programDir + kContactPage);
+        OpenPageOrTell(FileInFolder(g_programDir, kContactPage));
     else if (g_aboutHoverLink == 2)
-        OpenPageOrTell(g_programDir + kHelpPage);
+        OpenPageOrTell(FileInFolder(g_programDir, kHelpPage));
 }
 
 void CO_Program::DrawLinks(QPainter& painter) const

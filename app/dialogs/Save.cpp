@@ -10,8 +10,6 @@
 #include <QPushButton>
 #include <QShowEvent>
 
-#include <algorithm>
-
 namespace {
 
 /// The dialog and its controls, in dialog units.
@@ -76,15 +74,11 @@ void CSave::OnSelChangeList()
 
 void CSave::OnOK()
 {
-    if (m_isNew == 1) {
-        // A typed name of a listed save replaces that save: asked first like a chosen one,
-        // and allowed when eight saves exist.
-        const QString typed = m_edit->text();
-        const auto listed = m_names.begin() + 1;
-        if (std::find(listed, listed + m_count, typed) != listed + m_count) {
-            m_name = typed;
-            m_isNew = 0;
-        }
+    // A typed name of a listed save replaces that save: asked first like a chosen one,
+    // and allowed when eight saves exist.
+    if (m_isNew == 1 && IsListedSave(m_names, m_count, m_edit->text())) {
+        m_name = m_edit->text();
+        m_isNew = 0;
     }
     if (m_isNew == 1 && m_count == kMaxSaves) {
         platform::Tell(kLimitMessage);
@@ -97,10 +91,12 @@ void CSave::OnOK()
             exchangeToControls();
             return;
         }
-        // A name typed over the chosen save does not count: the save goes to the chosen one.
+        // A name typed over the chosen save does not count: the save goes to the chosen one,
+        // under its name as listed (the field would put a name in small letters in capitals).
         exchangeToControls();
+    } else {
+        exchangeFromControls();
     }
-    exchangeFromControls();
     accept();
 }
 

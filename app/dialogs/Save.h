@@ -41,6 +41,10 @@ public:
     /// "Удалить": deletes the chosen save once the player agrees, and lists the saves again.
     void OnDelete();
 
+    /// True when m_name is a listed save, taken as such: after OK, a file the folder holds
+    /// that the player agreed to replace, whatever its name.
+    bool namesListedSave() const { return m_isNew == 0 && IsListedSave(m_names, m_count, m_name); }
+
 protected:
     void showEvent(QShowEvent* event) override;
 

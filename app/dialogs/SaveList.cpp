@@ -1,10 +1,12 @@
 #include "app/dialogs/SaveList.h"
 
 #include "app/files/NamedFiles.h"
+#include "app/files/ProgramFolder.h"
 
-#include <QDir>
 #include <QListWidget>
 #include <QSignalBlocker>
+
+#include <algorithm>
 
 int ListSaves(const QString& folder, SaveSlots& names, QListWidget& list)
 {
@@ -22,10 +24,16 @@ int ListSaves(const QString& folder, SaveSlots& names, QListWidget& list)
     return count;
 }
 
+bool IsListedSave(const SaveSlots& names, int count, const QString& name)
+{
+    const auto listed = names.begin() + 1;
+    return std::find(listed, listed + count, name) != listed + count;
+}
+
 QString SavePath(const QString& folder, const QString& name)
 {
     const QString listed = FindNamedFile(folder, kSaveExtension, name, Qt::CaseSensitive);
-    return QDir(folder).filePath(listed.isEmpty() ? name + kSaveExtension : listed);
+    return FileInFolder(folder, listed.isEmpty() ? name + kSaveExtension : listed);
 }
 
 int SelectedSlot(const QListWidget& list)

@@ -22,6 +22,9 @@ using SaveSlots = std::array<QString, kMaxSaves + 1>;
 /// listed, 0..8.
 int ListSaves(const QString& folder, SaveSlots& names, QListWidget& list);
 
+/// True when a name is one of the `count` saves listed in the slots.
+bool IsListedSave(const SaveSlots& names, int count, const QString& name);
+
 /// The path of the save of a name in a folder: the listed save's file as on disk, or the
 /// name plus ".svv" when no save has that name yet.
 QString SavePath(const QString& folder, const QString& name);

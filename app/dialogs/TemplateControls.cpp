@@ -1,6 +1,7 @@
 #include "app/dialogs/TemplateControls.h"
 
 #include "app/Globals.h"
+#include "app/files/ProgramFolder.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -127,5 +128,5 @@ void ChecksFromControls(std::span<const CheckBinding> checks)
 
 QPixmap GamePicture(const QString& fileName)
 {
-    return QPixmap(g_programDir + QStringLiteral("Pictures/") + fileName);
+    return QPixmap(FileInFolder(g_programDir, QStringLiteral("Pictures/") + fileName));
 }

@@ -2,6 +2,7 @@
 
 #include "app/Layout.h"
 #include "app/files/ImageData.h"
+#include "app/files/ProgramFolder.h"
 #include "engine/CardTable.h"
 
 #include <span>
@@ -264,7 +265,7 @@ DataFileResult LoadImageDataFiles(
     for (const ImageDataFile file : kImageDataFiles) {
         if (beforeEach)
             beforeEach();
-        const DataFileResult result = LoadDataFile(folder + ImageDataFileName(file),
+        const DataFileResult result = LoadDataFile(FileInFolder(folder, ImageDataFileName(file)),
             [&](std::string_view text) { return ReadImageData(file, text, faces); });
         if (!result.ok())
             return result;

@@ -3,13 +3,26 @@
 #include <QCoreApplication>
 #include <QDir>
 
-QString ProgramFolder()
+namespace {
+
+/// A folder's absolute path with "/" separators, ending in "/".
+QString FolderPath(const QString& folder)
 {
-    const QString fromEnvironment = qEnvironmentVariable("VERTAN_PROGRAM_DIR");
-    const QString folder
-        = fromEnvironment.isEmpty() ? QCoreApplication::applicationDirPath() : fromEnvironment;
     QString path = QDir::fromNativeSeparators(QDir(folder).absolutePath());
     if (!path.endsWith(QLatin1Char('/')))
         path += QLatin1Char('/');
     return path;
+}
+
+} // namespace
+
+QString ProgramFolder()
+{
+    const QString fromEnvironment = qEnvironmentVariable("VERTAN_PROGRAM_DIR");
+    return FolderPath(fromEnvironment.isEmpty() ? QCoreApplication::applicationDirPath() : fromEnvironment);
+}
+
+QString FileInFolder(const QString& folder, const QString& name)
+{
+    return FolderPath(folder) + name;
 }

@@ -2,6 +2,7 @@
 
 #include "app/dialogs/PlayerName.h"
 #include "app/files/NamedFiles.h"
+#include "app/files/ProgramFolder.h"
 #include "app/files/StateFile.h"
 #include "engine/Settings.h"
 #include "platform/Cp1251.h"
@@ -162,7 +163,7 @@ QString SettingsFileOf(const QString& folder, const QString& playerName)
 
 QString ReadLastPlayer(const QString& folder)
 {
-    const std::optional<QByteArray> text = platform::ReadWholeFile(folder + kLastPlayerFile);
+    const std::optional<QByteArray> text = platform::ReadWholeFile(FileInFolder(folder, kLastPlayerFile));
     if (!text)
         return {};
     const QStringList words = WordsOf(platform::FromCp1251(*text));
@@ -175,5 +176,5 @@ QString ReadLastPlayer(const QString& folder)
 
 bool WriteLastPlayer(const QString& folder, const QString& playerName)
 {
-    return WriteStateFile(folder + kLastPlayerFile, platform::ToCp1251(playerName));
+    return WriteStateFile(FileInFolder(folder, kLastPlayerFile), platform::ToCp1251(playerName));
 }

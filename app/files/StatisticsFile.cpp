@@ -1,5 +1,6 @@
 #include "app/files/StatisticsFile.h"
 
+#include "app/files/ProgramFolder.h"
 #include "app/files/StateFile.h"
 #include "platform/Cp1251.h"
 #include "platform/Files.h"
@@ -11,7 +12,7 @@
 QString StatisticsFilePath(const QString& programDir, int level, int gameLength)
 {
     const std::string name = StatisticsFileName(level, gameLength);
-    return name.empty() ? QString() : programDir + QString::fromStdString(name);
+    return name.empty() ? QString() : FileInFolder(programDir, QString::fromStdString(name));
 }
 
 namespace {

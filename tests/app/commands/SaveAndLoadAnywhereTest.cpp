@@ -139,7 +139,7 @@ protected:
                 return record;
             }
         }
-        record.statistics = folder_->read(StatisticsFilePath(QString(), g_level, g_gameLength));
+        record.statistics = folder_->read(QString::fromStdString(StatisticsFileName(g_level, g_gameLength)));
         return record;
     }
 

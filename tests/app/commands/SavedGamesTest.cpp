@@ -41,6 +41,16 @@ protected:
             return dialog.result();
         });
     }
+    /// The save dialog answered by clicking the save's entry and "Сохранить".
+    void replace(const QString& name)
+    {
+        dialogs_.answerAs<CSave>([name](CSave& dialog) {
+            for (const QListWidgetItem* item : dialog.m_list.findItems(name, Qt::MatchExactly))
+                ClickAt(*dialog.m_list.viewport(), dialog.m_list.visualItemRect(item).center());
+            press(dialog, QStringLiteral("Сохранить"));
+            return dialog.result();
+        });
+    }
     /// The load dialog answered by clicking the save's entry, running `chosen`, and "Загрузить".
     void answerLoad(
         const QString& name, const std::function<void()>& chosen = [] {})
@@ -139,6 +149,60 @@ TEST_F(SavedGamesTest, NamesThatCannotNameAFileAreAskedForAgainAndARefusedSaveWr
     EXPECT_EQ(
         std::tuple(files(), messages().size()), std::tuple(QStringList { "ИГРА.svv" }, told.size() + 1));
     EXPECT_TRUE(messages().back().startsWith(QStringLiteral("Игру нельзя сохранить: ")));
+}
+
+TEST_F(SavedGamesTest, ANameQtWouldTakeForAPathOfItsOwnIsAFileOfTheProgramFolder)
+{
+    // Qt reads a path that begins with ":" as a resource: the name alone would write and
+    // read nothing. Typed names are saved and loaded back; one made outside the game loads.
+    PutMidDealOnTable(*table_);
+    folder_.write(QStringLiteral(":B.svv"), MidDealText());
+    g_settingsFile = kSharedSettingsFile;
+    const SavedGame saved = CaptureSavedGame(*table_);
+    for (const auto& [name, typed] : { std::tuple(":RES", true), std::tuple(":A", true),
+             std::tuple("QRC:X", true), std::tuple("ИВАН", true), std::tuple(":B", false) }) {
+        if (typed) {
+            save(name);
+            table_->OnSaveGame();
+        }
+        std::tie(g_playerName, g_humanTotal) = std::tuple("ПЕТР", -1);
+        answerLoad(name);
+        EXPECT_EQ(
+            std::tuple(folder_.read(name + kSaveExtension), g_playerName, CaptureSavedGame(*table_) == saved),
+            std::tuple(MidDealText(), kName, true))
+            << name;
+    }
+    EXPECT_EQ(messages(), std::vector<QString> {});
+}
+
+TEST_F(SavedGamesTest, ASaveChosenFromTheListIsReplacedWhateverItsName)
+{
+    // Files made outside the game under names no player could type: being listed is what
+    // shows that each names a file of the folder.
+    PutMidDealOnTable(*table_);
+    const std::vector<QString> names { "X.old", ":RES", "x", "МОЯ ИГРА", "АБВГДЕЖЗИКЛМН", "ИВАН" };
+    std::vector<QString> asked;
+    for (const QString& name : names) {
+        folder_.write(name + kSaveExtension, "old");
+        platform_.messageBox.answer({ true });
+        replace(name);
+        table_->OnSaveGame();
+        asked.push_back(name + QStringLiteral("\nСохранение существует.\nЗаменить его?"));
+        EXPECT_EQ(
+            std::tuple(folder_.read(name + kSaveExtension), g_saveName), std::tuple(MidDealText(), name));
+    }
+    EXPECT_EQ(messages(), asked);
+    EXPECT_EQ(files().size(), names.size()) << "each save replaced, none added";
+
+    // A name that is not listed keeps to the rule, however the dialog came by it.
+    dialogs_.answerAs<CSave>([](CSave& dialog) {
+        std::tie(dialog.m_name, dialog.m_isNew) = std::tuple("../ЧУЖОЕ", 0);
+        return int(QDialog::Accepted);
+    });
+    dialogs_.answerAs<CSave>([](CSave&) { return int(QDialog::Rejected); });
+    table_->OnSaveGame();
+    EXPECT_EQ(messages().back(), QStringLiteral("Недопустимый символ"));
+    EXPECT_EQ(files().size(), names.size());
 }
 
 TEST_F(SavedGamesTest, RoundTripPutsTheGameBackAndWorksOutWhatFollowsFromIt)

@@ -210,6 +210,25 @@ TEST_F(SaveDialogsTest, DeleteRemovesTheChosenSaveAfterYes)
     EXPECT_TRUE(save_.isVisible());
 }
 
+TEST_F(SaveDialogsTest, DeleteRemovesTheListedFileWhateverItsName)
+{
+    // ":A" would be a resource path on its own, "X.old" a name no player could type.
+    const QStringList names { QStringLiteral(":A"), QStringLiteral("X.old"), QStringLiteral("ИВАН") };
+    addSaves(names);
+    openSave(QString());
+    QStringList left = entriesOf(save_.m_list);
+    for (const QString& name : names) {
+        clickEntry(save_.m_list, static_cast<int>(left.indexOf(name)));
+        platform_.messageBox.answer({ true });
+        press(QStringLiteral("Удалить"));
+        left.removeOne(name);
+        EXPECT_EQ(std::tuple(QFile::exists(folder_.filePath(name + QStringLiteral(".svv"))),
+                      entriesOf(save_.m_list)),
+            std::tuple(false, left))
+            << name.toStdString();
+    }
+}
+
 TEST_F(SaveDialogsTest, CloseAndEscapeEndWithoutOk)
 {
     openSave(QStringLiteral("ИВАН"));

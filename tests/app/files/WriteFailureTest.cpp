@@ -82,7 +82,7 @@ protected:
         g_programDir = folder.path() + QLatin1Char('/');
         PutMidDealOnTable(*table_);
         g_settingsFile = QStringLiteral("ИВАН.ind");
-        const QString statistics = StatisticsFilePath(QString(), g_level, g_gameLength);
+        const QString statistics = QString::fromStdString(StatisticsFileName(g_level, g_gameLength));
         const std::pair<QString, std::function<void()>> writers[] {
             { g_settingsFile,
                 [this] {
