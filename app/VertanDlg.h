@@ -184,12 +184,17 @@ protected:
     void accept() override { OnOK(); }
     void reject() override { OnCancel(); }
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     /// Fills the menu bar from the table menu; each command runs as a game step.
     void buildMenu();
     /// Ends the dialog without writing the settings again.
     void endDialog();
+    /// Tells the window manager the sizes the window may take in its state: the normal
+    /// window keeps its own, the maximised one takes the screen (app/FrameHints.cpp).
+    void updateFrameHints();
 
     /// The menu bar and the client area below it; owned by the window.
     QMenuBar* m_menuBar = nullptr;

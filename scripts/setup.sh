@@ -11,7 +11,7 @@ packages=(
   libgtest-dev libbenchmark-dev clang-format
   clang libclang-rt-14-dev llvm
   kdegames-card-data-kf5 espeak-ng fonts-liberation2
-  xvfb xdotool x11-utils imagemagick
+  xvfb xdotool x11-utils imagemagick openbox
 )
 
 missing=()

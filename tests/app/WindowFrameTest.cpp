@@ -1,9 +1,13 @@
 #include "support/TableFixture.h"
 
+#include "app/TableView.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QScreen>
+#include <QWindow>
 
 namespace {
 
@@ -92,6 +96,60 @@ TEST_F(WindowFrameTest, SizeMessagesLayOutAlwaysButTileAndRepaintOnlyAfterStartU
     QApplication::processEvents();
     EXPECT_EQ(std::tuple(g_clientWidth, g_clientHeight),
         std::tuple(1000, 700 - table_->findChild<QMenuBar*>()->height()));
+}
+
+TEST_F(WindowFrameTest, TheNormalWindowKeepsItsSizeWhileMaximiseAndRestoreLayTheTableOut)
+{
+    const auto wh = [](QSize size) { return std::pair(size.width(), size.height()); };
+    const int menu = table_->findChild<QMenuBar*>()->height();
+    const QSize normal(kInitialClientWidth, kInitialClientHeight + menu);
+    const QWindow& window = *table_->windowHandle();
+    const QSize screen = window.screen()->availableSize();
+    // What the window manager is told. The normal window takes no size but its own: none
+    // below it, and a resize step from it beyond the screen. Its maximum is left open, as
+    // equal minimum and maximum sizes take the maximise box away.
+    const auto hints = [&] {
+        const QSize step = window.sizeIncrement();
+        const bool ownSizeOnly
+            = window.baseSize() == normal && step.width() > screen.width() && step.height() > screen.height();
+        return std::tuple(wh(window.minimumSize()),
+            window.maximumSize() == QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX), ownSizeOnly, step.isEmpty());
+    };
+    g_started = 1;
+
+    const struct {
+        const char* step;
+        void (QWidget::*act)();
+        Qt::WindowState state;
+    } rows[] = {
+        { "opened", nullptr, Qt::WindowNoState },
+        { "maximised", &QWidget::showMaximized, Qt::WindowMaximized },
+        { "restored", &QWidget::showNormal, Qt::WindowNoState },
+        { "minimised", &QWidget::showMinimized, Qt::WindowMinimized },
+        { "restored again", &QWidget::showNormal, Qt::WindowNoState },
+        { "maximised again", &QWidget::showMaximized, Qt::WindowMaximized },
+    };
+    for (const auto& row : rows) {
+        if (row.act)
+            (table_.get()->*row.act)();
+        QApplication::processEvents();
+        const bool maximised = row.state == Qt::WindowMaximized;
+        EXPECT_EQ(std::tuple(table_->windowState(), hints()),
+            std::tuple(Qt::WindowStates(row.state), std::tuple(wh(normal), true, !maximised, maximised)))
+            << row.step;
+        if (row.state == Qt::WindowMinimized)
+            continue;
+        // The table is laid out for the window: 640 x 445 when normal, the screen when maximised.
+        const QSize client = table_->tableView()->size();
+        EXPECT_EQ(std::tuple(g_clientWidth, g_clientHeight, g_maximized),
+            std::tuple(client.width(), client.height(), int(maximised)))
+            << row.step;
+        EXPECT_EQ(wh(maximised ? table_->frameGeometry().size() : client),
+            wh(maximised ? screen : QSize(kInitialClientWidth, kInitialClientHeight)))
+            << row.step;
+    }
+    const Qt::WindowFlags boxes = Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint;
+    EXPECT_EQ(table_->windowFlags() & boxes, boxes);
 }
 
 } // namespace
