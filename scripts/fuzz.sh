@@ -15,7 +15,8 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES='qt.qpa.*=false'
 # The targets write their files on every input: a folder in memory keeps that cheap.
 [ -d /dev/shm ] && export TMPDIR=/dev/shm
-CC=clang CXX=clang++ "$root/scripts/setup.sh" "$build_dir" --target fuzz -DVERTAN_FUZZ=ON -DVERTAN_BENCH=OFF
+CC=clang CXX=clang++ "$root/scripts/setup.sh" "$build_dir" --target fuzz -DVERTAN_FUZZ=ON -DVERTAN_BENCH=OFF \
+  -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 
 fuzz_dir="$build_dir/fuzz"
 targets=("$@")

@@ -5,8 +5,10 @@
 # Xvfb picks a free display number itself and writes it to us (-displayfd), so runs in
 # parallel and other servers on the machine never race for one number. The command starts
 # only once the display answers a client (xdpyinfo), not merely once the server has been
-# forked. A server that does not come up in time is started once more, saying so. The
-# server is stopped when the command ends.
+# forked. The server never resets (-noreset): by default it resets whenever its last client
+# leaves, the probe included, and a client connecting during a reset is turned away. A
+# server that does not come up in time is started once more, saying so. The server is
+# stopped when the command ends.
 #
 # Usage: scripts/with-display.sh <command> [arguments...]
 # Exits with the command's status, or 1 when no display could be started.
@@ -41,7 +43,7 @@ trap 'exit 143' TERM INT
 start_server() {
     local deadline=$((SECONDS + kStartTimeout)) display=""
     number_file=$(mktemp) || return 1
-    Xvfb -displayfd 3 -screen 0 "$kScreen" -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "$kScreen" -nolisten tcp -noreset 3>"$number_file" >/dev/null 2>&1 &
     server_pid=$!
     while [ $SECONDS -lt $deadline ] && kill -0 "$server_pid" 2>/dev/null; do
         # The number is written, ended by a line break, once the server accepts clients.

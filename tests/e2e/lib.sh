@@ -105,37 +105,12 @@ wait_for_display() {
     done
 }
 
-# Waits until the program shows a window. Fails when it ends first, unless it could not
-# connect to the display: then it returns 1.
-wait_until_connected() {
-    local deadline=$((SECONDS + kDialogTimeout))
-    while [ $SECONDS -lt $deadline ]; do
-        [ -z "$(program_windows '')" ] || return 0
-        if ! running; then
-            wait "$pid"
-            pid=""
-            grep -q "could not connect to display" "$log" && return 1
-            fail "the program ended before it showed a window"
-        fi
-        sleep 0.2
-    done
-    fail "the program showed no window within $kDialogTimeout s"
-}
-
-# Starts the program in the fresh folder, its output going to the log, and waits for its
-# first window. A program that could not connect to the display is started once more,
-# saying so; a second such failure ends the run.
+# Starts the program in the fresh folder, its output going to the log. A program that ends
+# before its first window fails the wait for it, with the end of the log.
 start_program() {
-    local attempt
     cd "$game" || fail "cannot enter $game"
-    for attempt in 1 2; do
-        wait_for_display
-        QT_QPA_PLATFORM=xcb VERTAN_PROGRAM_DIR="$game" "$game/$(basename "$binary")" >"$log" 2>&1 &
-        pid=$!
-        wait_until_connected && return 0
-        [ $attempt -eq 1 ] || fail "the program could not connect to the display $DISPLAY, twice"
-        say "the program could not connect to the display $DISPLAY; starting it once more" >&2
-    done
+    QT_QPA_PLATFORM=xcb VERTAN_PROGRAM_DIR="$game" "$game/$(basename "$binary")" >"$log" 2>&1 &
+    pid=$!
 }
 
 # Waits for the name dialog, types the name $1 into its field, confirms it and waits for

@@ -103,16 +103,19 @@ TEST_F(TableLookCommandsTest, TheSameChoiceAgainRepaintsAllTheSameButSlotElevenI
                       table_->m_dcTable.getPixel(6, 6)),
             std::tuple(kTestTable, RGB(1, 2, 3), RGB(1, 2, 3)));
     }
-    for (const auto& [back, result] : { std::tuple(6, 1), std::tuple(6, 1), std::tuple(2, 0) }) {
+    const struct {
+        int back, result;
+    } choices[] = { { 6, 1 }, { 6, 1 }, { 2, 0 } };
+    for (const auto& choice : choices) {
         markWindow();
         table_->m_dcBack.setPixel(35, 50, kTestTable);
-        dialogs_.answerAs<CRybachka>([back, result](CRybachka& d) {
-            d.m_selected = back;
-            return result;
+        dialogs_.answerAs<CRybachka>([&choice](CRybachka& d) {
+            d.m_selected = choice.back;
+            return choice.result;
         });
         table_->OnCardBack();
-        EXPECT_EQ(std::tuple(g_cardBack, redrawn()), std::tuple(6, result == 1));
-        if (result == 1)
+        EXPECT_EQ(std::tuple(g_cardBack, redrawn()), std::tuple(6, choice.result == 1));
+        if (choice.result == 1)
             expectLook(6, RGB(1, 2, 3));
     }
 }

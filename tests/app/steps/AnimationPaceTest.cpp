@@ -22,7 +22,10 @@ TEST_F(AnimationPace, StepsKeepTheirTimesWhenEachPauseEndsLate)
     // less, so an animation ends one lateness after the time its pauses ask for rather
     // than one lateness per step.
     constexpr int kLateMs = 3;
-    const std::pair<const char*, std::function<void()>> animations[] = {
+    const struct {
+        const char* name;
+        std::function<void()> run;
+    } animations[] = {
         { "flight",
             [this] {
                 FlyCard(*table_, kNoCard, { 500, 300 }, { 10, HumanRowTop() });
@@ -34,17 +37,17 @@ TEST_F(AnimationPace, StepsKeepTheirTimesWhenEachPauseEndsLate)
     // The millisecond counter wraps 100 ms in, during the first flights.
     platform_.clock.tick = std::numeric_limits<std::uint32_t>::max() - 100;
     for (const int delay : { 8, 16 })
-        for (const auto& [name, animation] : animations) {
+        for (const auto& animation : animations) {
             g_animDelay = delay;
             const auto took = [&](int lateMs) {
                 platform_.pause.lateMs = lateMs;
                 const std::uint32_t start = platform::TickMs();
-                animation();
+                animation.run();
                 return platform::TickMs() - start;
             };
             const std::uint32_t asked = took(0);
-            EXPECT_GT(asked, 5u * delay) << name;
-            EXPECT_EQ(took(kLateMs), asked + kLateMs) << name << " at " << delay << " ms";
+            EXPECT_GT(asked, 5u * delay) << animation.name;
+            EXPECT_EQ(took(kLateMs), asked + kLateMs) << animation.name << " at " << delay << " ms";
         }
 }
 
