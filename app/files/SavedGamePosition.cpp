@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <initializer_list>
-#include <ranges>
 #include <span>
 
 namespace {
@@ -64,7 +63,7 @@ public:
     {
         const int deck = value(saved::kDeckShown);
         const bool nothingPlayed = std::ranges::none_of(
-            std::views::iota(1, g_deckSize + 1), [&](int card) { return status(card) == kStatusPlayed; });
+            game_.cards, [](const auto& fields) { return fields[saved::kStatusField] == kStatusPlayed; });
         switch (phase) {
         case DealPhase::kFirstDeal:
             return deck == kDeckWithTurnedUpCard && humanCount() == g_firstDealCount
