@@ -10,9 +10,11 @@ build_dir="$root/build"
 options=(-DCMAKE_COMPILE_WARNING_AS_ERROR=ON)
 if [ "${1:-}" = "--sanitize" ]; then
   build_dir="$root/build-sanitize"
-  # Named in the cache rather than through CXX, so that a folder configured for another
+  export CXX=clang++
+  options+=(-DVERTAN_SANITIZE=ON)
+  # CMake keeps the compiler a folder was first configured with: one set up for another
   # compiler is configured afresh.
-  options+=(-DVERTAN_SANITIZE=ON -DCMAKE_CXX_COMPILER=clang++)
+  grep -qs '^CMAKE_CXX_COMPILER:.*/clang++$' "$build_dir/CMakeCache.txt" || options+=(--fresh)
   export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
   export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 fi
