@@ -124,8 +124,12 @@ void ResetGameState();
 /// bait counters and hanging tie start from zero.
 void ResetForNewGame();
 
-/// True when either total has reached the target of `g_gameLength`: 501 points in a short
-/// game, 1001 in a long one; never for a length that is neither.
+/// The total that ends a game of a length (kShortGame, kLongGame): 501 points, 1001; 0 for
+/// a length that is neither.
+int GameTarget(int gameLength);
+
+/// True when either total has reached the target of `g_gameLength`; never for a length that
+/// is neither.
 bool GameIsOver();
 
 /// Declaration points of a side's runs: 50 a fifty, 20 a twenty.

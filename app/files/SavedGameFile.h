@@ -38,6 +38,8 @@ constexpr int kTaker = 48;
 constexpr int kHumanCount = 49;
 constexpr int kComputerCount = 50;
 constexpr int kHumanFollows = 53;
+constexpr int kHumanTotal = 54;
+constexpr int kComputerTotal = 55;
 constexpr int kShownAnnouncement1 = 56;
 } // namespace saved
 

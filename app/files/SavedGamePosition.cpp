@@ -2,8 +2,10 @@
 
 #include "engine/CardTable.h"
 #include "engine/CardValues.h"
+#include "engine/GameState.h"
 #include "engine/PromptRules.h"
 #include "engine/PromptState.h"
+#include "engine/Settings.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -169,6 +171,15 @@ QString StandingPromptProblem(const Position& p)
     return {};
 }
 
+/// An empty table with no button is left by the end of a game only, so its totals reach a
+/// game's target: the short one's at least, whatever length was chosen since.
+QString EndedGameProblem(const Position& p)
+{
+    if (std::max(p.value(saved::kHumanTotal), p.value(saved::kComputerTotal)) < GameTarget(kShortGame))
+        return QStringLiteral("сдача окончена без кнопки, а партия нет");
+    return {};
+}
+
 /// What the prompt that stands, or the trick on the table, lacks; empty when nothing.
 QString PlayProblem(const Position& p)
 {
@@ -215,9 +226,11 @@ QString PositionProblem(const SavedGame& game)
     for (int card = 1; card <= g_deckSize; ++card)
         if (const QString problem = ValueProblem(p, card); !problem.isEmpty())
             return problem.arg(card);
-    // The next deal clears the table whatever lies on it.
+    // The next deal clears the table whatever lies on it: the deal's result waits for its
+    // button, or at the end of a game that the player chose not to follow with a new one,
+    // the table stands empty until a new game is started from the menu.
     if (p.dealOver())
-        return {};
+        return p.anyStands() ? StandingPromptProblem(p) : EndedGameProblem(p);
     if (QString problem = DealProblem(p); !problem.isEmpty())
         return problem;
     for (int card = 1; card <= g_deckSize; ++card)

@@ -23,6 +23,8 @@ enum class Reach {
     kHumanDeclares, ///< the human took the turned-up suit and holds a twenty: prompt 12 stands
     kComputerDeclares, ///< the same, but the computer's twenty is better: prompt 13 stands
     kHumanSixTrumps, ///< the human holds six trumps in order: prompt 20 stands
+    kDealResult, ///< the deal after the human's naming played out: prompt 17 stands
+    kGameEndedNo, ///< the same deal ends a short game, and no new one is wanted: nothing stands
 };
 
 /// Second deals on the plain first deal that bring the human a twenty, and the computer a
@@ -134,12 +136,42 @@ protected:
                 reach == Reach::kHumanDeclares ? kHumanTwenty : kBetterComputerTwenty);
             answer({ &W::m_rcButton1 });
             break;
+        case Reach::kDealResult:
+        case Reach::kGameEndedNo:
+            if (reach == Reach::kGameEndedNo)
+                std::tie(g_gameLength, g_humanTotal, g_computerTotal) = std::tuple(kShortGame, 495, 495);
+            Deal(kHuman, plain::kComputer, plain::kHuman, plain::kTurnedUp, plain::kSecond);
+            answer({ &W::m_rcButton2, &W::m_rcButton1, &W::m_rcSuit1 });
+            PlayOut();
+            if (reach == Reach::kGameEndedNo) {
+                platform_.messageBox.answer({ false });
+                answer({ &W::m_rcButton1 });
+            }
+            break;
         case Reach::kHumanSixTrumps:
             // Seven to queen of suit 1 with its king turned up.
             Deal(kComputer, { 2, 10, 18, 6, 14, 22 }, { 1, 5, 9, 13, 17, 21 }, 25, {});
             break;
         }
         return CaptureSavedGame(*window_);
+    }
+
+    /// The human plays the first card the rules take, and says yes to a pair question,
+    /// until the deal is scored.
+    void PlayOut()
+    {
+        while (g_promptState != PromptState::kDealResult) {
+            if (const std::vector<LiveButton> live = LiveButtons(); !live.empty()) {
+                Click(ButtonRectOf(*window_, live.front().rect));
+                continue;
+            }
+            ASSERT_TRUE(HumanMayPlay()) << Situation();
+            const Hand before = g_humanHand;
+            for (int k = 1; k <= g_humanCount && g_humanHand == before && LiveButtons().empty(); ++k)
+                ClickCard(before[static_cast<std::size_t>(k)]);
+            ASSERT_TRUE(g_humanHand != before || !LiveButtons().empty())
+                << "no card is taken: " << Situation();
+        }
     }
 
     static QString Problem(SavedGame game, const std::vector<Edit>& edits)
@@ -204,6 +236,14 @@ TEST_F(EditedSavesTest, EachEditTheGameCannotPlayOnFromIsRefusedForItsOwnReason)
             { Header(kAnnouncement, image::kNone), Header(kHumanMayPlay, 1), Header(kToMove, kHuman) },
             "сдача стоит без вопроса" },
         { Reach::kHumanSeven, { HumanTradesForStock(Seven(1)) }, "обмен без козырной семёрки в руке" },
+        // Once the deal is scored its result waits for the button; a table without one is
+        // the end of a game.
+        { Reach::kDealResult, { Header(kAnnouncement, image::kCaptionYes) },
+            "вопрос 17 стоит не со своей надписью" },
+        { Reach::kDealResult, { Header(kAnnouncement, image::kNone) },
+            "сдача окончена без кнопки, а партия нет" },
+        { Reach::kGameEndedNo, { Header(kHumanTotal, 500), Header(kComputerTotal, 500) },
+            "сдача окончена без кнопки, а партия нет" },
         // Card values are those the game gives under the trump, or under the turned-up suit
         // while the computer's named suit waits for its acknowledgement.
         { Reach::kTricksAfterNaming, { Field(Card(Ace(2)), kStrengthField, 0) },
