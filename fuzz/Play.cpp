@@ -11,6 +11,11 @@ constexpr int kAnywhereOdds = 4;
 
 } // namespace
 
+HeadlessRun::HeadlessRun()
+{
+    dialogs.showOnScreen = false;
+}
+
 HeadlessRun::~HeadlessRun()
 {
     static_cast<void>(table.release());

@@ -11,7 +11,8 @@ class CVertanDlg;
 /// The platform doubles of a run that plays on the table, and its table window, made once:
 /// instant pauses, recorded sounds, scripted answers and dialogs answered by script.
 struct HeadlessRun {
-    HeadlessRun() = default;
+    /// Dialogs are shown without a window on the screen.
+    HeadlessRun();
     HeadlessRun(const HeadlessRun&) = delete;
     HeadlessRun& operator=(const HeadlessRun&) = delete;
     /// Leaves the table window open: the run ends with the process, when Qt's own statics

@@ -59,7 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         case ClickResult::kPlayed:
             break;
         case ClickResult::kNothingWaits:
-            Require(false, ("a button or a card waits: " + Situation()).c_str());
+            Require(false,
+                ("a button or a card waits, click " + std::to_string(click) + ": " + Situation()).c_str());
             break;
         case ClickResult::kGameLeft:
             return 0;
