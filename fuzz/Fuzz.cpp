@@ -1,5 +1,6 @@
 #include "fuzz/Fuzz.h"
 
+#include "fuzz/CachedIconStyle.h"
 #include "platform/Files.h"
 
 #include <QApplication>
@@ -22,7 +23,11 @@ void StartQt()
     static char name[] = "fuzz";
     static char* argv[] = { name, nullptr };
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication application(argc, argv);
+    // Never destroyed: a run ends with exit(), when Qt's own statics may be gone already,
+    // and the application's end would close a window a target keeps open across inputs.
+    static const QApplication* const application = new QApplication(argc, argv);
+    static_cast<void>(application);
+    QApplication::setStyle(new CachedIconStyle);
 }
 
 const QString& ScratchFolder()

@@ -18,7 +18,8 @@ inline QByteArray Bytes(const std::uint8_t* data, std::size_t size)
     return QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
 }
 
-/// Creates the application object once, on Qt's offscreen platform.
+/// Creates the application object once, on Qt's offscreen platform; it lives until the
+/// process ends.
 void StartQt();
 
 /// A folder of the run's own ("/"-terminated), removed at exit.

@@ -1,23 +1,41 @@
 #include "fuzz/Play.h"
 
 #include "app/Globals.h"
+#include "app/Layout.h"
 #include "support/DealTable.h"
 
 namespace {
 
-int Choose(std::mt19937& choices, std::size_t n)
-{
-    return std::uniform_int_distribution<int>(0, static_cast<int>(n) - 1)(choices);
-}
+/// One click in this many lands anywhere on the table rather than on what waits.
+constexpr int kAnywhereOdds = 4;
 
 } // namespace
 
-void HeadlessRun::restart()
+HeadlessRun::HeadlessRun()
+{
+    dialogs.showOnScreen = false;
+}
+
+HeadlessRun::~HeadlessRun()
+{
+    static_cast<void>(table.release());
+}
+
+CVertanDlg& HeadlessRun::restart()
 {
     platform.clock = ScriptedClock {};
     platform.rand = ScriptedRand {};
     platform.sound.played.clear();
     platform.messageBox = ScriptedMessageBox {};
+    dialogs.opened.clear();
+    if (table)
+        ReopenTable(*table);
+    else
+        table = OpenLoadedTable();
+    // The window shows nothing: no property reads what it shows, and copying every step
+    // the game presents into it took half of a played input's time.
+    table->surface().resize(0, 0);
+    return *table;
 }
 
 HeadlessRun& Headless()
@@ -26,18 +44,41 @@ HeadlessRun& Headless()
     return run;
 }
 
-bool PlayOneClick(CVertanDlg& table, std::mt19937& choices)
+int RandomPlayer::choose(int n)
+{
+    return std::uniform_int_distribution<int>(0, n - 1)(choices_);
+}
+
+void RandomPlayer::clickAnywhere(CVertanDlg& table)
+{
+    const int x = choose(g_clientWidth);
+    const int y = choose(g_clientHeight);
+    table.OnMouseMove(x, y);
+    table.OnLButtonDown(x, y);
+}
+
+ClickResult RandomPlayer::click(CVertanDlg& table)
 {
     ScriptedMessageBox& messageBox = Headless().platform.messageBox;
-    if (messageBox.answersLeft() == 0)
-        messageBox.answer({ true });
-    if (const std::vector<LiveButton> live = LiveButtons(); !live.empty()) {
-        ClickButton(
-            table, ButtonRectOf(table, live[static_cast<std::size_t>(Choose(choices, live.size()))].rect));
-        return true;
+    if (messageBox.answersLeft() == 0) {
+        nextAnswer_ = choose(2) == 0;
+        messageBox.answer({ nextAnswer_ });
     }
-    if (!HumanMayPlay())
-        return false;
-    const auto hand = HandCards(g_humanHand, g_humanCount);
-    return ClickHandCard(table, hand[static_cast<std::size_t>(Choose(choices, hand.size()))]);
+    const std::size_t shownBefore = messageBox.shown.size();
+    const std::vector<LiveButton> live = LiveButtons();
+    const bool humanMayPlay = HumanMayPlay();
+    if (live.empty() && !humanMayPlay)
+        return ClickResult::kNothingWaits;
+    if (choose(kAnywhereOdds) == 0)
+        clickAnywhere(table);
+    else if (!live.empty())
+        ClickButton(table,
+            ButtonRectOf(table, live[static_cast<std::size_t>(choose(static_cast<int>(live.size())))].rect));
+    else {
+        const auto hand = HandCards(g_humanHand, g_humanCount);
+        ClickHandCard(table, hand[static_cast<std::size_t>(choose(static_cast<int>(hand.size())))]);
+    }
+    const bool leftGame = messageBox.shown.size() > shownBefore && messageBox.answersLeft() == 0
+        && !nextAnswer_ && messageBox.shown.back().text == kNewGameQuestion;
+    return leftGame ? ClickResult::kGameLeft : ClickResult::kPlayed;
 }

@@ -36,21 +36,20 @@ int main(int argc, char** argv)
     HeadlessRun& run = Headless();
     Require(LoadGeneratedPictures().ok(), "the generated pictures are read");
     for (int game = 0; game < kGames; ++game) {
-        run.restart();
+        CVertanDlg& table = run.restart();
         run.platform.clock.nowSeconds += static_cast<std::time_t>(game) * kSecondsPerGame;
-        const std::unique_ptr<CVertanDlg> table = OpenLoadedTable();
         g_programDir = ScratchFolder();
         // As a first start leaves them: the settings file's defaults.
-        ApplySettings(ParseSettings({}), table->m_customColour);
+        ApplySettings(ParseSettings({}), table.m_customColour);
         g_playerName = QStringLiteral("ИГРОК");
         g_level = 1 + game % 3;
         g_gameLength = 1 + game % 2;
         g_extraCards = 3 + game % 4;
         g_animation = game % 2;
-        std::mt19937 choices(static_cast<unsigned>(game));
-        table->StartDeal();
-        for (int click = 1; click <= kClicksPerGame && PlayOneClick(*table, choices); ++click) {
-            const QByteArray save = FormatSavedGame(CaptureSavedGame(*table));
+        RandomPlayer player(static_cast<unsigned>(game));
+        table.StartDeal();
+        for (int click = 1; click <= kClicksPerGame && player.click(table) == ClickResult::kPlayed; ++click) {
+            const QByteArray save = FormatSavedGame(CaptureSavedGame(table));
             if (click % kClicksPerSave == 0 && ParseSavedGame(save).game)
                 WriteSeed(save, QStringLiteral("game%1-click%2").arg(game).arg(click), argc, argv);
         }

@@ -22,38 +22,49 @@ void PrepareTarget()
     Require(LoadGeneratedPictures().ok(), "the generated pictures are read");
 }
 
-/// The load command on any save (most are small edits of real ones): one refused is told
-/// and changes nothing; one loaded goes on, every click finding a button or a card waiting
-/// and every card in one place.
+/// The load command on any save (most are edits of real ones): one refused is told and
+/// changes nothing; one loaded goes on, every click finding a button or a card waiting and
+/// every card in one place, until the clicks are played or the player leaves the game at
+/// its end.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const QByteArray text = Bytes(data, size);
     HeadlessRun& run = Headless();
-    run.restart();
-    const std::unique_ptr<CVertanDlg> table = OpenLoadedTable();
+    CVertanDlg& table = run.restart();
     g_programDir = ScratchFolder();
     WriteScratch(kSaveName + kSaveExtension, text);
     run.dialogs.answerAs<COpen>([](COpen& open) {
         open.m_name = kSaveName;
         return QDialog::Accepted;
     });
-    const QByteArray before = FormatSavedGame(CaptureSavedGame(*table));
-    table->OnLoadGame();
-    if (!ParseSavedGame(text).game) {
+    const bool refused = !ParseSavedGame(text).game;
+    const QByteArray before = refused ? FormatSavedGame(CaptureSavedGame(table)) : QByteArray();
+    table.OnLoadGame();
+    if (refused) {
         Require(
-            run.platform.messageBox.shown.size() == 1 && FormatSavedGame(CaptureSavedGame(*table)) == before,
+            run.platform.messageBox.shown.size() == 1 && FormatSavedGame(CaptureSavedGame(table)) == before,
             "a refused save is told and changes nothing");
         return 0;
     }
-    std::mt19937 choices(qHash(text));
+    RandomPlayer player(qHash(text));
     for (int click = 0; click <= kClicks; ++click) {
         // The deal's result stands over a table that is being cleared for the next deal.
         if (g_promptState != PromptState::kDealResult)
             if (const std::string fault = CardPlaceFault(); !fault.empty())
                 Require(false,
                     ("every card lies in one place, click " + std::to_string(click) + ": " + fault).c_str());
-        if (click < kClicks && !PlayOneClick(*table, choices))
-            Require(false, ("a button or a card waits: " + Situation()).c_str());
+        if (click == kClicks)
+            break;
+        switch (player.click(table)) {
+        case ClickResult::kPlayed:
+            break;
+        case ClickResult::kNothingWaits:
+            Require(false,
+                ("a button or a card waits, click " + std::to_string(click) + ": " + Situation()).c_str());
+            break;
+        case ClickResult::kGameLeft:
+            return 0;
+        }
     }
     return 0;
 }

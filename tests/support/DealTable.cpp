@@ -15,8 +15,10 @@
 
 #include <algorithm>
 #include <iterator>
+#include <optional>
 #include <sstream>
 #include <string>
+#include <type_traits>
 
 namespace {
 
@@ -32,16 +34,72 @@ platform::MemoryDC& LoadedFaces()
     return faces;
 }
 
-} // namespace
-
-const DataFileResult& LoadGeneratedPictures()
+/// The custom background's colours as the pictures were read: a game that chooses the
+/// custom colour fills them with it.
+using CustomBackground = std::decay_t<decltype(g_backgroundColour[kCustomBackground])>;
+CustomBackground& LoadedCustomBackground()
 {
-    static const DataFileResult result
-        = LoadImageDataFiles(QStringLiteral(VERTAN_PROGRAM_DIR) + QStringLiteral("/"), LoadedFaces());
-    return result;
+    static CustomBackground colours {};
+    return colours;
 }
 
-std::unique_ptr<CVertanDlg> OpenLoadedTable()
+/// The members of a table window that play changes. Copied from a new window when the
+/// first one opens and back into a window that is reopened; one list serves both ways.
+struct TableMembers {
+    int m_taker = 0;
+    platform::Rect m_rcButton1, m_rcButton2, m_rcSuit1, m_rcSuit2, m_rcSuit3;
+    platform::Brush m_brush1, m_brush2, m_brush3, m_brush4, m_brush5, m_brush6;
+    platform::COLORREF m_announcementColour = 0, m_announcementNormalColour = 0, m_customColour = 0,
+                       m_captionColour = 0, m_hoverColour = 0, m_textColour = 0, m_textBackColour = 0;
+    QFont m_font;
+    /// The pictures as the layout paints them for the settings at their start.
+    platform::MemoryDC m_dcFaces, m_dcTile, m_dcBack, m_dcBackSide, m_dcTable;
+};
+
+template <class From, class To> void CopyPlayedMembers(const From& from, To& to)
+{
+    to.m_taker = from.m_taker;
+    to.m_rcButton1 = from.m_rcButton1;
+    to.m_rcButton2 = from.m_rcButton2;
+    to.m_rcSuit1 = from.m_rcSuit1;
+    to.m_rcSuit2 = from.m_rcSuit2;
+    to.m_rcSuit3 = from.m_rcSuit3;
+    to.m_brush1 = from.m_brush1;
+    to.m_brush2 = from.m_brush2;
+    to.m_brush3 = from.m_brush3;
+    to.m_brush4 = from.m_brush4;
+    to.m_brush5 = from.m_brush5;
+    to.m_brush6 = from.m_brush6;
+    to.m_announcementColour = from.m_announcementColour;
+    to.m_announcementNormalColour = from.m_announcementNormalColour;
+    to.m_customColour = from.m_customColour;
+    to.m_captionColour = from.m_captionColour;
+    to.m_hoverColour = from.m_hoverColour;
+    to.m_textColour = from.m_textColour;
+    to.m_textBackColour = from.m_textBackColour;
+    to.m_font = from.m_font;
+    // Shared, not copied, until either side draws.
+    to.m_dcFaces = from.m_dcFaces;
+    to.m_dcTile = from.m_dcTile;
+    to.m_dcBack = from.m_dcBack;
+    to.m_dcBackSide = from.m_dcBackSide;
+    to.m_dcTable = from.m_dcTable;
+}
+
+/// A new window as OpenLoadedTable leaves it: its played members and its title.
+struct NewTable {
+    TableMembers members;
+    QString title;
+};
+/// Set when OpenLoadedTable first opens one.
+std::optional<NewTable>& FirstTable()
+{
+    static std::optional<NewTable> table;
+    return table;
+}
+
+/// Every game value at its start, with the table's voice and sounds on.
+void ResetGameValues()
 {
     ResetCardTable();
     ResetGameState();
@@ -54,19 +112,58 @@ std::unique_ptr<CVertanDlg> OpenLoadedTable()
     g_buttonSounds = 1;
     g_extraCards = 3;
     AssignVoicePhrases();
-    return OpenTable();
+    g_backgroundColour[kCustomBackground] = LoadedCustomBackground();
+}
+
+/// The window past its start-up, laid out for the table's client.
+void LayOut()
+{
+    g_started = 1;
+    g_glActive = 0;
+    ComputeLayout(kTableWidth, kTableHeight);
+}
+
+} // namespace
+
+const DataFileResult& LoadGeneratedPictures()
+{
+    static const DataFileResult result = [] {
+        const DataFileResult read
+            = LoadImageDataFiles(QStringLiteral(VERTAN_PROGRAM_DIR) + QStringLiteral("/"), LoadedFaces());
+        LoadedCustomBackground() = g_backgroundColour[kCustomBackground];
+        return read;
+    }();
+    return result;
+}
+
+std::unique_ptr<CVertanDlg> OpenLoadedTable()
+{
+    ResetGameValues();
+    auto table = OpenTable();
+    if (!FirstTable()) {
+        FirstTable().emplace();
+        CopyPlayedMembers(*table, FirstTable()->members);
+        FirstTable()->title = table->windowTitle();
+    }
+    return table;
 }
 
 std::unique_ptr<CVertanDlg> OpenTable()
 {
     auto table = std::make_unique<CVertanDlg>();
-    g_started = 1;
-    g_glActive = 0;
+    LayOut();
     table->m_dcFaces = LoadedFaces();
     PaintCardBack(table->m_dcBack, table->m_dcBackSide, g_cardBack);
-    ComputeLayout(kTableWidth, kTableHeight);
     table->PaintTableBitmaps();
     return table;
+}
+
+void ReopenTable(CVertanDlg& table)
+{
+    ResetGameValues();
+    CopyPlayedMembers(FirstTable()->members, table);
+    table.setWindowTitle(FirstTable()->title);
+    LayOut();
 }
 
 void ClickButton(CVertanDlg& table, const platform::Rect& button)

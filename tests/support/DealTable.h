@@ -33,6 +33,14 @@ std::unique_ptr<CVertanDlg> OpenLoadedTable();
 /// A table window over the game state as it stands, laid out and painted as OpenLoadedTable
 /// leaves it.
 std::unique_ptr<CVertanDlg> OpenTable();
+/// Puts a table window that has been played on back to what OpenLoadedTable leaves: every
+/// game value at its start; the members that play changes, the title and the pictures
+/// (faces, backs, tile, clean table) as a new window has them. Left as play left them, as
+/// in a window the game goes on using: the program folder, the back buffer, what the
+/// window shows and the bitmaps' pens, brushes and fonts (a load redraws the whole table,
+/// and the game sets what it draws with). Much cheaper than a new window, whose 1600 x
+/// 1200 bitmaps are allocated and painted anew: a fuzz target plays thousands of inputs on one.
+void ReopenTable(CVertanDlg& table);
 
 /// The mouse on a table: a prompt button answered as a person does (the pointer leaves any
 /// button, moves to the rectangle's middle and clicks), and a card of the human's hand

@@ -15,6 +15,7 @@ int ScriptedDialogs::run(QDialog& dialog)
     answers_.pop_front();
 
     dialog.setResult(QDialog::Rejected);
+    dialog.setAttribute(Qt::WA_DontShowOnScreen, !showOnScreen);
     dialog.show();
     const int result = answer(dialog);
     if (dialog.isVisible())

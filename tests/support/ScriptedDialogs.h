@@ -36,6 +36,9 @@ public:
 
     /// The class name of every dialog run, oldest first.
     std::vector<QString> opened;
+    /// False: dialogs are shown without a window on the screen. Each window Qt makes leaves
+    /// a little memory behind, which a fuzz run that opens a dialog for every input feels.
+    bool showOnScreen = true;
 
 private:
     /// Fails the test for a dialog of another class than the answer expected; Rejected.
