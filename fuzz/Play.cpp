@@ -2,12 +2,25 @@
 
 #include "app/Globals.h"
 #include "app/Layout.h"
+#include "engine/GameState.h"
+#include "engine/Settings.h"
 #include "support/DealTable.h"
+
+#include <algorithm>
 
 namespace {
 
 /// One click in this many lands anywhere on the table rather than on what waits.
 constexpr int kAnywhereOdds = 4;
+
+/// The table stands empty, no button live, as "Нет" to a new game at the end of one leaves
+/// it (and a save of it loads it): the scored deal answered, both hands empty and the
+/// totals at a game's target, the short one's at least.
+bool EmptyAfterGame()
+{
+    return g_promptState == PromptState::kDealResult && g_announcement == image::kNone && g_humanCount == 0
+        && g_computerCount == 0 && std::max(g_humanTotal, g_computerTotal) >= GameTarget(kShortGame);
+}
 
 } // namespace
 
@@ -68,7 +81,7 @@ ClickResult RandomPlayer::click(CVertanDlg& table)
     const std::vector<LiveButton> live = LiveButtons();
     const bool humanMayPlay = HumanMayPlay();
     if (live.empty() && !humanMayPlay)
-        return ClickResult::kNothingWaits;
+        return EmptyAfterGame() ? ClickResult::kGameLeft : ClickResult::kNothingWaits;
     if (choose(kAnywhereOdds) == 0)
         clickAnywhere(table);
     else if (!live.empty())

@@ -36,7 +36,8 @@ HeadlessRun& Headless();
 enum class ClickResult {
     kPlayed, ///< a button or a card waited and was clicked, or the click went elsewhere
     kNothingWaits, ///< neither a button nor a card waits: the game is stuck
-    kGameLeft, ///< "Нет" to a new game at the end of one: the table stands empty by design
+    kGameLeft, ///< "Нет" to a new game at the end of one (now or before a save): the table stands empty by
+               ///< design
 };
 
 /// Clicks as a person might make them, every choice drawn from one seeded stream so that an
