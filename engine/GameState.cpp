@@ -77,13 +77,15 @@ void ResetForNewGame()
     g_hangingTie = g_noHangingTie;
 }
 
-int GameTarget(int gameLength)
-{
-    return gameLength == kShortGame ? kShortGameTarget : gameLength == kLongGame ? kLongGameTarget : 0;
-}
-
 bool GameIsOver()
 {
-    const int target = GameTarget(g_gameLength);
+    const int target = g_gameLength == kShortGame ? kShortGameTarget
+        : g_gameLength == kLongGame               ? kLongGameTarget
+                                                  : 0;
     return target != 0 && (g_humanTotal >= target || g_computerTotal >= target);
+}
+
+bool TotalsEndedAGame(int humanTotal, int computerTotal)
+{
+    return humanTotal >= kShortGameTarget || computerTotal >= kShortGameTarget;
 }

@@ -124,13 +124,14 @@ void ResetGameState();
 /// bait counters and hanging tie start from zero.
 void ResetForNewGame();
 
-/// The total that ends a game of a length (kShortGame, kLongGame): 501 points, 1001; 0 for
-/// a length that is neither.
-int GameTarget(int gameLength);
-
-/// True when either total has reached the target of `g_gameLength`; never for a length that
-/// is neither.
+/// True when either total has reached the target of `g_gameLength`: 501 points in a short
+/// game, 1001 in a long one; never for a length that is neither.
 bool GameIsOver();
+
+/// True when a game of either length could have ended at these totals: one of them has
+/// reached the short game's target, the lower one. The length in force may have been
+/// changed since the game ended.
+bool TotalsEndedAGame(int humanTotal, int computerTotal);
 
 /// Declaration points of a side's runs: 50 a fifty, 20 a twenty.
 constexpr int DeclarationPoints(int fifties, int twenties)

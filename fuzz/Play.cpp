@@ -3,10 +3,7 @@
 #include "app/Globals.h"
 #include "app/Layout.h"
 #include "engine/GameState.h"
-#include "engine/Settings.h"
 #include "support/DealTable.h"
-
-#include <algorithm>
 
 namespace {
 
@@ -15,11 +12,11 @@ constexpr int kAnywhereOdds = 4;
 
 /// The table stands empty, no button live, as "Нет" to a new game at the end of one leaves
 /// it (and a save of it loads it): the scored deal answered, both hands empty and the
-/// totals at a game's target, the short one's at least.
+/// totals those a game ended at.
 bool EmptyAfterGame()
 {
     return g_promptState == PromptState::kDealResult && g_announcement == image::kNone && g_humanCount == 0
-        && g_computerCount == 0 && std::max(g_humanTotal, g_computerTotal) >= GameTarget(kShortGame);
+        && g_computerCount == 0 && TotalsEndedAGame(g_humanTotal, g_computerTotal);
 }
 
 } // namespace

@@ -36,8 +36,9 @@ HeadlessRun& Headless();
 enum class ClickResult {
     kPlayed, ///< a button or a card waited and was clicked, or the click went elsewhere
     kNothingWaits, ///< neither a button nor a card waits: the game is stuck
-    kGameLeft, ///< "Нет" to a new game at the end of one (now or before a save): the table stands empty by
-               ///< design
+    /// "Нет" to a new game at the end of one, now or before the save: the table stands
+    /// empty by design.
+    kGameLeft,
 };
 
 /// Clicks as a person might make them, every choice drawn from one seeded stream so that an

@@ -5,7 +5,6 @@
 #include "engine/GameState.h"
 #include "engine/PromptRules.h"
 #include "engine/PromptState.h"
-#include "engine/Settings.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -48,11 +47,7 @@ public:
     bool anyStands() const { return value(saved::kAnnouncement) != image::kNone; }
     bool pairQuestion() const { return stands({ PromptState::kPairOnAnswer, PromptState::kPairOnLead }); }
     /// The deal was scored: the hands are empty and the next deal clears the table.
-    bool dealOver() const
-    {
-        return humanCount() == 0 && computerCount() == 0
-            && value(saved::kPromptState) == static_cast<int>(PromptState::kDealResult);
-    }
+    bool dealOver() const { return prompt() == PromptState::kDealResult && fits(DealPhase::kDealOver); }
     int located(int place) const
     {
         int count = 0;
@@ -127,10 +122,9 @@ QString CardProblem(const Position& p, int card)
 }
 
 /// Points, strength and natural order are the ones the game gives the card under the
-/// suit it is valued under: the computer weighs its moves by them.
-QString ValueProblem(const Position& p, int card)
+/// suit the cards are valued under: the computer weighs its moves by them.
+QString ValueProblem(const Position& p, int suit, int card)
 {
-    const int suit = p.valuedSuit();
     if (p.field(card, saved::kPointsField) != CardPoints(card, suit)
         || p.field(card, saved::kStrengthField) != CardStrength(card, suit)
         || p.field(card, saved::kSequenceField) != RankOf(card) + 1)
@@ -171,11 +165,11 @@ QString StandingPromptProblem(const Position& p)
     return {};
 }
 
-/// An empty table with no button is left by the end of a game only, so its totals reach a
-/// game's target: the short one's at least, whatever length was chosen since.
+/// An empty table with no button is left by the end of a game only, so its totals are
+/// those a game ended at.
 QString EndedGameProblem(const Position& p)
 {
-    if (std::max(p.value(saved::kHumanTotal), p.value(saved::kComputerTotal)) < GameTarget(kShortGame))
+    if (!TotalsEndedAGame(p.value(saved::kHumanTotal), p.value(saved::kComputerTotal)))
         return QStringLiteral("сдача окончена без кнопки, а партия нет");
     return {};
 }
@@ -223,8 +217,9 @@ QString PlayProblem(const Position& p)
 QString PositionProblem(const SavedGame& game)
 {
     const Position p(game);
+    const int suit = p.valuedSuit();
     for (int card = 1; card <= g_deckSize; ++card)
-        if (const QString problem = ValueProblem(p, card); !problem.isEmpty())
+        if (const QString problem = ValueProblem(p, suit, card); !problem.isEmpty())
             return problem.arg(card);
     // The next deal clears the table whatever lies on it: the deal's result waits for its
     // button, or at the end of a game that the player chose not to follow with a new one,
