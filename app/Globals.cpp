@@ -11,6 +11,7 @@ void ResetGlobals()
         column->fill(QString());
     g_sheetHumanIndent.fill(0);
     g_sheetComputerIndent.fill(0);
+    g_keptFinalScore.reset();
     for (auto* column :
         { &g_statRowNo, &g_statName, &g_statStatus, &g_statPoints, &g_statGame, &g_statLevel })
         column->fill(QString());

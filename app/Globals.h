@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 /// Objects shared by the drawing code, the file readers and writers and the engine; they
 /// live for the whole run.
@@ -49,6 +50,18 @@ inline std::array<QString, kSheetCells> g_sheetComputer;
 /// computer's this far right of it.
 inline std::array<int, kSheetCells> g_sheetHumanIndent {};
 inline std::array<int, kSheetCells> g_sheetComputerIndent {};
+
+/// What the final panel of a game shows of the score: the deal rows and the totals the game
+/// ended at. A change of player clears the score while the panel stands; the panel keeps
+/// showing how the game ended from what was kept then.
+struct FinalPanelScore {
+    /// Deal rows 0..54.
+    int rows = 0;
+    int humanTotal = 0;
+    int computerTotal = 0;
+};
+/// Kept while the final panel stands over a cleared score; empty otherwise.
+inline std::optional<FinalPanelScore> g_keptFinalScore;
 
 /// Columns of the statistics table, rows 1..15.
 constexpr int kStatCells = 16;

@@ -89,3 +89,9 @@ bool TotalsEndedAGame(int humanTotal, int computerTotal)
 {
     return humanTotal >= kShortGameTarget || computerTotal >= kShortGameTarget;
 }
+
+bool ScoreAfterGameEnd(int humanTotal, int computerTotal, int sheetRows)
+{
+    const bool cleared = humanTotal == 0 && computerTotal == 0 && sheetRows == 0;
+    return cleared || TotalsEndedAGame(humanTotal, computerTotal);
+}

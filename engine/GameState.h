@@ -133,6 +133,10 @@ bool GameIsOver();
 /// changed since the game ended.
 bool TotalsEndedAGame(int humanTotal, int computerTotal);
 
+/// True when the empty table left after a game's end may hold this score: the totals the
+/// game ended at, or the score a change of player cleared since (both totals 0, no rows).
+bool ScoreAfterGameEnd(int humanTotal, int computerTotal, int sheetRows);
+
 /// Declaration points of a side's runs: 50 a fifty, 20 a twenty.
 constexpr int DeclarationPoints(int fifties, int twenties)
 {

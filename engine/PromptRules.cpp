@@ -1,6 +1,7 @@
 #include "engine/PromptRules.h"
 
 #include "engine/CardTable.h"
+#include "engine/GameState.h"
 
 #include <algorithm>
 #include <array>
@@ -9,32 +10,57 @@ namespace {
 
 using enum PromptState;
 using enum DealPhase;
-using enum StandingImage;
+
+constexpr ImageRule Fixed(int image)
+{
+    return { StandingImage::kFixed, image };
+}
 
 /// The prompts in their order, each with the last caption or image its posing draws.
 constexpr std::array<PromptRule, 19> kRules { {
-    { kHumanBidsFirst, kFirstDeal, kFixed, image::kCaptionPass, false },
-    { kComputerBidFirst, kFirstDeal, kComputerBid, image::kNone, false },
-    { kSevenExchangeOffer, kFirstDeal, kFixed, image::kCaptionKeep, true },
-    { kComputerExchangedSeven, kFirstDeal, kFixed, image::kCaptionAcknowledge, true },
-    { kComputerAnsweredPass, kFirstDeal, kComputerBid, image::kNone, false },
-    { kHumanAnswersPass, kFirstDeal, kFixed, image::kCaptionPass, false },
-    { kHumanNamesOrPasses, kFirstDeal, kFixed, image::kCaptionPass, false },
-    { kComputerNamedAfterPass, kFirstDeal, kNamedSuit, image::kNone, false },
-    { kComputerNamedFirst, kFirstDeal, kNamedSuit, image::kNone, false },
-    { kComputerPassedAgain, kFirstDeal, kFixed, image::kComputerPassesAgain, false },
+    { kHumanBidsFirst, kFirstDeal, Fixed(image::kCaptionPass), false },
+    { kComputerBidFirst, kFirstDeal, { StandingImage::kComputerBid }, false },
+    { kSevenExchangeOffer, kFirstDeal, Fixed(image::kCaptionKeep), true },
+    { kComputerExchangedSeven, kFirstDeal, Fixed(image::kCaptionAcknowledge), true },
+    { kComputerAnsweredPass, kFirstDeal, { StandingImage::kComputerBid }, false },
+    { kHumanAnswersPass, kFirstDeal, Fixed(image::kCaptionPass), false },
+    { kHumanNamesOrPasses, kFirstDeal, Fixed(image::kCaptionPass), false },
+    { kComputerNamedAfterPass, kFirstDeal, Fixed(image::kCaptionAcknowledge), false,
+        { StandingImage::kNamedSuit } },
+    { kComputerNamedFirst, kFirstDeal, Fixed(image::kCaptionAcknowledge), false,
+        { StandingImage::kNamedSuit } },
+    { kComputerPassedAgain, kFirstDeal, Fixed(image::kCaptionAcknowledge), false,
+        Fixed(image::kComputerPassesAgain) },
     // The suit buttons are glyphs, not images: the question is the last image.
-    { kHumanMustName, kFirstDeal, kFixed, image::kMustName, false },
-    { kHumanDeclares, kDeclarations, kFixed, image::kCaptionNo, true },
-    { kComputerDeclares, kDeclarations, kFixed, image::kCaptionAcknowledge, true },
-    { kBothDeclare, kDeclarations, kFixed, image::kCaptionNo, true },
-    { kPairOnAnswer, kTricks, kFixed, image::kCaptionNo, false },
-    { kPairOnLead, kTricks, kFixed, image::kCaptionNo, false },
+    { kHumanMustName, kFirstDeal, Fixed(image::kMustName), false },
+    { kHumanDeclares, kDeclarations, Fixed(image::kCaptionNo), true },
+    { kComputerDeclares, kDeclarations, Fixed(image::kCaptionAcknowledge), true },
+    { kBothDeclare, kDeclarations, Fixed(image::kCaptionNo), true },
+    { kPairOnAnswer, kTricks, Fixed(image::kCaptionNo), false },
+    { kPairOnLead, kTricks, Fixed(image::kCaptionNo), false },
     // The panel's close mark.
-    { kDealResult, kDealOver, kFixed, image::kCaptionAcknowledge, false },
-    { kHumanSixTrumps, kFirstDeal, kFixed, image::kCaptionAcknowledge, false },
-    { kComputerSixTrumps, kFirstDeal, kFixed, image::kCaptionAcknowledge, false },
+    { kDealResult, kDealOver, Fixed(image::kCaptionAcknowledge), false },
+    { kHumanSixTrumps, kFirstDeal, Fixed(image::kCaptionAcknowledge), false },
+    { kComputerSixTrumps, kFirstDeal, Fixed(image::kCaptionAcknowledge), false },
 } };
+
+/// The image a rule names with that bid shown and that trump; image::kNone for none, or
+/// for a bid that is no bid.
+int ImageOf(const ImageRule& rule, int shownBid, int trumpSuit)
+{
+    switch (rule.kind) {
+    case StandingImage::kNone:
+        return image::kNone;
+    case StandingImage::kFixed:
+        return rule.image;
+    case StandingImage::kComputerBid:
+        return shownBid == image::kComputerTakes || shownBid == image::kComputerPasses ? shownBid
+                                                                                       : image::kNone;
+    case StandingImage::kNamedSuit:
+        return image::ComputerNamesSuit(trumpSuit);
+    }
+    return image::kNone;
+}
 
 } // namespace
 
@@ -44,25 +70,30 @@ const PromptRule* RuleOf(PromptState state)
     return rule == kRules.end() ? nullptr : &*rule;
 }
 
-int StandingImageOf(PromptState state, int shownBid, int trumpSuit)
+bool StandsWithImage(PromptState state, int announcement, int shownBid, int trumpSuit)
 {
     const PromptRule* rule = RuleOf(state);
-    if (!rule)
-        return image::kNone;
-    switch (rule->shows) {
-    case kFixed:
-        return rule->image;
-    case kComputerBid:
-        return shownBid == image::kComputerTakes || shownBid == image::kComputerPasses ? shownBid
-                                                                                       : image::kNone;
-    case kNamedSuit:
-        return image::ComputerNamesSuit(trumpSuit);
-    }
-    return image::kNone;
+    return rule && announcement != image::kNone
+        && (announcement == ImageOf(rule->stands, shownBid, trumpSuit)
+            || announcement == ImageOf(rule->formerly, shownBid, trumpSuit));
 }
 
 void MarkPromptPosed(PromptState state)
 {
     g_promptState = state;
-    g_announcement = StandingImageOf(state, g_shownAnnouncement1, g_trumpSuit);
+    const PromptRule* rule = RuleOf(state);
+    g_announcement = rule ? ImageOf(rule->stands, g_shownAnnouncement1, g_trumpSuit) : image::kNone;
+}
+
+bool EmptyAfterGame(PromptState beneathOverlays, int announcement, int humanCount, int computerCount)
+{
+    return beneathOverlays == kDealResult && announcement == image::kNone && humanCount == 0
+        && computerCount == 0;
+}
+
+bool EndedGameStands()
+{
+    const CoveredPrompt beneath = PromptBeneathOverlays();
+    return g_gameOver == 1
+        || EmptyAfterGame(beneath.state, beneath.announcement, g_humanCount, g_computerCount);
 }

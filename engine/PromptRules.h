@@ -23,6 +23,8 @@ enum class DealPhase {
 
 /// What `g_announcement` holds while a prompt stands.
 enum class StandingImage {
+    /// Nothing: no image is named.
+    kNone,
     /// The image the rule names.
     kFixed,
     /// The computer's first-round take or pass shown at the upper spot (`g_shownAnnouncement1`,
@@ -32,26 +34,46 @@ enum class StandingImage {
     kNamedSuit,
 };
 
+/// One image a prompt may stand with.
+struct ImageRule {
+    StandingImage kind = StandingImage::kNone;
+    /// With kFixed: the image 1..38.
+    int image = 0;
+};
+
 /// The rule of one prompt that a deal poses.
 struct PromptRule {
     PromptState state;
     DealPhase phase;
-    StandingImage shows;
-    /// With kFixed: the image 1..38 (the last caption or image the prompt draws).
-    int image;
+    /// What posing the prompt, and a redraw of it, leave: the last caption or image drawn,
+    /// but the computer's bid where the hover reads it.
+    ImageRule stands;
     /// The answer goes on into the start of play, which the side in `g_toMove` leads as the
     /// side that took the trump: that side must be known.
     bool startsPlay;
+    /// What earlier versions of the game left instead while the prompt stood, and their
+    /// saves still hold: the computer's bid above the acknowledge caption.
+    ImageRule formerly {};
 };
 
 /// The rule of a prompt a deal poses (1..17, 20, 21); nullptr for 0 and the overlays 18, 19,
 /// which stand over a prompt rather than in a deal.
 const PromptRule* RuleOf(PromptState state);
 
-/// The image `g_announcement` holds while the prompt stands, with that computer's bid shown
-/// and that trump suit 1..4; image::kNone for a prompt without a rule, or a bid that is no bid.
-int StandingImageOf(PromptState state, int shownBid, int trumpSuit);
+/// True when a prompt of a deal may stand with that image in `g_announcement`, the
+/// computer's bid `shownBid` shown and that trump suit 1..4: the image its posing leaves,
+/// or the one earlier versions of the game left.
+bool StandsWithImage(PromptState state, int announcement, int shownBid, int trumpSuit);
 
 /// The prompt is drawn and waits for its answer: `g_promptState` is set, and
 /// `g_announcement` holds its standing image.
 void MarkPromptPosed(PromptState state);
+
+/// True when the table stands empty after the end of a game that no new game followed: the
+/// last deal's result was answered (prompt 17 stands no more, under any overlay) and both
+/// hands are empty. No other point of play leaves the table so.
+bool EmptyAfterGame(PromptState beneathOverlays, int announcement, int humanCount, int computerCount);
+
+/// True when a game has ended and no new one has followed: its final result panel stands
+/// (`g_gameOver`), or the table stands empty after it.
+bool EndedGameStands();

@@ -35,3 +35,16 @@ void ResetPromptState()
     g_statsSavedMayPlay = 0;
     g_statsSavedLeads = 0;
 }
+
+CoveredPrompt PromptBeneathOverlays()
+{
+    constexpr int kOverlays = 2;
+    CoveredPrompt prompt { g_promptState, g_announcement, g_humanMayPlay, g_humanLeadsTrick };
+    for (int layer = 0; layer < kOverlays; ++layer) {
+        if (prompt.state == PromptState::kScoreSheet && g_sheetOpen == 1)
+            prompt = { g_sheetSavedPrompt, g_sheetSavedAnnouncement, g_sheetSavedMayPlay, g_sheetSavedLeads };
+        else if (prompt.state == PromptState::kStatistics && g_statsOpen == 1)
+            prompt = { g_statsSavedPrompt, g_statsSavedAnnouncement, g_statsSavedMayPlay, g_statsSavedLeads };
+    }
+    return prompt;
+}

@@ -177,5 +177,18 @@ inline int g_statsSavedAnnouncement = 0;
 inline int g_statsSavedMayPlay = 0;
 inline int g_statsSavedLeads = 0;
 
+/// The prompt values an overlay saves when it opens and restores when it closes.
+struct CoveredPrompt {
+    /// g_promptState, g_announcement (0..38), g_humanMayPlay and g_humanLeadsTrick (0/1).
+    PromptState state;
+    int announcement;
+    int mayPlay;
+    int leads;
+};
+
+/// The prompt beneath the open overlays (the one in force when none is open): each open
+/// overlay kept the one it covered, and either may lie over the other.
+CoveredPrompt PromptBeneathOverlays();
+
 /// Puts every value above back to its value at program start.
 void ResetPromptState();

@@ -2,22 +2,13 @@
 
 #include "app/Globals.h"
 #include "app/Layout.h"
-#include "engine/GameState.h"
+#include "engine/PromptRules.h"
 #include "support/DealTable.h"
 
 namespace {
 
 /// One click in this many lands anywhere on the table rather than on what waits.
 constexpr int kAnywhereOdds = 4;
-
-/// The table stands empty, no button live, as "Нет" to a new game at the end of one leaves
-/// it (and a save of it loads it): the scored deal answered, both hands empty and the
-/// totals those a game ended at.
-bool EmptyAfterGame()
-{
-    return g_promptState == PromptState::kDealResult && g_announcement == image::kNone && g_humanCount == 0
-        && g_computerCount == 0 && TotalsEndedAGame(g_humanTotal, g_computerTotal);
-}
 
 } // namespace
 
@@ -78,7 +69,9 @@ ClickResult RandomPlayer::click(CVertanDlg& table)
     const std::vector<LiveButton> live = LiveButtons();
     const bool humanMayPlay = HumanMayPlay();
     if (live.empty() && !humanMayPlay)
-        return EmptyAfterGame() ? ClickResult::kGameLeft : ClickResult::kNothingWaits;
+        return EmptyAfterGame(g_promptState, g_announcement, g_humanCount, g_computerCount)
+            ? ClickResult::kGameLeft
+            : ClickResult::kNothingWaits;
     if (choose(kAnywhereOdds) == 0)
         clickAnywhere(table);
     else if (!live.empty())

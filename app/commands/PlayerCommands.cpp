@@ -6,10 +6,12 @@
 #include "app/dialogs/Vvod_imy.h"
 #include "app/drawing/ImagePainting.h"
 #include "app/drawing/NameHeaders.h"
+#include "app/drawing/Panels.h"
 #include "app/files/ImageData.h"
 #include "app/files/ProgramFolder.h"
 #include "app/files/SettingsFile.h"
 #include "engine/GameState.h"
+#include "engine/PromptRules.h"
 #include "engine/Settings.h"
 #include "platform/DialogRunner.h"
 #include "platform/MessageBox.h"
@@ -58,11 +60,15 @@ void CVertanDlg::OnChangePlayer()
     if (g_playerName.compare(outgoing, Qt::CaseInsensitive) == 0)
         return KeepPlayer();
 
-    // A game its scoring ended has nothing left to play: its score goes even if the player
-    // stays. The length in force does not decide it: a running game whose length was
-    // changed in the options plays on to its own end and is recorded there.
-    if (g_gameOver == 1)
+    // A game that has ended has nothing left to play: its score goes even if the player
+    // stays, whether its final panel stands or the table stands empty after it. The length
+    // in force does not decide it: a running game whose length was changed in the options
+    // plays on to its own end and is recorded there. The final panel keeps showing how the
+    // game ended.
+    if (EndedGameStands()) {
+        KeepFinalPanelScore();
         ResetForNewGame();
+    }
     if (!platform::AskYesNo(kNewGameQuestion)) {
         g_playerName = outgoing;
         return KeepPlayer();

@@ -106,6 +106,7 @@ void CVertanDlg::OnLoadGame()
     const int oldCardBack = g_cardBack;
     const int oldHandSort = g_handSort;
     RestoreSavedGame(*reading.game, *this);
+    g_keptFinalScore.reset();
     g_saveName = g_playerName;
 
     UpdateDerivedSettings();

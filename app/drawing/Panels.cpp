@@ -98,10 +98,10 @@ void drawCells(platform::MemoryDC& dc, const QString& human, int humanIndent, co
     dc.textOut(c + computerIndent, y, computer);
 }
 
-/// The deal rows of the page that starts at `firstRow`, up to the last deal row.
-void drawDealRows(platform::MemoryDC& dc, int c, int cy, int firstRow)
+/// The deal rows of the page that starts at `firstRow`, up to the last deal row `rows`.
+void drawDealRows(platform::MemoryDC& dc, int c, int cy, int firstRow, int rows)
 {
-    const int last = std::min({ g_sheetRowCount, firstRow + kSheetPageRows - 1, kSheetCells - 1 });
+    const int last = std::min({ rows, firstRow + kSheetPageRows - 1, kSheetCells - 1 });
     int y = cy - kSheetFirstRowFromCentre;
     for (int row = std::max(firstRow, 1); row <= last; ++row, y += kSheetRowHeight) {
         const auto k = static_cast<std::size_t>(row);
@@ -118,18 +118,18 @@ void drawGameEndRow(platform::MemoryDC& dc, const SheetRow& row, int c, int y)
 
 /// The page of the game end: its deal rows, a rule under the last of them, a blank row, the
 /// result row and the margin row, drawn from the totals.
-void drawGameEndPage(platform::MemoryDC& dc, int c, int cy)
+void drawGameEndPage(platform::MemoryDC& dc, int c, int cy, const FinalPanelScore& score)
 {
-    const GameEndPlaces places = GameEndPlacesOf(g_sheetRowCount);
+    const GameEndPlaces places = GameEndPlacesOf(score.rows);
     const auto placeY = [&](int place, int fromCentre) { return cy + kSheetRowHeight * place - fromCentre; };
     if (places.rulePlace > 0) {
         const int ruleY = placeY(places.rulePlace, kResultRuleFromCentre);
         line(dc, g_penDimGrey, c - kSheetRuleHalfWidth, ruleY, c + kSheetRuleHalfWidth, ruleY);
     }
-    const GameEndRows rows = GameEndRowsOf(g_humanTotal, g_computerTotal);
+    const GameEndRows rows = GameEndRowsOf(score.humanTotal, score.computerTotal);
     drawGameEndRow(dc, rows.result, c, placeY(places.resultPlace, kResultRowFromCentre));
     drawGameEndRow(dc, rows.margin, c, placeY(places.marginPlace, kResultRowFromCentre));
-    drawDealRows(dc, c, cy, places.firstRow);
+    drawDealRows(dc, c, cy, places.firstRow, score.rows);
 }
 
 /// The score sheet's frame and rules around the centre (c, cy); its box.
@@ -246,7 +246,14 @@ void DrawSheetRules(platform::MemoryDC& dc, int c, int cy)
 
 void DrawSheetRows(platform::MemoryDC& dc, int c, int cy)
 {
-    drawDealRows(dc, c, cy, FirstRowOfPage(g_sheetRowCount));
+    drawDealRows(dc, c, cy, FirstRowOfPage(g_sheetRowCount), g_sheetRowCount);
+}
+
+void KeepFinalPanelScore()
+{
+    // Kept once: a second change of player would keep the score the first one cleared.
+    if (g_gameOver == 1 && !g_keptFinalScore)
+        g_keptFinalScore = FinalPanelScore { g_sheetRowCount, g_humanTotal, g_computerTotal };
 }
 
 void DrawDealResultPanel(CVertanDlg& dlg)
@@ -261,8 +268,12 @@ void DrawDealResultPanel(CVertanDlg& dlg)
         QStringLiteral("КОМПЬЮТЕР  ") + QString::number(g_computerDealPoints), computerHalf(c));
     TextOutWithin(dc, g_nameHeaderX, headerY,
         g_playerName + QStringLiteral("  ") + QString::number(g_humanDealPoints), humanHalf(c));
-    if (g_gameOver == 1)
-        drawGameEndPage(dc, c, cy);
+    // A score cleared under a panel loaded from a save shows no game's end: the totals it
+    // ended at are gone with it.
+    const FinalPanelScore score
+        = g_keptFinalScore.value_or(FinalPanelScore { g_sheetRowCount, g_humanTotal, g_computerTotal });
+    if (g_gameOver == 1 && TotalsEndedAGame(score.humanTotal, score.computerTotal))
+        drawGameEndPage(dc, c, cy, score);
     else
         DrawSheetRows(dc, c, cy);
     closeMarkIsButtonA(dlg, box);

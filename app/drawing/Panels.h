@@ -40,9 +40,13 @@ void DrawSheetRules(platform::MemoryDC& dc, int c, int cy);
 /// apart from cy - 173, each cell at its indent from c.
 void DrawSheetRows(platform::MemoryDC& dc, int c, int cy);
 
+/// Keeps what the final panel shows of the score (g_keptFinalScore) before the score is
+/// cleared under it; nothing when the game has not ended or it is kept already.
+void KeepFinalPanelScore();
+
 /// State 17: the deal-result panel (frame, the deal's points, the deal rows, and when the
-/// game is over the result and margin rows from the totals, on the page they fit); the
-/// close mark becomes button A.
+/// game is over the result and margin rows from the totals it ended at, on the page they
+/// fit); the close mark becomes button A.
 void DrawDealResultPanel(CVertanDlg& dlg);
 /// State 18: the score sheet panel; the close mark becomes button A.
 void DrawScoreSheetPanel(CVertanDlg& dlg);

@@ -153,9 +153,8 @@ QString StandingPromptProblem(const Position& p)
     const PromptState state = p.prompt();
     const int n = static_cast<int>(state);
     const PromptRule* rule = RuleOf(state);
-    if (!rule
-        || p.value(saved::kAnnouncement)
-            != StandingImageOf(state, p.value(saved::kShownAnnouncement1), p.value(saved::kTrumpSuit)))
+    if (!StandsWithImage(state, p.value(saved::kAnnouncement), p.value(saved::kShownAnnouncement1),
+            p.value(saved::kTrumpSuit)))
         return QStringLiteral("вопрос %1 стоит не со своей надписью").arg(n);
     if (!p.fits(rule->phase))
         return QStringLiteral("вопрос %1 не к месту в этой части сдачи").arg(n);
@@ -165,11 +164,12 @@ QString StandingPromptProblem(const Position& p)
     return {};
 }
 
-/// An empty table with no button is left by the end of a game only, so its totals are
-/// those a game ended at.
+/// An empty table with no button is left by the end of a game only, so it holds the totals
+/// that game ended at, or the score a change of player cleared since.
 QString EndedGameProblem(const Position& p)
 {
-    if (!TotalsEndedAGame(p.value(saved::kHumanTotal), p.value(saved::kComputerTotal)))
+    if (!ScoreAfterGameEnd(
+            p.value(saved::kHumanTotal), p.value(saved::kComputerTotal), p.value(saved::kSheetRowCount)))
         return QStringLiteral("сдача окончена без кнопки, а партия нет");
     return {};
 }
@@ -224,8 +224,10 @@ QString PositionProblem(const SavedGame& game)
     // The next deal clears the table whatever lies on it: the deal's result waits for its
     // button, or at the end of a game that the player chose not to follow with a new one,
     // the table stands empty until a new game is started from the menu.
+    if (EmptyAfterGame(p.prompt(), p.value(saved::kAnnouncement), p.humanCount(), p.computerCount()))
+        return EndedGameProblem(p);
     if (p.dealOver())
-        return p.anyStands() ? StandingPromptProblem(p) : EndedGameProblem(p);
+        return StandingPromptProblem(p);
     if (QString problem = DealProblem(p); !problem.isEmpty())
         return problem;
     for (int card = 1; card <= g_deckSize; ++card)

@@ -90,31 +90,6 @@ const std::array<int*, kSavedHeaderValues + 1> kHeaderGlobals {
     &g_computerTookTrick,
 };
 
-/// The prompt values an overlay saves when it opens and restores when it closes.
-struct CoveredPrompt {
-    /// g_promptState, g_announcement (0..38), g_humanMayPlay and g_humanLeadsTrick (0/1).
-    PromptState state;
-    int announcement;
-    int mayPlay;
-    int leads;
-};
-
-/// Either overlay may lie over the other.
-constexpr int kOverlays = 2;
-
-/// The prompt beneath the open overlays: each open overlay kept the one it covered.
-CoveredPrompt PromptBeneathOverlays()
-{
-    CoveredPrompt prompt { g_promptState, g_announcement, g_humanMayPlay, g_humanLeadsTrick };
-    for (int layer = 0; layer < kOverlays; ++layer) {
-        if (prompt.state == PromptState::kScoreSheet && g_sheetOpen == 1)
-            prompt = { g_sheetSavedPrompt, g_sheetSavedAnnouncement, g_sheetSavedMayPlay, g_sheetSavedLeads };
-        else if (prompt.state == PromptState::kStatistics && g_statsOpen == 1)
-            prompt = { g_statsSavedPrompt, g_statsSavedAnnouncement, g_statsSavedMayPlay, g_statsSavedLeads };
-    }
-    return prompt;
-}
-
 std::size_t at(int index)
 {
     return static_cast<std::size_t>(index);

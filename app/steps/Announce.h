@@ -36,8 +36,8 @@ void PoseTakeOrPass(CVertanDlg& dlg, PromptState state);
 
 /// The computer's bid (image 15 to 21) shown at the upper spot, spoken, and acknowledged
 /// with button A at the centre (prompts 2, 5, 8, 9 and 10). While the prompt stands,
-/// `g_announcement` holds the bid the prompt's rule names (the shown first-round bid, or
-/// the named trump suit), so that the hover tells the buttons of prompts 2 and 5 apart.
+/// `g_announcement` holds what the prompt's rule names: the first-round bid in prompts 2 and
+/// 5, so that the hover tells their buttons apart, else the acknowledge caption.
 void PoseComputerBid(CVertanDlg& dlg, int image, PromptState state);
 /// The second half of PoseComputerBid, once the bid is shown and spoken: the caption and
 /// the prompt.

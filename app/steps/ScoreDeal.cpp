@@ -96,6 +96,8 @@ void CVertanDlg::ScoreDeal()
     if (gameOver)
         g_gameOver = 1;
 
+    // The new panel shows this deal's score, not what an earlier final panel kept.
+    g_keptFinalScore.reset();
     DrawDealResultPanel(*this);
     MarkPromptPosed(PromptState::kDealResult);
     ShowRect(*this, c - kTextsShownLeft, cy - kTextsShownTop, kTextsShownWidth, kTextsShownHeight);

@@ -138,29 +138,44 @@ TEST_F(ChangeOfPlayerTest, TheSameNameEscapeOrNoKeepThePlayerAndTheGame)
         std::tuple(std::tuple(420, 380, 9, 1, kHuman), PromptState::kNone));
 }
 
-TEST_F(ChangeOfPlayerTest, ANoClearsTheScoreOfAGameItsScoringEndedWhateverTheLengthNow)
+TEST_F(ChangeOfPlayerTest, ANoClearsTheScoreOfAnEndedGameWhateverTheLengthNowAndRedrawsNothing)
 {
+    // Where the game stands: under way, at its final panel, or on the empty table that "Нет"
+    // to a new game leaves (the panel's button clears g_gameOver before it asks).
+    enum class At { kPlay, kFinalPanel, kEmptyTable };
     const struct {
-        int length, human, computer, gameOver;
+        int length, human, computer;
+        At at;
         bool cleared;
     } rows[] = {
-        { kLongGame, 1001, 380, 1, true },
-        { kLongGame, 510, 380, 1, true }, // ended short, then made long
-        { kShortGame, 600, 550, 0, false }, // a long game made short plays on to its end
-        { kLongGame, 420, 380, 0, false },
+        { kLongGame, 1001, 380, At::kFinalPanel, true },
+        { kLongGame, 510, 380, At::kFinalPanel, true }, // ended short, then made long
+        { kShortGame, 638, 671, At::kFinalPanel, true }, // the panel still shows the loss
+        { kLongGame, 510, 380, At::kEmptyTable, true },
+        { kShortGame, 600, 550, At::kPlay, false }, // a long game made short plays on to its end
+        { kLongGame, 420, 380, At::kPlay, false },
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(&row - rows);
         SetUp();
         platform_.messageBox.shown.clear();
-        std::tie(g_gameLength, g_humanTotal, g_computerTotal, g_gameOver)
-            = std::tuple(row.length, row.human, row.computer, row.gameOver);
+        std::tie(g_gameLength, g_humanTotal, g_computerTotal)
+            = std::tuple(row.length, row.human, row.computer);
+        g_gameOver = row.at == At::kFinalPanel ? 1 : 0;
+        if (row.at != At::kPlay)
+            std::tie(g_promptState, g_announcement) = std::tuple(
+                PromptState::kDealResult, row.at == At::kFinalPanel ? image::kCaptionAcknowledge : 0);
+        table_->RedrawTable();
+        const QImage shown = table_->m_dcBuffer.image().copy();
         const auto kept = std::tuple(score(), g_sheetRowCount, g_firstDealDone);
+        const PromptState prompt = g_promptState;
         change(QStringLiteral("PETR"), false);
         EXPECT_EQ(std::tuple(score(), g_sheetRowCount, g_firstDealDone),
             row.cleared ? std::tuple(std::tuple(0, 0, 0, 0, g_noHangingTie), 0, 0) : kept);
         EXPECT_EQ(std::tuple(g_playerName, g_promptState, messages().size()),
-            std::tuple("IVAN", PromptState::kNone, std::size_t { 1 }));
+            std::tuple("IVAN", prompt, std::size_t { 1 }));
+        table_->RedrawTable();
+        EXPECT_TRUE(table_->m_dcBuffer.image() == shown) << "the table is drawn otherwise than before";
     }
 }
 

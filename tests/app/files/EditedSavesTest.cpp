@@ -1,10 +1,12 @@
 #include "support/DealTable.h"
 
+#include "app/dialogs/Vvod_imy.h"
 #include "app/files/SavedGameFile.h"
 #include "app/files/SavedGameState.h"
 #include "app/files/SettingsFile.h"
 #include "engine/CardValues.h"
 #include "support/QStringPrinter.h"
+#include "support/ScriptedDialogs.h"
 
 #include <functional>
 
@@ -25,6 +27,8 @@ enum class Reach {
     kHumanSixTrumps, ///< the human holds six trumps in order: prompt 20 stands
     kDealResult, ///< the deal after the human's naming played out: prompt 17 stands
     kGameEndedNo, ///< the same deal ends a short game, and no new one is wanted: nothing stands
+    kClearedAfterGame, ///< the same, after another player was asked for at the final panel and
+                       ///< did not start a game: the ended game's score is cleared
 };
 
 /// Second deals on the plain first deal that bring the human a twenty, and the computer a
@@ -138,12 +142,21 @@ protected:
             break;
         case Reach::kDealResult:
         case Reach::kGameEndedNo:
-            if (reach == Reach::kGameEndedNo)
+        case Reach::kClearedAfterGame:
+            if (reach != Reach::kDealResult)
                 std::tie(g_gameLength, g_humanTotal, g_computerTotal) = std::tuple(kShortGame, 495, 495);
             Deal(kHuman, plain::kComputer, plain::kHuman, plain::kTurnedUp, plain::kSecond);
             answer({ &W::m_rcButton2, &W::m_rcButton1, &W::m_rcSuit1 });
             PlayOut();
-            if (reach == Reach::kGameEndedNo) {
+            if (reach == Reach::kClearedAfterGame) {
+                dialogs_.answerAs<CVvod_imy>([](CVvod_imy& dialog) {
+                    dialog.m_name = QStringLiteral("ПЁТР");
+                    return int(QDialog::Accepted);
+                });
+                platform_.messageBox.answer({ false });
+                window_->OnChangePlayer();
+            }
+            if (reach != Reach::kDealResult) {
                 platform_.messageBox.answer({ false });
                 answer({ &W::m_rcButton1 });
             }
@@ -180,18 +193,36 @@ protected:
             edit(game);
         return ParseSavedGame(FormatSavedGame(game)).problem;
     }
+
+    ScriptedDialogs dialogs_;
+    platform::ScopedService<platform::DialogRunner> runner_ { dialogs_ };
 };
 
 TEST_F(EditedSavesTest, ThePositionsReachedAreReadAsMade)
 {
-    const std::pair<Reach, int> reached[] { { Reach::kHumanMustName, 11 },
-        { Reach::kMustNameBesideSeven, 11 }, { Reach::kComputerBid, 2 }, { Reach::kHumanSeven, 3 },
-        { Reach::kComputerNamed, 8 }, { Reach::kTricksAfterNaming, 7 }, { Reach::kHumanDeclares, 12 },
-        { Reach::kComputerDeclares, 13 }, { Reach::kHumanSixTrumps, 20 } };
-    for (const auto& [reach, prompt] : reached) {
-        const SavedGame made = Reached(reach);
-        EXPECT_EQ(made.header[kPromptState], prompt);
-        EXPECT_EQ(Problem(made, {}), QString()) << "prompt " << prompt;
+    // The empty table after a game's end holds the totals the game ended at, whichever side
+    // reached 501, or a score cleared since.
+    const struct {
+        Reach reach;
+        int prompt;
+        std::vector<Edit> edits {};
+    } reached[] { { Reach::kHumanMustName, 11 }, { Reach::kMustNameBesideSeven, 11 },
+        { Reach::kComputerBid, 2 }, { Reach::kHumanSeven, 3 }, { Reach::kComputerNamed, 8 },
+        { Reach::kTricksAfterNaming, 7 }, { Reach::kHumanDeclares, 12 }, { Reach::kComputerDeclares, 13 },
+        { Reach::kHumanSixTrumps, 20 }, { Reach::kGameEndedNo, 17 },
+        { Reach::kGameEndedNo, 17, { Header(kHumanTotal, 501), Header(kComputerTotal, 500) } },
+        { Reach::kGameEndedNo, 17, { Header(kHumanTotal, -100), Header(kComputerTotal, 501) } },
+        { Reach::kClearedAfterGame, 17 } };
+    for (const auto& row : reached) {
+        const SavedGame made = Reached(row.reach);
+        EXPECT_EQ(made.header[kPromptState], row.prompt);
+        EXPECT_EQ(Problem(made, row.edits), QString())
+            << "prompt " << row.prompt << ", row " << &row - reached;
+        if (row.reach == Reach::kClearedAfterGame) {
+            EXPECT_EQ(std::tuple(
+                          made.header[kHumanTotal], made.header[kComputerTotal], made.header[kSheetRowCount]),
+                std::tuple(0, 0, 0));
+        }
     }
 }
 

@@ -187,7 +187,7 @@ TEST_F(BiddingAnswersTest, TheHumanMustNameWhenTheComputerPassesTwice)
     Click(window_->m_rcButton2);
 
     ASSERT_EQ(g_promptState, PromptState::kComputerPassedAgain);
-    EXPECT_EQ(g_announcement, image::kComputerPassesAgain);
+    EXPECT_EQ(g_announcement, image::kCaptionAcknowledge);
 
     Click(window_->m_rcButton1);
 
