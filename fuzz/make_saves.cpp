@@ -9,6 +9,8 @@
 
 #include <QFile>
 
+#include <cstdio>
+
 namespace {
 
 /// Games played, the clicks of each, and how often the table is saved.
@@ -30,6 +32,7 @@ void WriteSeed(const QByteArray& save, const QString& name, int argc, char** arg
 
 /// Writes real saves into each folder named: games played with random clicks from their
 /// first deal at every level, deal size and length, saved as the save command saves them.
+/// Fails when the reader refuses the position after any click.
 int main(int argc, char** argv)
 {
     StartQt();
@@ -48,10 +51,22 @@ int main(int argc, char** argv)
         g_animation = game % 2;
         RandomPlayer player(static_cast<unsigned>(game));
         table.StartDeal();
-        for (int click = 1; click <= kClicksPerGame && player.click(table) == ClickResult::kPlayed; ++click) {
+        for (int click = 1; click <= kClicksPerGame; ++click) {
+            const ClickResult result = player.click(table);
+            if (result == ClickResult::kNothingWaits)
+                break;
+            // Every position play reaches must read back: a save the game writes and then
+            // refuses to load would be lost.
             const QByteArray save = FormatSavedGame(CaptureSavedGame(table));
-            if (click % kClicksPerSave == 0 && ParseSavedGame(save).game)
+            if (const SavedGameReading reading = ParseSavedGame(save); !reading.game) {
+                std::fprintf(stderr, "game %d, click %d: a save of real play is refused (%s):\n%s\n", game,
+                    click, qPrintable(reading.problem), save.constData());
+                return 1;
+            }
+            if (click % kClicksPerSave == 0 || result == ClickResult::kGameLeft)
                 WriteSeed(save, QStringLiteral("game%1-click%2").arg(game).arg(click), argc, argv);
+            if (result == ClickResult::kGameLeft)
+                break;
         }
     }
     return 0;

@@ -2,13 +2,16 @@
 
 #include "app/Globals.h"
 #include "app/Layout.h"
+#include "app/dialogs/Igra.h"
 #include "app/dialogs/Open.h"
 #include "app/dialogs/Save.h"
+#include "app/dialogs/Vvod_imy.h"
 #include "app/files/SavedGameFile.h"
 #include "app/files/SavedGameState.h"
 #include "app/files/SettingsFile.h"
 #include "app/files/StatisticsFile.h"
 #include "engine/GameState.h"
+#include "engine/PromptRules.h"
 #include "engine/Settings.h"
 #include "support/EngineTest.h"
 #include "support/ScriptedDialogs.h"
@@ -59,6 +62,17 @@ enum class Start {
     kHumanPairAnswer, ///< he answers a trump lead with a card of his pair: prompt 15
 };
 
+/// What the player does once the game has ended, each step from a rest point: another
+/// player asked for, who starts a new game or not, and "Нет" to a new game at the final
+/// panel, which leaves the table empty.
+enum class AfterGame { kOtherPlayerNo, kOtherPlayerYes, kNoNewGame };
+const std::vector<AfterGame> kAfterGames[] {
+    { AfterGame::kOtherPlayerNo, AfterGame::kNoNewGame, AfterGame::kOtherPlayerNo,
+        AfterGame::kOtherPlayerYes },
+    { AfterGame::kNoNewGame, AfterGame::kOtherPlayerNo, AfterGame::kOtherPlayerYes },
+    { AfterGame::kOtherPlayerYes },
+};
+
 const QString kSaveName = QStringLiteral("ИГРА");
 
 /// The values a game's saved game holds after each click, and the record the game's end
@@ -90,9 +104,11 @@ std::string Differences(const std::string& a, const std::string& b)
 
 /// Whole games played with the mouse, once straight through and once saved and loaded at
 /// rest points chosen by the seed, every value the file does not hold turned into a wrong
-/// leftover before each load. After every click both games must hold the same values, and
-/// their ends must add the same statistics record. Only what the human's answers showed of
-/// his voids cannot be kept, so the straight game forgets it at the same points.
+/// leftover before each load. Every save the game writes must load. After every click both
+/// games must hold the same values, and their ends must add the same statistics record.
+/// Only what the human's answers showed of his voids cannot be kept, so the straight game
+/// forgets it at the same points. Half the games change their length at a deal's result;
+/// each game's end is followed by the steps the seed picks, each from a rest point.
 class SaveAndLoadAnywhere : public DealTable {
 protected:
     GameRecord Play(int seed, Start start, const GameRecord* straight)
@@ -114,33 +130,85 @@ protected:
         std::mt19937 saves(static_cast<unsigned>(seed));
         Begin(start);
         GameRecord record;
-        for (int click = 0; !(g_promptState == PromptState::kDealResult && GameIsOver()); ++click) {
+        bool lengthToSwitch = seed % 2 == 1;
+        for (int click = 0; g_gameOver == 0; ++click) {
             if (click == kMostClicks) {
                 ADD_FAILURE() << "the game does not end: " << Situation();
                 return record;
             }
             if (start != Start::kSeededDeal || saves() % kSaveOdds == 0) {
-                const unsigned overlay = saves() % kOverlayOdds;
-                const bool newWindow = saves() % kNewWindowOdds == 0;
-                if (!straight)
-                    ForgetVoids(overlay);
-                else if (SaveAndLoad(overlay, newWindow); HasFatalFailure())
+                if (RestPoint(saves, straight); HasFatalFailure())
                     return record;
+            }
+            if (lengthToSwitch && g_promptState == PromptState::kDealResult) {
+                SwitchLength();
+                lengthToSwitch = false;
             }
             const std::string before = Situation();
             if (ClickSomething(choices); HasFatalFailure())
                 return record;
-            record.steps.push_back(FormatSavedGame(CaptureSavedGame(*window_)).toStdString());
-            const std::size_t step = record.steps.size() - 1;
-            if (straight && record.steps[step] != straight->steps[step]) {
-                ADD_FAILURE() << "click " << click << " from " << before
-                              << " went otherwise than never saved:"
-                              << Differences(record.steps[step], straight->steps[step]);
+            if (!Recorded(record, straight, before))
                 return record;
-            }
         }
         record.statistics = folder_->read(QString::fromStdString(StatisticsFileName(g_level, g_gameLength)));
+        for (const AfterGame step : kAfterGames[seed % std::size(kAfterGames)]) {
+            if (RestPoint(saves, straight); HasFatalFailure())
+                return record;
+            const std::string before = Situation();
+            Take(step);
+            if (!Recorded(record, straight, before))
+                return record;
+        }
         return record;
+    }
+
+    /// A rest point: the straight game forgets what a load would, the other is saved and
+    /// loaded, under an overlay and into a new window as the seed's stream says.
+    void RestPoint(std::mt19937& saves, const GameRecord* straight)
+    {
+        const unsigned overlay = saves() % kOverlayOdds;
+        const bool newWindow = saves() % kNewWindowOdds == 0;
+        if (!straight)
+            ForgetVoids(overlay);
+        else
+            SaveAndLoad(overlay, newWindow);
+    }
+
+    /// Records the game's values after a step; false, with a failure, when they differ from
+    /// the straight game's after the same step.
+    bool Recorded(GameRecord& record, const GameRecord* straight, const std::string& before)
+    {
+        record.steps.push_back(FormatSavedGame(CaptureSavedGame(*window_)).toStdString());
+        const std::size_t step = record.steps.size() - 1;
+        if (!straight || record.steps[step] == straight->steps.at(step))
+            return true;
+        ADD_FAILURE() << "step " << step << " from " << before << " went otherwise than never saved:"
+                      << Differences(record.steps[step], straight->steps[step]);
+        return false;
+    }
+
+    /// The other length is chosen in the game options while a deal's result stands.
+    void SwitchLength()
+    {
+        dialogs_.answerAs<CIgra>([](CIgra& dialog) {
+            dialog.m_gameLength = dialog.m_gameLength == kShortGame ? kLongGame : kShortGame;
+            return int(QDialog::Accepted);
+        });
+        window_->OnGameOptions();
+    }
+
+    void Take(AfterGame step)
+    {
+        if (step == AfterGame::kNoNewGame) {
+            platform_.messageBox.answer({ false });
+            return Click(ButtonRectOf(*window_, LiveButtons().at(0).rect));
+        }
+        dialogs_.answerAs<CVvod_imy>([](CVvod_imy& dialog) {
+            dialog.m_name = QStringLiteral("ПЁТР");
+            return int(QDialog::Accepted);
+        });
+        platform_.messageBox.answer({ step == AfterGame::kOtherPlayerYes });
+        window_->OnChangePlayer();
     }
 
     void Begin(Start start)
@@ -221,6 +289,10 @@ protected:
         ++savePoints_;
         if (g_announcement != image::kNone)
             promptsSaved_.insert(static_cast<int>(g_promptState));
+        if (EmptyAfterGame(g_promptState, g_announcement, g_humanCount, g_computerCount))
+            ++(g_humanTotal == 0 && g_computerTotal == 0 ? clearedTablesSaved_ : endedTablesSaved_);
+        finalPanelsCleared_ += g_gameOver == 1 && g_humanTotal == 0 && g_computerTotal == 0 ? 1 : 0;
+        const std::size_t shownBefore = platform_.messageBox.shown.size();
         pairLabelsSaved_ += g_computerPairShown;
         overlaysSaved_ += OpenOverlay(overlay) ? 1 : 0;
         dialogs_.answerAs<CSave>([](CSave& dialog) {
@@ -262,8 +334,9 @@ protected:
             return int(QDialog::Accepted);
         });
         window_->OnLoadGame();
-        ASSERT_TRUE(platform_.messageBox.shown.empty())
-            << platform_.messageBox.shown.front().text.toStdString();
+        ASSERT_EQ(platform_.messageBox.shown.size(), shownBefore)
+            << platform_.messageBox.shown.back().text.toStdString();
+        ASSERT_EQ(dialogs_.answersLeft(), 0u) << "the save or the load was not made";
     }
 
     std::optional<TempFolder> folder_;
@@ -275,6 +348,11 @@ protected:
     std::set<int> promptsSaved_;
     int pairLabelsSaved_ = 0;
     int overlaysSaved_ = 0;
+    /// Saves of the empty table after a game's end, with the totals it ended at and with
+    /// the score a change of player cleared; saves of a final panel over a cleared score.
+    int endedTablesSaved_ = 0;
+    int clearedTablesSaved_ = 0;
+    int finalPanelsCleared_ = 0;
 };
 
 TEST_F(SaveAndLoadAnywhere, GamesGoOnAsIfNeverSaved)
@@ -303,6 +381,9 @@ TEST_F(SaveAndLoadAnywhere, GamesGoOnAsIfNeverSaved)
         EXPECT_TRUE(promptsSaved_.contains(prompt)) << "no save at prompt " << prompt;
     EXPECT_GT(pairLabelsSaved_, 0);
     EXPECT_GT(overlaysSaved_, 0);
+    EXPECT_GT(endedTablesSaved_, 0);
+    EXPECT_GT(clearedTablesSaved_, 0);
+    EXPECT_GT(finalPanelsCleared_, 0);
 }
 
 } // namespace
