@@ -189,6 +189,10 @@ TEST_F(PromptDrawingTest, PanelsTheirFramesShadowsAndRows)
     EXPECT_FALSE(cellAt(512 - 104, 384 + 15 * 10 - 183));
     EXPECT_EQ(g_sheetHuman[9], QStringLiteral("9"));
     EXPECT_EQ(g_sheetRow, 0);
+    // A final panel loaded over a score cleared since: nothing below the header, no "Ничия".
+    std::tie(g_humanTotal, g_computerTotal, g_sheetRowCount) = std::tuple(0, 0, 0);
+    pose(kDealResult);
+    EXPECT_LT(bounds(dc(), kCell).value().bottom, 384 - 180);
 }
 
 TEST_F(PromptDrawingTest, NamesKeepTheirPlaceWhenTheyFitAndNeverRunIntoWhatFollows)
