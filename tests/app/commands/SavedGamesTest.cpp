@@ -284,6 +284,37 @@ TEST_F(SavedGamesTest, TheLoadRepaintsAndSortsOnlyWhatChanged)
     EXPECT_EQ(g_humanHand, (Hand { 0, 27, 32, 6, 14, 22 }));
 }
 
+TEST_F(SavedGamesTest, SavesEarlierVersionsWroteLoadAndStandAsPosed)
+{
+    // Prompts 8, 9 and 10 with the acknowledge caption (posed, then drawn again) or with the
+    // computer's bid; the empty table after a game's end with its totals or with the score
+    // a change of player cleared, and the final panel over that cleared score.
+    const struct {
+        const char* file;
+        PromptState prompt;
+        int image; ///< g_announcement once loaded and drawn
+    } saves[] {
+        { "9873791-prompt8-redrawn", PromptState::kComputerNamedAfterPass, image::kCaptionAcknowledge },
+        { "9873791-prompt9-redrawn", PromptState::kComputerNamedFirst, image::kCaptionAcknowledge },
+        { "9873791-prompt10-redrawn", PromptState::kComputerPassedAgain, image::kCaptionAcknowledge },
+        { "31cbf9e-prompt8-redrawn", PromptState::kComputerNamedAfterPass, image::kCaptionAcknowledge },
+        { "31cbf9e-prompt9-redrawn", PromptState::kComputerNamedFirst, image::kCaptionAcknowledge },
+        { "31cbf9e-prompt10-redrawn", PromptState::kComputerPassedAgain, image::kCaptionAcknowledge },
+        { "9873791-empty-after-change-player", PromptState::kDealResult, image::kNone },
+        { "9873791-final-panel-after-change-player", PromptState::kDealResult, image::kCaptionAcknowledge },
+        { "31cbf9e-empty-after-game", PromptState::kDealResult, image::kNone },
+    };
+    for (const auto& save : saves) {
+        QFile file(
+            QStringLiteral(VERTAN_SOURCE_DIR "/tests/app/commands/earlier-saves/%1.svv").arg(save.file));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << save.file;
+        loadOver(file.readAll());
+        EXPECT_EQ(messages(), std::vector<QString> {}) << save.file;
+        EXPECT_EQ(std::tuple(g_promptState, g_announcement), std::tuple(save.prompt, save.image))
+            << save.file;
+    }
+}
+
 TEST_F(SavedGamesTest, SaveThatCannotBeLoadedLeavesEverythingAsItWas)
 {
     // The human must name a suit, the computer holds no card, but the card table puts four in its hand.
