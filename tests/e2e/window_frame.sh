@@ -5,7 +5,8 @@
 # double click on the title bar maximises it to the screen's width and a second one
 # restores it to the size it opened with. Then a player whose settings say maximised finds
 # the window maximised at start-up, and a restore gives it the same normal size, which it
-# then keeps.
+# then keeps. Each run ends as a player ends it, with a name and Escape on the table, and
+# the program must end well.
 #
 # Usage: window_frame.sh <vertan-binary> <work-dir>
 #        (run through scripts/with-display.sh, which gives it a display of its own)
@@ -29,6 +30,8 @@ readonly kDrags=("120 90" "-200 -150")
 readonly kSyncMove=10
 # The settings of a first run, but maximised.
 readonly kMaximisedSettings="1 1 0 1 3 1 1 1 1 2 8 1000 1 1 10 2"
+readonly kTypedName=tester # the field turns letters to capitals
+readonly kShownName=TESTER
 
 e2e_name="window_frame"
 manager=""
@@ -129,6 +132,12 @@ alt_drag() {
         mouseup 3 keyup alt
 }
 
+# Ends the run as a player does: a name, then Escape on the table; the program must end well.
+leave_as_player() {
+    table=$(enter_name "$kTypedName" "$kShownName") || exit 1
+    leave_with_escape "$table"
+}
+
 [ $# -eq 2 ] || {
     echo "usage: $0 <vertan-binary> <work-dir>" >&2
     exit 2
@@ -169,7 +178,7 @@ double_click_title
 wait_for_state no is_normal "the second double click did not restore the window to $normal"
 screenshot "$work/restored.png"
 say "restored: $(window_size)"
-stop_program
+leave_as_player
 
 printf '%s' "$kMaximisedSettings" >"$game/config.krt" || fail "cannot write $game/config.krt"
 start_program
@@ -183,4 +192,5 @@ xdo windowsize "$table" ${kAskedSizes[-1]}
 now=$(settled_size)
 [ "$now" = "$normal" ] || fail "restored, then asked for ${kAskedSizes[-1]/ /x}, the window became $now"
 say "started maximised, restored to $now"
+leave_as_player
 say "passed"
