@@ -19,6 +19,7 @@
 #include "platform/DialogRunner.h"
 #include "platform/Files.h"
 #include "platform/MessageBox.h"
+#include "platform/PaintingWait.h"
 
 namespace {
 
@@ -29,12 +30,29 @@ constexpr platform::COLORREF kRimGrey = platform::RGB(120, 120, 120);
 constexpr platform::COLORREF kBrightGreen = platform::RGB(0, 255, 0);
 constexpr platform::COLORREF kPaleGreen = platform::RGB(150, 200, 150);
 
+/// How long a window manager may take to maximise the window, in ms. Without one (a bare X
+/// display) the window keeps its size, and the intro plays at that size once this is over.
+constexpr int kMaximiseWaitMs = 2000;
+
+/// Maximises the window and waits, painting but taking no input, until its client area has
+/// grown. A window manager maximises in its own time, and the intro is laid out for the
+/// client area it finds: started before the new size arrives, it would play at the normal
+/// size in the corner of the maximised window.
+void ShowMaximisedNow(CVertanDlg& table)
+{
+    const QWidget& client = *table.tableView();
+    const QSize normal = client.sizeHint();
+    table.showMaximized();
+    platform::WaitKeepingPaint(kMaximiseWaitMs,
+        [&] { return client.width() > normal.width() || client.height() > normal.height(); });
+}
+
 /// The window as the intro finds it: maximised when the settings say so, its title, the
 /// brushes made, and the client area in table green.
 void PrepareWindow(CVertanDlg& table)
 {
     if (g_maximized == 1)
-        table.showMaximized();
+        ShowMaximisedNow(table);
     table.setWindowTitle(QStringLiteral("Вертан"));
     table.m_dcBuffer.selectPen(platform::Pen::Null());
     table.m_brush2 = { table.m_textBackColour };

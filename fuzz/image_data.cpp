@@ -9,6 +9,9 @@ namespace {
 
 /// The file of this target (VERTAN_IMAGE_FILE is its place in the start-up's order).
 constexpr ImageDataFile kFile = kImageDataFiles[VERTAN_IMAGE_FILE];
+// An image data file left out of the build's list of targets would not be fuzzed at all.
+static_assert(VERTAN_IMAGE_TARGETS == kImageDataFiles.size(), "every image data file has a target");
+
 /// How far the points of an announcement, a caption or a glyph may lie from its anchor.
 constexpr int kSheetReach = 2000;
 constexpr long long kMaxColour = 0xffffff;

@@ -26,7 +26,8 @@ if ! git -C "$root" ls-files '*.cpp' '*.h' | (cd "$root" && xargs clang-format -
   exit 1
 fi
 log="$build_dir/ctest.log"
-ctest --test-dir "$build_dir" --output-on-failure --parallel "$(nproc)" --timeout 300 | tee "$log"
+# A build that defines no tests passes nothing: finding none is a failure.
+ctest --test-dir "$build_dir" --output-on-failure --no-tests=error --parallel "$(nproc)" --timeout 300 | tee "$log"
 # A skipped test is a failure: what cannot run here must be made to run, not passed over.
 if grep -q "The following tests did not run" "$log"; then
   echo "Tests were skipped (listed above): a test that cannot run here fails the run." >&2

@@ -1,6 +1,7 @@
 #include "support/TableFixture.h"
 
 #include "app/Sounds.h"
+#include "app/TableView.h"
 #include "app/WindowTitle.h"
 #include "app/dialogs/Vvod_imy.h"
 #include "app/drawing/ImagePainting.h"
@@ -124,6 +125,25 @@ TEST_F(StartUpTest, RepaintWhileTheNameDialogIsOpenDoesNotStartAgain)
     table_->OnPaint();
     EXPECT_EQ(dialogs_.opened.size(), 1u);
     EXPECT_EQ(g_playerName, QStringLiteral("anna")) << "the field is taken whether OK or not";
+}
+
+TEST_F(StartUpTest, TheIntroOfAMaximisedWindowIsLaidOutForTheMaximisedClientArea)
+{
+    // The first vertex as the model's own 970 x 700 frame has it, before any centring.
+    const QByteArray model = folder_.read(kIntroFile);
+    ASSERT_EQ(ReadIntroModel(model.toStdString(), kIntroFrameWidth, kIntroFrameHeight), DataFault::None);
+    const double frameX = g_introX[1], frameY = g_introY[1];
+    folder_.write(kSharedSettingsFile, "1 1 0 1 3 1 1 1 1 2 8 1000 1 1 10 2");
+    dialogs_.answerAs<CVvod_imy>([&](CVvod_imy&) {
+        const QSize client = table_->tableView()->size();
+        EXPECT_GT(client.width(), kInitialClientWidth) << "maximised before the intro";
+        EXPECT_EQ(std::tuple(g_clientWidth, g_clientHeight, g_introX[1], g_introY[1]),
+            std::tuple(client.width(), client.height(), frameX - (kIntroFrameWidth - client.width()) / 2,
+                frameY - (kIntroFrameHeight - client.height()) / 2));
+        return int(QDialog::Accepted);
+    });
+    table_->OnPaint();
+    EXPECT_EQ(dialogs_.opened.size(), 1u);
 }
 
 struct Damage {

@@ -4,8 +4,9 @@
 # program's request, a drag with Alt and the right button) leaves it at its size, 640 wide; a
 # double click on the title bar maximises it to the screen's width and a second one
 # restores it to the size it opened with. Then a player whose settings say maximised finds
-# the window maximised at start-up, and a restore gives it the same normal size, which it
-# then keeps.
+# the window maximised at start-up with the intro's model in the middle of the screen, and a
+# restore gives it the same normal size, which it then keeps. Each run ends as a player ends
+# it, with a name and Escape on the table, and the program must end well.
 #
 # Usage: window_frame.sh <vertan-binary> <work-dir>
 #        (run through scripts/with-display.sh, which gives it a display of its own)
@@ -29,6 +30,17 @@ readonly kDrags=("120 90" "-200 -150")
 readonly kSyncMove=10
 # The settings of a first run, but maximised.
 readonly kMaximisedSettings="1 1 0 1 3 1 1 1 1 2 8 1000 1 1 10 2"
+readonly kTypedName=tester # the field turns letters to capitals
+readonly kShownName=TESTER
+# The maximised window's intro: at least this many pixels of its model in a square of this
+# side round the screen's centre, and nothing but its background in the screen's lowest rows.
+readonly kModelPixels=100
+readonly kMiddleSide=300
+readonly kLowRows=20
+# Colours that are not the model: nothing drawn, the intro's background, the table's green.
+readonly kNothing="0,0,0"
+readonly kIntroBackground="76,102,76"
+readonly kTableGreen="67,102,67"
 
 e2e_name="window_frame"
 manager=""
@@ -129,13 +141,49 @@ alt_drag() {
         mouseup 3 keyup alt
 }
 
+# Pixels of the area WxH+X+Y ($2) of the screenshot $1 of none of the colours $3 ("r,g,b ...").
+pixels_but() {
+    convert "$1" -crop "$2" +repage -format %c histogram:info:- |
+        awk -v not=" $3 " '{ colour = $2; gsub(/[()]/, "", colour) }
+            index(not, " " colour " ") == 0 { sum += $1 } END { print sum + 0 }'
+}
+
+# True when the screenshot $1 shows the intro over the whole maximised window, with its model
+# in the middle of the screen. (An intro played at the normal size in the window's corner
+# leaves the rest of the window black.)
+intro_in_middle() {
+    local middle="${kMiddleSide}x$kMiddleSide+$(((screen_width - kMiddleSide) / 2))+$(((screen_height - kMiddleSide) / 2))"
+    [ "$(pixels_but "$1" "${screen_width}x$kLowRows+0+$((screen_height - kLowRows))" "$kIntroBackground")" -eq 0 ] &&
+        [ "$(pixels_but "$1" "$middle" "$kNothing $kIntroBackground $kTableGreen")" -ge "$kModelPixels" ]
+}
+
+# Takes screenshots of the screen while the intro plays until one shows it as intro_in_middle
+# wants. The name dialog ends the intro: a screenshot after which no dialog is open shows none.
+wait_for_intro_in_middle() {
+    local shot="$work/start-maximised.png" deadline=$((SECONDS + kDialogTimeout))
+    while :; do
+        screenshot "$shot"
+        [ -z "$(program_windows "^$kDialogTitle\$")" ] ||
+            fail "the intro ended without filling the window with its model in the middle (see $shot)"
+        ! intro_in_middle "$shot" || break
+        [ $SECONDS -lt $deadline ] || fail "the intro did not fill the window within $kDialogTimeout s (see $shot)"
+    done
+    say "the intro fills the window, its model in the middle of the screen"
+}
+
+# Ends the run as a player does: a name, then Escape on the table; the program must end well.
+leave_as_player() {
+    table=$(enter_name "$kTypedName" "$kShownName") || exit 1
+    leave_with_escape "$table"
+}
+
 [ $# -eq 2 ] || {
     echo "usage: $0 <vertan-binary> <work-dir>" >&2
     exit 2
 }
 e2e_setup "$1" "$2"
 start_manager
-screen_width=$(timeout "$kCommandTimeout" xdotool getdisplaygeometry | cut -d' ' -f1)
+read -r screen_width screen_height < <(timeout "$kCommandTimeout" xdotool getdisplaygeometry)
 
 start_program
 table=$(wait_for_window "$kTableTitle" "$kDialogTimeout") || exit 1
@@ -169,13 +217,13 @@ double_click_title
 wait_for_state no is_normal "the second double click did not restore the window to $normal"
 screenshot "$work/restored.png"
 say "restored: $(window_size)"
-stop_program
+leave_as_player
 
 printf '%s' "$kMaximisedSettings" >"$game/config.krt" || fail "cannot write $game/config.krt"
 start_program
 table=$(wait_for_window "$kTableTitle" "$kDialogTimeout") || exit 1
 wait_for_state yes is_screen_wide "the settings' maximised window did not start maximised"
-screenshot "$work/start-maximised.png"
+wait_for_intro_in_middle
 double_click_title
 wait_for_state no is_normal "the window started maximised did not restore to $normal"
 # shellcheck disable=SC2086 # width and height as two words
@@ -183,4 +231,5 @@ xdo windowsize "$table" ${kAskedSizes[-1]}
 now=$(settled_size)
 [ "$now" = "$normal" ] || fail "restored, then asked for ${kAskedSizes[-1]/ /x}, the window became $now"
 say "started maximised, restored to $now"
+leave_as_player
 say "passed"
