@@ -132,6 +132,12 @@ void drawGameEndPage(platform::MemoryDC& dc, int c, int cy, const FinalPanelScor
     drawDealRows(dc, c, cy, places.firstRow, score.rows);
 }
 
+/// What a final panel drawn now shows of the score in force.
+FinalPanelScore scoreInForce()
+{
+    return { g_sheetRowCount, g_humanTotal, g_computerTotal };
+}
+
 /// The score sheet's frame and rules around the centre (c, cy); its box.
 PanelBox drawSheetFrame(CVertanDlg& dlg, int c, int cy)
 {
@@ -253,7 +259,7 @@ void KeepFinalPanelScore()
 {
     // Kept once: a second change of player would keep the score the first one cleared.
     if (g_gameOver == 1 && !g_keptFinalScore)
-        g_keptFinalScore = FinalPanelScore { g_sheetRowCount, g_humanTotal, g_computerTotal };
+        g_keptFinalScore = scoreInForce();
 }
 
 void DrawDealResultPanel(CVertanDlg& dlg)
@@ -270,8 +276,7 @@ void DrawDealResultPanel(CVertanDlg& dlg)
         g_playerName + QStringLiteral("  ") + QString::number(g_humanDealPoints), humanHalf(c));
     // A score cleared under a panel loaded from a save shows no game's end: the totals it
     // ended at are gone with it.
-    const FinalPanelScore score
-        = g_keptFinalScore.value_or(FinalPanelScore { g_sheetRowCount, g_humanTotal, g_computerTotal });
+    const FinalPanelScore score = g_keptFinalScore.value_or(scoreInForce());
     if (g_gameOver == 1 && TotalsEndedAGame(score.humanTotal, score.computerTotal))
         drawGameEndPage(dc, c, cy, score);
     else
