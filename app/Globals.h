@@ -70,7 +70,8 @@ inline std::array<QString, kStatCells> g_statRowNo, g_statName, g_statStatus, g_
 /// Rows of the statistics table read, 0..15.
 inline int g_statRowCount = 0;
 
-/// 0 until start-up has run; 1 from the moment it starts, so it runs once.
+/// 0 until start-up has run; 1 from the moment the window has its size, so it runs once and
+/// size messages redraw the table from then on.
 inline int g_started = 0;
 /// 1 while the intro's OpenGL context exists.
 inline int g_glActive = 0;

@@ -47,12 +47,11 @@ void ShowMaximisedNow(CVertanDlg& table)
         [&] { return client.width() > normal.width() || client.height() > normal.height(); });
 }
 
-/// The window as the intro finds it: maximised when the settings say so, its title, the
-/// brushes made, and the client area in table green.
+/// The window as the intro finds it: its title, the brushes made, the table green, and
+/// maximised when the settings say so. The green covers the whole back buffer before the
+/// maximise, so that the window shows it wherever it grows while the maximise is awaited.
 void PrepareWindow(CVertanDlg& table)
 {
-    if (g_maximized == 1)
-        ShowMaximisedNow(table);
     table.setWindowTitle(QStringLiteral("Вертан"));
     table.m_dcBuffer.selectPen(platform::Pen::Null());
     table.m_brush2 = { table.m_textBackColour };
@@ -62,8 +61,12 @@ void PrepareWindow(CVertanDlg& table)
     table.m_brush6 = { kPaleGreen };
     table.m_brush1 = { kTableGreen };
     table.m_dcBuffer.selectBrush(table.m_brush1);
-    table.m_dcBuffer.rectangle(0, 0, g_clientWidth, g_clientHeight);
-    table.surface().present(table.m_dcBuffer, 0, 0, g_clientWidth, g_clientHeight);
+    const int width = table.m_dcBuffer.width();
+    const int height = table.m_dcBuffer.height();
+    table.m_dcBuffer.rectangle(0, 0, width, height);
+    table.surface().present(table.m_dcBuffer, 0, 0, width, height);
+    if (g_maximized == 1)
+        ShowMaximisedNow(table);
 }
 
 /// The game cannot start without one of its data files: the player learns which, and the
@@ -103,10 +106,13 @@ void CVertanDlg::StartUp()
     platform::SetCurrentFolder(g_programDir);
     ReadSettingsFile(FileInFolder(g_programDir, g_settingsFile), m_customColour);
 
+    // Not started yet while the window takes its size: a size message then only lays the
+    // table out, where a redraw would cover the green with a table whose pictures are not
+    // read yet. The view asks for the start-up once, so a paint meanwhile does not repeat it.
+    PrepareWindow(*this);
     // From here on a paint that arrives while the start-up runs (during the intro's
     // pauses or the name dialog) must not start it again.
     g_started = 1;
-    PrepareWindow(*this);
 
     const DataFileResult model = LoadDataFile(FileInFolder(g_programDir, kIntroFile),
         [](std::string_view text) { return ReadIntroModel(text, g_clientWidth, g_clientHeight); });

@@ -7,7 +7,10 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build_dir="$root/build"
-options=(-DCMAKE_COMPILE_WARNING_AS_ERROR=ON)
+# The tests and benchmarks are asked for by name: scripts/play.sh turns them off in the same
+# build folder, and CMake keeps an option's last value, so the test programs built before
+# would run again over the changed code.
+options=(-DCMAKE_COMPILE_WARNING_AS_ERROR=ON -DVERTAN_TESTS=ON -DVERTAN_BENCH=ON)
 if [ "${1:-}" = "--sanitize" ]; then
   build_dir="$root/build-sanitize"
   export CXX=clang++

@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTimer>
 
 namespace {
 
@@ -142,8 +143,18 @@ TEST_F(StartUpTest, TheIntroOfAMaximisedWindowIsLaidOutForTheMaximisedClientArea
                 frameY - (kIntroFrameHeight - client.height()) / 2));
         return int(QDialog::Accepted);
     });
+    // While the start-up waits for the maximise, the window shows the table green within the
+    // normal client area, which it is laid out for, and where the maximised one grows beyond.
+    layOut(kInitialClientWidth, kInitialClientHeight);
+    std::pair<COLORREF, COLORREF> waiting;
+    QTimer::singleShot(0, table_.get(), [&] {
+        const platform::MemoryDC& shown = table_->surface().dc();
+        waiting = { shown.getPixel(kInitialClientWidth - 1, kInitialClientHeight - 1),
+            shown.getPixel(kInitialClientWidth, kInitialClientHeight) };
+    });
     table_->OnPaint();
-    EXPECT_EQ(dialogs_.opened.size(), 1u);
+    const COLORREF green = RGB(67, 102, 67);
+    EXPECT_EQ(std::tuple(dialogs_.opened.size(), waiting), std::tuple(1u, std::pair(green, green)));
 }
 
 struct Damage {
