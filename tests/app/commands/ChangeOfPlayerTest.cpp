@@ -141,19 +141,36 @@ TEST_F(ChangeOfPlayerTest, TheSameNameEscapeOrNoKeepThePlayerAndTheGame)
 TEST_F(ChangeOfPlayerTest, ANoClearsTheScoreOfAnEndedGameWhateverTheLengthNowAndRedrawsNothing)
 {
     // Where the game stands: under way, at its final panel, or on the empty table that "Нет"
-    // to a new game leaves (the panel's button clears g_gameOver before it asks).
-    enum class At { kPlay, kFinalPanel, kEmptyTable };
+    // to a new game leaves (the panel's button clears g_gameOver before it asks), there with
+    // the score sheet and the statistics opened over it.
+    enum class At { kPlay, kFinalPanel, kEmptyTable, kOverlaysOverEmptyTable };
     const struct {
         int length, human, computer;
         At at;
         bool cleared;
+        bool nextGameEnds = false; ///< the deal that ends the next game is scored after the change
     } rows[] = {
         { kLongGame, 1001, 380, At::kFinalPanel, true },
         { kLongGame, 510, 380, At::kFinalPanel, true }, // ended short, then made long
         { kShortGame, 638, 671, At::kFinalPanel, true }, // the panel still shows the loss
         { kLongGame, 510, 380, At::kEmptyTable, true },
+        { kLongGame, 510, 380, At::kOverlaysOverEmptyTable, true }, // the ended game lies beneath both
+        { kLongGame, 380, 1001, At::kFinalPanel, true, true }, // the next game's panel shows its own end
         { kShortGame, 600, 550, At::kPlay, false }, // a long game made short plays on to its end
         { kLongGame, 420, 380, At::kPlay, false },
+    };
+    // The next game, started from the menu, at 950 to 0 before the deal that ends it: both
+    // hands played out, a trick each, the human taking it 100 to 62. Its final panel, drawn
+    // again.
+    const auto endNextGame = [this] {
+        platform_.messageBox.answer({ true });
+        table_->OnNewGame();
+        std::tie(g_humanTotal, g_humanCount, g_computerCount, g_humanTookTrick, g_computerTookTrick)
+            = std::tuple(950, 0, 0, 1, 1);
+        std::tie(g_humanDealPoints, g_computerDealPoints, table_->m_taker) = std::tuple(100, 62, kHuman);
+        table_->ScoreDeal();
+        table_->RedrawTable();
+        return table_->m_dcBuffer.image().copy();
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(&row - rows);
@@ -165,6 +182,10 @@ TEST_F(ChangeOfPlayerTest, ANoClearsTheScoreOfAnEndedGameWhateverTheLengthNowAnd
         if (row.at != At::kPlay)
             std::tie(g_promptState, g_announcement) = std::tuple(
                 PromptState::kDealResult, row.at == At::kFinalPanel ? image::kCaptionAcknowledge : 0);
+        if (row.at == At::kOverlaysOverEmptyTable) {
+            table_->OnShowScore();
+            table_->OnShowStatistics();
+        }
         table_->RedrawTable();
         const QImage shown = table_->m_dcBuffer.image().copy();
         const auto kept = std::tuple(score(), g_sheetRowCount, g_firstDealDone);
@@ -176,6 +197,11 @@ TEST_F(ChangeOfPlayerTest, ANoClearsTheScoreOfAnEndedGameWhateverTheLengthNowAnd
             std::tuple("IVAN", prompt, std::size_t { 1 }));
         table_->RedrawTable();
         EXPECT_TRUE(table_->m_dcBuffer.image() == shown) << "the table is drawn otherwise than before";
+        if (row.nextGameEnds) {
+            const QImage next = endNextGame();
+            SetUp(); // the same deal on a table that had no earlier game
+            EXPECT_TRUE(endNextGame() == next) << "the earlier game's end is shown";
+        }
     }
 }
 
