@@ -40,6 +40,14 @@ int TrumpPairFlag(std::span<const int> cards)
     return HoldsStrength(cards, kTrumpQueenStrength) && HoldsStrength(cards, kTrumpKingStrength) ? 1 : 0;
 }
 
+/// Only the computer that chose trump may hold its runs back.
+bool ComputerShowsWhenAsked()
+{
+    return g_toMove != kComputer || ComputerKeepsDeclaration();
+}
+
+} // namespace
+
 int HumanImage(const RunSearchResult& human)
 {
     if (human.bestFifty == 0)
@@ -54,7 +62,7 @@ int ComputerImage(const RunSearchResult& computer)
     return computer.bestTwenty > 0 ? image::kComputerFiftyAndTwenty : image::kComputerFifty;
 }
 
-DeclarationCase Compare(const RunSearchResult& human, const RunSearchResult& computer)
+DeclarationCase CompareRuns(const RunSearchResult& human, const RunSearchResult& computer)
 {
     if (human.bestFifty > computer.bestFifty)
         return DeclarationCase::kHumanFifty;
@@ -71,13 +79,18 @@ DeclarationCase Compare(const RunSearchResult& human, const RunSearchResult& com
     return DeclarationCase::kNone;
 }
 
-/// Only the computer that chose trump may hold its runs back.
-bool ComputerShowsWhenAsked()
+bool HumanRunsScore(DeclarationCase which)
 {
-    return g_toMove != kComputer || ComputerKeepsDeclaration();
+    using enum DeclarationCase;
+    return which == kHumanFifty || which == kHumanTwenty || which == kEqualFifties || which == kEqualTwenties;
 }
 
-} // namespace
+bool ComputerRunsScore(DeclarationCase which)
+{
+    using enum DeclarationCase;
+    return which == kComputerFifty || which == kComputerTwenty || which == kEqualFifties
+        || which == kEqualTwenties;
+}
 
 DeclarationOutcome DecideDeclarations()
 {
@@ -98,7 +111,7 @@ DeclarationOutcome DecideDeclarations()
     g_computerTwenties = computer.twenties;
 
     DeclarationOutcome outcome;
-    outcome.which = Compare(human, computer);
+    outcome.which = CompareRuns(human, computer);
     switch (outcome.which) {
     case DeclarationCase::kNone:
         return outcome;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/PromptState.h"
+#include "engine/RunSearch.h"
 
 /// Which side's runs score after the second deal: fifties are compared first (by each
 /// side's best), twenties only when neither side holds a fifty.
@@ -13,6 +14,17 @@ enum class DeclarationCase {
     kComputerTwenty, ///< no fifties, the computer's best twenty is better; it may hold it back
     kEqualTwenties, ///< no fifties, equal best twenties: the human declares; the computer may too
 };
+
+/// Which side's runs are better, from each side's runs.
+DeclarationCase CompareRuns(const RunSearchResult& human, const RunSearchResult& computer);
+/// Whether the side's runs score in that case: its own is better, or both are equal.
+bool HumanRunsScore(DeclarationCase which);
+bool ComputerRunsScore(DeclarationCase which);
+
+/// The image a side shows for its runs: 10 (23) for twenties only, 11 (24) for fifties
+/// only, 12 (25) for both, the human's (the computer's).
+int HumanImage(const RunSearchResult& human);
+int ComputerImage(const RunSearchResult& computer);
 
 /// What the declarations sequence shows and asks.
 struct DeclarationOutcome {

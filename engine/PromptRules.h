@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/CardTable.h"
 #include "engine/PromptState.h"
 
 /// Where in a deal a prompt stands and what it stands with. The deal poses each prompt at one
@@ -41,16 +42,71 @@ struct ImageRule {
     int image = 0;
 };
 
-/// The rule of one prompt that a deal poses.
+/// Which side a value names while the game waits.
+enum class SideRule {
+    kNobody, ///< 0: no side yet
+    kHuman,
+    kComputer,
+    kEither, ///< the human or the computer
+    kAny, ///< whatever the deal left there: play sets it anew before it is read
+};
+
+/// What the three shown announcements (`g_shownAnnouncement1`..3) hold while a prompt waits.
+enum class ShownImages {
+    /// What earlier prompts left: no redraw and no answer of this prompt reads them.
+    kAny,
+    /// The first: the computer's first-round bid, image 15 or 16, whichever it chose.
+    kComputerBid,
+    /// The first: the computer's first-round pass, image 15.
+    kComputerPassed,
+    /// The three suits other than the turned-up one, in ascending order; the suit buttons
+    /// (`g_offeredSuit1`..3) name the same.
+    kOtherSuits,
+    /// The first: the suit the computer named, image 18..21 of the trump.
+    kNamedSuit,
+    /// The first: the computer's second pass, image 17.
+    kComputerPassedAgain,
+    /// The first and the second: the images of the runs shown, the human's first.
+    kDeclarations,
+};
+
+/// `g_trumpMarkPos` values a prompt allows, as bits 1 << place.
+constexpr int MarkAt(int place)
+{
+    return 1 << place;
+}
+
+/// The sides that show their cards out of their rows, as bits 1 << side.
+constexpr int Shows(int side)
+{
+    return 1 << side;
+}
+
+/// The rule of one prompt that a deal poses: where it stands, what it stands with, and the
+/// values of the deal that posing it decides.
 struct PromptRule {
     PromptState state;
     DealPhase phase;
     /// What posing the prompt, and a redraw of it, leave: the last caption or image drawn,
     /// but the computer's bid where the hover reads it.
     ImageRule stands;
-    /// The answer goes on into the start of play, which the side in `g_toMove` leads as the
-    /// side that took the trump: that side must be known.
-    bool startsPlay;
+    /// The prompt belongs to the trump bidding, which a hanging tie skips.
+    bool bidding = false;
+    /// `g_toMove`: nobody until a side takes the trump; the side that took it where the
+    /// answer goes on with it into the start of play.
+    SideRule toMove = SideRule::kNobody;
+    /// `g_firstHand`, the side that spoke first in the bidding.
+    SideRule firstHand = SideRule::kEither;
+    /// `g_trumpMarkPos`: no glyph until the trump is fixed, beside the talon (1) then, and at
+    /// the deck (2) from the second deal on.
+    int trumpMarks = MarkAt(kTrumpMarkNone);
+    /// `g_humanShowing` and `g_computerShowing`: declared runs or six trumps out of the row.
+    int showing = 0;
+    /// `g_humanSevenRaised` or `g_computerSevenRaised`: the side whose seven is offered.
+    int sevenRaised = kNoSide;
+    /// `g_humanFollows`: the human's card answers the computer's lead on the table.
+    int humanFollows = 0;
+    ShownImages shown = ShownImages::kAny;
     /// What earlier versions of the game left instead while the prompt stood, and their
     /// saves still hold: the computer's bid above the acknowledge caption.
     ImageRule formerly {};

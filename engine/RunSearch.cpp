@@ -22,13 +22,13 @@ int NaturalOrder(int card)
 
 /// Takes every run of `length` cards it finds, walking the ordered list from its top
 /// down; returns how many it found and raises `best` to the best value among them.
-int TakeRuns(const std::vector<int>& ordered, int length, double& best)
+int TakeRuns(const std::vector<int>& ordered, int length, int trumpSuit, RunsOfHand& found, double& best)
 {
-    const auto holds = [&ordered](int card) {
+    const auto holds = [&](int card) {
         return IsCard(card) && std::find(ordered.begin(), ordered.end(), card) != ordered.end()
-            && g_cards[card].inRun() == 0;
+            && !found.inRun[static_cast<std::size_t>(card)];
     };
-    int found = 0;
+    int runs = 0;
     int position = static_cast<int>(ordered.size()) - 1;
     while (position >= length - 1) {
         const int top = ordered[static_cast<std::size_t>(position)];
@@ -39,39 +39,46 @@ int TakeRuns(const std::vector<int>& ordered, int length, double& best)
             --position;
             continue;
         }
-        for (int below = 0; below < length; ++below) {
-            g_cards[top - below * kSameSuitStep].inRun() = 1;
-            g_cards[top - below * kSameSuitStep].shown() = 1;
-        }
-        ++found;
-        best = std::max(best, NaturalOrder(top) + (SuitOf(top) == g_trumpSuit ? kTrumpRunBonus : 0.0));
+        for (int below = 0; below < length; ++below)
+            found.inRun[static_cast<std::size_t>(top - below * kSameSuitStep)] = true;
+        ++runs;
+        best = std::max(best, NaturalOrder(top) + (SuitOf(top) == trumpSuit ? kTrumpRunBonus : 0.0));
         // The run's cards stand right below its top in the ordered list.
         position -= length;
     }
-    return found;
+    return runs;
 }
 
 } // namespace
 
-RunSearchResult SearchRuns(std::span<const int> cards)
+RunsOfHand FindRuns(std::span<const int> cards, int trumpSuit)
 {
     std::vector<int> ordered;
-    for (const int card : cards) {
-        if (!IsCard(card))
-            continue;
-        g_cards[card].inRun() = 0;
-        g_cards[card].shown() = 0;
-        g_cards[card].sortMark() = 1;
-        ordered.push_back(card);
-    }
-    std::ranges::sort(ordered, [](int a, int b) {
-        const auto key
-            = [](int card) { return std::tuple(SuitOf(card) == g_trumpSuit, SuitOf(card), RankOf(card)); };
+    for (const int card : cards)
+        if (IsCard(card))
+            ordered.push_back(card);
+    std::ranges::sort(ordered, [trumpSuit](int a, int b) {
+        const auto key = [trumpSuit](int card) {
+            return std::tuple(SuitOf(card) == trumpSuit, SuitOf(card), RankOf(card));
+        };
         return key(a) < key(b);
     });
 
-    RunSearchResult result;
-    result.fifties = TakeRuns(ordered, kFiftyLength, result.bestFifty);
-    result.twenties = TakeRuns(ordered, kTwentyLength, result.bestTwenty);
-    return result;
+    RunsOfHand found;
+    found.runs.fifties = TakeRuns(ordered, kFiftyLength, trumpSuit, found, found.runs.bestFifty);
+    found.runs.twenties = TakeRuns(ordered, kTwentyLength, trumpSuit, found, found.runs.bestTwenty);
+    return found;
+}
+
+RunSearchResult SearchRuns(std::span<const int> cards)
+{
+    const RunsOfHand found = FindRuns(cards, g_trumpSuit);
+    for (const int card : cards) {
+        if (!IsCard(card))
+            continue;
+        CardRecord& record = g_cards[card];
+        record.inRun() = record.shown() = found.inRun[static_cast<std::size_t>(card)] ? 1 : 0;
+        record.sortMark() = 1;
+    }
+    return found.runs;
 }

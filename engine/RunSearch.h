@@ -1,5 +1,8 @@
 #pragma once
 
+#include "engine/CardTable.h"
+
+#include <array>
 #include <span>
 
 /// Runs in one hand: three cards of a suit in unbroken natural order make a twenty, four a
@@ -13,6 +16,14 @@ struct RunSearchResult {
     double bestFifty = 0;
     double bestTwenty = 0;
 };
+
+/// The runs of `cards` (one hand, in any order) under that trump suit, as SearchRuns finds
+/// them, and which cards they take (by card 1..32), without touching the card table.
+struct RunsOfHand {
+    RunSearchResult runs;
+    std::array<bool, g_deckSize + 1> inRun {};
+};
+RunsOfHand FindRuns(std::span<const int> cards, int trumpSuit);
 
 /// Searches `cards` (one hand, in any order) for runs under `g_trumpSuit`. The hand itself
 /// is not reordered: a scratch list is ordered by suit (the three other suits ascending,

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
+#include <string_view>
 
 namespace {
 
@@ -51,7 +53,37 @@ std::string Filled(const char* pattern, long long value)
     return text;
 }
 
+/// The number a text holds where its pattern has "%i", as std::to_string writes it; 0 for
+/// a pattern without one that the text matches; nullopt when the text does not match.
+std::optional<int> Unfilled(std::string_view pattern, std::string_view text)
+{
+    const auto at = pattern.find("%i");
+    if (at == std::string_view::npos)
+        return text == pattern ? std::optional<int>(0) : std::nullopt;
+    const std::string_view prefix = pattern.substr(0, at);
+    const std::string_view suffix = pattern.substr(at + 2);
+    if (text.size() <= prefix.size() + suffix.size() || !text.starts_with(prefix) || !text.ends_with(suffix))
+        return std::nullopt;
+    const std::string_view number = text.substr(prefix.size(), text.size() - prefix.size() - suffix.size());
+    int value = 0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (error != std::errc() || end != number.data() + number.size() || std::to_string(value) != number)
+        return std::nullopt;
+    return value;
+}
+
 } // namespace
+
+std::optional<DealCellReading> ReadDealCell(int side, const SheetCell& cell)
+{
+    for (std::size_t k = 0; k < kDealTexts.size(); ++k) {
+        const auto text = static_cast<SheetText>(k);
+        const std::optional<int> value = Unfilled(kDealTexts[k].text, cell.text);
+        if (value && DealCell(side, text, *value) == cell)
+            return DealCellReading { text, *value };
+    }
+    return std::nullopt;
+}
 
 SheetCell DealCell(int side, SheetText text, int value)
 {

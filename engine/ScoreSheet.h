@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 /// The score sheet's rows: one per deal, a cell for each side with its text and its
@@ -41,6 +42,15 @@ enum class SheetText {
 
 /// The cell of side 1..2 (kHuman, kComputer) saying `text`; `value` fills its number.
 SheetCell DealCell(int side, SheetText text, int value = 0);
+
+/// A deal cell read back: what its text says and the number in it (0 for a text without).
+struct DealCellReading {
+    SheetText text;
+    int value = 0;
+};
+/// What the cell of side 1..2 says, when it is one DealCell writes for that side, text and
+/// indent alike; nullopt for any other.
+std::optional<DealCellReading> ReadDealCell(int side, const SheetCell& cell);
 
 /// True when the deal row after `lastRow`, the row last written, would lie past the rows
 /// kept: rows kSheetPageRows + 1..kSheetLastRow then move to rows 1.. before it is written.

@@ -3,6 +3,8 @@
 #include "engine/CardTable.h"
 #include "engine/GameState.h"
 
+#include <algorithm>
+
 namespace {
 
 /// Trumps in unbroken order that end the deal.
@@ -10,38 +12,32 @@ constexpr int kRunLength = 6;
 /// Runs of six start at the seven, the eight or the nine.
 constexpr int kHighestRunStart = kRankNine;
 
-/// True when the six trumps from rank `lowest` upward all lie at `location`.
-bool RunLiesAt(int lowest, int location)
-{
-    for (int rank = lowest; rank < lowest + kRunLength; ++rank) {
-        if (g_cards[CardOf(rank, g_trumpSuit)].location() != location)
-            return false;
-    }
-    return true;
-}
+} // namespace
 
-bool HoldsSixTrumps(int location)
+bool HoldsSixTrumps(std::span<const int> cards, int suit)
 {
+    if (suit < 1 || suit > kSuits)
+        return false;
+    const auto holds = [&cards](int card) { return std::ranges::find(cards, card) != cards.end(); };
     for (int lowest = kRankSeven; lowest <= kHighestRunStart; ++lowest) {
-        if (RunLiesAt(lowest, location))
+        bool run = true;
+        for (int rank = lowest; rank < lowest + kRunLength && run; ++rank)
+            run = holds(CardOf(rank, suit));
+        if (run)
             return true;
     }
     return false;
 }
 
-} // namespace
-
 int DetectSixTrumps()
 {
     g_humanSixTrumps = 0;
     g_computerSixTrumps = 0;
-    if (g_trumpSuit < 1 || g_trumpSuit > kSuits)
-        return kNoSide;
-    if (HoldsSixTrumps(kInHumanHand)) {
+    if (HoldsSixTrumps(HandCards(g_humanHand, g_humanCount), g_trumpSuit)) {
         g_humanSixTrumps = 1;
         return kHuman;
     }
-    if (HoldsSixTrumps(kInComputerHand)) {
+    if (HoldsSixTrumps(HandCards(g_computerHand, g_computerCount), g_trumpSuit)) {
         g_computerSixTrumps = 1;
         return kComputer;
     }

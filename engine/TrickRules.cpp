@@ -27,9 +27,9 @@ bool IsLegalAnswer(std::span<const int> hand, int answerSuit, int ledSuit)
     return IsTrumpSuit(answerSuit) || !HoldsSuit(hand, g_trumpSuit);
 }
 
-bool AnswerTakesTrick(int ledSuit, int ledStrength, int answerSuit, int answerStrength)
+bool AnswerTakesTrick(int ledSuit, int ledStrength, int answerSuit, int answerStrength, int trumpSuit)
 {
-    return answerStrength > ledStrength && (answerSuit == ledSuit || IsTrumpSuit(answerSuit));
+    return answerStrength > ledStrength && (answerSuit == ledSuit || answerSuit == trumpSuit);
 }
 
 int TrickPoints(int ledPoints, int answerPoints, bool lastTrick)

@@ -21,10 +21,12 @@ bool IsTrumpSuit(int suit);
 /// holds none of the led suit; any card when it holds neither. The answer need not beat.
 bool IsLegalAnswer(std::span<const int> hand, int answerSuit, int ledSuit);
 
-/// Whether the answer takes the trick: it must be stronger and either of the led suit or a
-/// trump. Trump strengths 9..16 lie above every plain strength 1..8, so any trump beats a
-/// plain lead, and a plain card of another suit never takes a trick whatever its strength.
-bool AnswerTakesTrick(int ledSuit, int ledStrength, int answerSuit, int answerStrength);
+/// Whether the answer takes the trick under `trumpSuit`: it must be stronger and either of
+/// the led suit or a trump. Trump strengths 9..16 lie above every plain strength 1..8, so
+/// any trump beats a plain lead, and a plain card of another suit never takes a trick
+/// whatever its strength.
+bool AnswerTakesTrick(
+    int ledSuit, int ledStrength, int answerSuit, int answerStrength, int trumpSuit = g_trumpSuit);
 
 /// Points a trick brings its winner: both cards' points, and kLastTrickBonus more when it
 /// is the last trick of the deal.

@@ -6,6 +6,7 @@
 #include "app/files/SettingsFile.h"
 #include "engine/CardValues.h"
 #include "engine/PromptState.h"
+#include "engine/ScoreSheet.h"
 #include "platform/Cp1251.h"
 
 #include <QList>
@@ -77,73 +78,82 @@ constexpr Range kCardOrNone { kNoCard, g_deckSize };
 constexpr Range kPoints { -kPointsLimit, kPointsLimit };
 constexpr Range kPixels { -kPixelLimit, kPixelLimit };
 constexpr Range kImage { image::kNone, kAnnouncementCount };
-constexpr Range kRows { 0, kSheetLastRow };
+constexpr Range kRows { 0, kSheetKeptRows };
 constexpr Range kHandCount { 0, kMaxHand };
 
-/// Header values 17..73 after the name and the settings, in file order.
+/// The account of the header values 17..73 after the name and the settings (free, each in
+/// its range), in file order: the values any game gives each, and whether it is free (play
+/// reads it as any value in range, or sets it anew before it reads it) or what play derives
+/// it from, which the position's checks hold it against (SavedGamePosition.h): the places
+/// of the cards and the prompt that stands (places), how the game waits (waiting: the
+/// prompt rules), what the cards of the deal make of it (deal), or the score.
 constexpr int kFirstGameValue = saved::kLastSetting + 1;
 constexpr std::array<Range, kSavedHeaderValues - kFirstGameValue + 1> kGameValueRanges { {
-    kFlag, // 17 the human holds six trumps
-    kFlag, // 18 the computer holds six trumps
-    kFlag, // 19 the human holds no trump
-    kSide, // 20 hanging tie
-    kSide, // 21 first hand
-    kPoints, // 22 human deal points
-    kPoints, // 23 computer deal points
-    kSuitOrNone, // 24 trump suit
-    kCardOrNone, // 25 turned-up card
-    kCardOrNone, // 26 the computer's table card
-    kFlag, // 27 computer trump pair
-    kFlag, // 28 human trump pair
-    kFlag, // 29 buttons active
-    kSide, // 30 to move
-    kFlag, // 31 the human may play
-    kFlag, // 32 human showing
-    kPixels, // 33 name x on the deal-result panel
-    kPixels, // 34 name x on the score sheet
-    kFlag, // 35 human seven raised
-    kFlag, // 36 computer showing
-    kFlag, // 37 computer seven raised
-    kFlag, // 38 the computer's card shown
-    { kDeckNotShown, kDeckWithTurnedUpCard }, // 39 deck shown: 0, a card or 100 (see below)
-    { kTrumpMarkNone, kTrumpMarkSpot2 }, // 40 trump mark place
-    kImage, // 41 announcement
-    { 0, static_cast<int>(PromptState::kComputerSixTrumps) }, // 42 prompt state (see below)
-    kFlag, // 43 game over
-    kRows, // 44 score rows
-    kRows, // 45 current score row
-    kFlag, // 46 computer pair shown
-    kFlag, // 47 the human leads the trick
-    kSide, // 48 taker
-    kHandCount, // 49 human cards
-    kHandCount, // 50 computer cards
-    { 0, kMostBaits }, // 51 computer baits
-    { 0, kMostBaits }, // 52 human baits
-    kFlag, // 53 the human follows
-    kPoints, // 54 human total
-    kPoints, // 55 computer total
-    kImage, // 56 shown announcement 1
-    kImage, // 57 shown announcement 2
-    kImage, // 58 shown announcement 3
-    kSuitOrNone, // 59 offered suit 1
-    kSuitOrNone, // 60 offered suit 2
-    kSuitOrNone, // 61 offered suit 3
-    kSuitOrNone, // 62 other suit 1
-    kSuitOrNone, // 63 other suit 2
-    kSuitOrNone, // 64 other suit 3
-    kPoints, // 65 hanging points
-    { 0, kMostFifties }, // 66 computer fifties
-    { 0, kMostTwenties }, // 67 computer twenties
-    { 0, kMostFifties }, // 68 human fifties
-    { 0, kMostTwenties }, // 69 human twenties
-    kPoints, // 70 computer declaration points
-    kPoints, // 71 human declaration points
-    kFlag, // 72 the human took a trick
-    kFlag, // 73 the computer took a trick
+    kFlag, // 17 the human holds six trumps: waiting (prompt 20), deal (his six trumps; once scored, 360)
+    kFlag, // 18 the computer holds six trumps: likewise with prompt 21
+    kFlag, // 19 the human showed he holds no trump: deal (no trump in his hand)
+    kSide, // 20 hanging tie: score (the last row's tied taker)
+    { kHuman, kComputer }, // 21 first hand: waiting (who the prompt lets bid first, or the tied side)
+    kPoints, // 22 human deal points: deal (the tricks and pair taken, or six trumps)
+    kPoints, // 23 computer deal points: likewise
+    kSuitOrNone, // 24 trump suit: places (the turned-up suit until one is named); free once scored
+    kCardOrNone, // 25 turned-up card: places (face up beside the deck); free once scored
+    kCardOrNone, // 26 the computer's table card: places (its lead the human answers); else free
+    kFlag, // 27 computer trump pair: deal (its dealt queen and king); free before the second deal
+    kFlag, // 28 human trump pair: likewise, and not while his card of it is questioned
+    kFlag, // 29 buttons active: free (the hover's, which a load forgets)
+    kSide, // 30 to move: waiting (nobody, the side that took the trump, the side to play)
+    kFlag, // 31 the human may play: waiting (only with no prompt standing)
+    kFlag, // 32 human showing: waiting (his runs or six trumps out of the row)
+    kPixels, // 33 name x on the deal-result panel: free (every redraw places it)
+    kPixels, // 34 name x on the score sheet: likewise
+    kFlag, // 35 human seven raised: waiting (prompt 3)
+    kFlag, // 36 computer showing: waiting (its runs or six trumps out of the row)
+    kFlag, // 37 computer seven raised: waiting (prompt 4)
+    kFlag, // 38 the computer's card shown: waiting (its lead awaits the human's answer)
+    { kDeckNotShown, kDeckWithTurnedUpCard }, // 39 deck: places (0, a card or 100, see below)
+    { kTrumpMarkNone, kTrumpMarkSpot2 }, // 40 trump mark place: waiting
+    kImage, // 41 announcement: places (the image the prompt stands with, else 0)
+    // 42 prompt state: places (the prompt that stands); with no image, free (the last answered)
+    { 0, static_cast<int>(PromptState::kComputerSixTrumps) },
+    kFlag, // 43 game over: waiting (the final panel), score (the totals that ended the game)
+    kRows, // 44 score rows: score (one a scored deal, a page dropped past two)
+    kRows, // 45 current score row: score (the last row written)
+    kFlag, // 46 computer pair shown: waiting and deal (over its lead of the pair)
+    kFlag, // 47 the human leads the trick: waiting (play with no lead to answer)
+    kSide, // 48 taker: deal (who led the first trick); free before play and once scored
+    kHandCount, // 49 human cards held: places (as dealt, less his tricks)
+    kHandCount, // 50 computer cards held: likewise
+    { 0, kMostBaits }, // 51 computer baits: score (its bait in the last row)
+    { 0, kMostBaits }, // 52 human baits: likewise
+    kFlag, // 53 the human follows: places (the hands differ by the lead), waiting
+    kPoints, // 54 human total: score (the last row)
+    kPoints, // 55 computer total: likewise
+    // 56..58 shown announcements: waiting (the bid, the suits offered), deal (the runs
+    // shown); free where no prompt shows them.
+    kImage, kImage, kImage,
+    // 59..61 suits on the suit buttons: waiting (those shown while a suit may be named);
+    // else free.
+    kSuitOrNone, kSuitOrNone, kSuitOrNone,
+    // 62..64 other suits: free (worked out from the trump before each use).
+    kSuitOrNone, kSuitOrNone, kSuitOrNone,
+    kPoints, // 65 hanging points: score (what the tie's opponent scored); free with no tie
+    // 66..69 computer fifties and twenties, human fifties and twenties: deal (the runs of
+    // each hand, the computer's or none when it held them back); free before the second deal
+    // and once they are declared.
+    { 0, kMostFifties }, { 0, kMostTwenties }, { 0, kMostFifties }, { 0, kMostTwenties },
+    kPoints, // 70 computer declaration points: deal (its runs, when they scored)
+    kPoints, // 71 human declaration points: deal (his runs, when declared)
+    kFlag, // 72 the human took a trick: deal (his points, his lead after a trick)
+    kFlag, // 73 the computer took a trick: likewise
 } };
 
-/// The kept card fields after the suit, in file order: location, points, strength,
-/// sequence, status (see below), inRun, shown, sortMark.
+/// The account of the kept card fields in file order: suit (places: the card's own);
+/// location, points, strength, sequence (places: the hands, and the trump valued); status
+/// (places: played from a hand; deal: what the human showed); inRun and shown (deal: the
+/// runs of the card's hand, or its six trumps shown; free off a hand); sortMark (free: the
+/// sorts write it, nothing reads it). The hands' order is free: they are drawn as they stand.
+/// The score rows are the score's: each the text and indent of a scored deal.
 constexpr std::array<Range, kSavedCardFields.size()> kCardFieldRanges { {
     { 1, kSuits },
     { kInDeck, kFaceUpOnTable },

@@ -17,30 +17,66 @@
 /// Header values, numbered 1..73 in file order.
 constexpr int kSavedHeaderValues = 73;
 
-/// The header values the reader and the writer handle apart from the rest, by number.
+/// The header values by number.
 namespace saved {
 constexpr int kPlayerName = 1;
 /// Settings fields 2..16 follow the name with the same numbers; field 3 is unsigned.
 constexpr int kFirstSetting = 2;
 constexpr int kCustomColour = 3;
 constexpr int kLastSetting = 16;
+constexpr int kHumanSixTrumps = 17;
+constexpr int kComputerSixTrumps = 18;
+constexpr int kHumanNoTrumps = 19;
+constexpr int kHangingTie = 20;
+constexpr int kFirstHand = 21;
+constexpr int kHumanDealPoints = 22;
+constexpr int kComputerDealPoints = 23;
 constexpr int kTrumpSuit = 24;
 constexpr int kTrumpCard = 25;
 constexpr int kComputerTableCard = 26;
+constexpr int kComputerTrumpPair = 27;
+constexpr int kHumanTrumpPair = 28;
+constexpr int kButtonsActive = 29;
 constexpr int kToMove = 30;
 constexpr int kHumanMayPlay = 31;
+constexpr int kHumanShowing = 32;
+constexpr int kNameHeaderX = 33;
+constexpr int kNameHeaderX2 = 34;
+constexpr int kHumanSevenRaised = 35;
+constexpr int kComputerShowing = 36;
+constexpr int kComputerSevenRaised = 37;
+constexpr int kComputerCardShown = 38;
 constexpr int kDeckShown = 39;
+constexpr int kTrumpMarkPos = 40;
 constexpr int kAnnouncement = 41;
 constexpr int kPromptState = 42;
+constexpr int kGameOver = 43;
 constexpr int kSheetRowCount = 44;
+constexpr int kSheetRow = 45;
+constexpr int kComputerPairShown = 46;
 constexpr int kHumanLeadsTrick = 47;
 constexpr int kTaker = 48;
 constexpr int kHumanCount = 49;
 constexpr int kComputerCount = 50;
+constexpr int kComputerBaits = 51;
+constexpr int kHumanBaits = 52;
 constexpr int kHumanFollows = 53;
 constexpr int kHumanTotal = 54;
 constexpr int kComputerTotal = 55;
 constexpr int kShownAnnouncement1 = 56;
+constexpr int kShownAnnouncement2 = 57;
+/// The suit buttons' suits (59..61) and the other suits (62..64) run in threes too.
+constexpr int kOfferedSuit1 = 59;
+constexpr int kOtherSuit1 = 62;
+constexpr int kHangingPoints = 65;
+constexpr int kComputerFifties = 66;
+constexpr int kComputerTwenties = 67;
+constexpr int kHumanFifties = 68;
+constexpr int kHumanTwenties = 69;
+constexpr int kComputerDeclPoints = 70;
+constexpr int kHumanDeclPoints = 71;
+constexpr int kHumanTookTrick = 72;
+constexpr int kComputerTookTrick = 73;
 } // namespace saved
 
 /// The card record fields a saved game keeps, in file order: suit, location, points,
@@ -54,6 +90,8 @@ constexpr std::size_t kPointsField = 2;
 constexpr std::size_t kStrengthField = 3;
 constexpr std::size_t kSequenceField = 4;
 constexpr std::size_t kStatusField = 5;
+constexpr std::size_t kInRunField = 6;
+constexpr std::size_t kShownField = 7;
 } // namespace saved
 
 /// One score row: each side's cell text (one word or one of the five spaced texts the

@@ -10,6 +10,7 @@
 #include "app/files/ImageDataFiles.h"
 #include "engine/CardValues.h"
 #include "engine/GameState.h"
+#include "engine/ScoreSheet.h"
 
 #include <QString>
 
@@ -18,6 +19,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <type_traits>
 
 namespace {
@@ -173,6 +175,17 @@ void ClickButton(CVertanDlg& table, const platform::Rect& button)
     table.OnMouseMove(0, 0);
     table.OnMouseMove(x, y);
     table.OnLButtonDown(x, y);
+}
+
+void ScoreOneDeal(int humanTotal, int computerTotal)
+{
+    std::tie(g_humanTotal, g_computerTotal, g_sheetRow, g_sheetRowCount)
+        = std::tuple(humanTotal, computerTotal, 1, 1);
+    const SheetCell human = DealCell(kHuman, SheetText::Total, humanTotal);
+    const SheetCell computer = DealCell(kComputer, SheetText::Total, computerTotal);
+    std::tie(g_sheetHuman[1], g_sheetHumanIndent[1], g_sheetComputer[1], g_sheetComputerIndent[1])
+        = std::tuple(QString::fromStdString(human.text), human.indent, QString::fromStdString(computer.text),
+            computer.indent);
 }
 
 bool ClickHandCard(CVertanDlg& table, int card)

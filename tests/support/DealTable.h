@@ -54,6 +54,9 @@ std::vector<LiveButton> LiveButtons();
 /// True when a click on a hand card plays it.
 bool HumanMayPlay();
 
+/// A game's score as its first scored deal leaves it: those totals, shown in row 1.
+void ScoreOneDeal(int humanTotal, int computerTotal);
+
 /// The prompt, the image, who moves and the hands, for a message about a stuck game.
 std::string Situation();
 

@@ -20,16 +20,16 @@ namespace {
 const QString kMidDealText = QStringLiteral(
     // Header: the name, settings 2..16, then the game values 17..73.
     "ИВАН 3 1193046 5 4 2 2 1 3 2 12 800 0 1 14 1 "
-    "0 0 1 2 1 37 52 2 2 31 1 0 0 1 1 0 401 419 0 0 0 1 " // 17..38
+    "0 0 0 2 2 17 32 2 2 31 0 0 0 1 1 0 401 419 0 0 0 1 " // 17..38
     "13 2 0 14 0 2 2 0 0 2 5 4 0 1 1 -100 162 10 23 0 " // 39..58
-    "1 3 4 1 3 4 81 0 1 0 1 20 20 1 1 " // 59..73
+    "1 3 4 1 3 4 81 0 1 0 1 0 20 1 1 " // 59..73
     // Cards 1..32: suit, location, points, strength, sequence, status, inRun, shown, sortMark.
     "1 1 0 1 1 0 1 1 0 2 3 0 9 1 0 0 0 0 3 2 0 1 1 5 0 0 0 4 0 0 1 1 0 0 0 0 " // 1..4
     "1 1 0 2 2 5 1 1 0 2 2 0 10 2 4 1 1 1 3 2 0 2 2 5 0 0 0 4 0 0 2 2 0 0 0 0 " // 5..8
     "1 1 0 3 3 0 1 1 0 2 2 14 15 3 5 1 1 0 3 0 0 3 3 0 0 0 0 4 0 0 3 3 0 0 0 0 " // 9..12
     "1 3 10 7 4 0 0 0 0 2 2 10 13 4 4 1 1 1 3 2 10 7 4 5 0 0 0 4 0 10 7 4 0 0 0 0 " // 13..16
     "1 0 2 4 5 0 0 0 0 2 1 20 16 5 5 0 0 0 3 1 2 4 5 0 0 0 0 4 1 2 4 5 5 0 0 0 " // 17..20
-    "1 0 3 5 6 0 0 0 0 2 2 3 11 6 0 0 0 1 3 0 3 5 6 0 0 0 0 4 1 3 5 6 5 0 0 0 " // 21..24
+    "1 0 3 5 6 0 0 0 0 2 2 3 11 6 0 0 0 1 3 1 3 5 6 5 0 0 0 4 0 3 5 6 0 0 0 0 " // 21..24
     "1 0 4 6 7 0 0 0 0 2 0 4 12 7 0 0 0 0 3 2 4 6 7 0 0 0 1 4 1 4 6 7 0 0 0 0 " // 25..28
     "1 0 11 8 8 0 0 0 0 2 0 11 14 8 0 0 0 0 3 1 11 8 8 5 0 0 0 4 2 11 8 8 0 0 0 1 " // 29..32
     // The hands, then the score rows; the last indent has no blank after it.
@@ -62,10 +62,10 @@ void PutMidDealOnTable(CVertanDlg& table)
             { &g_extraCards, 4 }, { &g_voice, 2 }, { &g_handSort, 2 }, { &g_cardSounds, 1 }, { &g_level, 3 },
             { &g_gameLength, 2 }, { &g_animDelay, 12 }, { &g_trickPause, 800 }, { &g_buttonSounds, 0 },
             { &g_animation, 1 }, { &g_animSteps, 14 }, { &g_announcementStyle, 1 }, { &g_humanSixTrumps, 0 },
-            { &g_computerSixTrumps, 0 }, { &g_humanNoTrumps, 1 }, { &g_hangingTie, kComputer },
-            { &g_firstHand, kHuman }, { &g_humanDealPoints, 37 }, { &g_computerDealPoints, 52 },
+            { &g_computerSixTrumps, 0 }, { &g_humanNoTrumps, 0 }, { &g_hangingTie, kComputer },
+            { &g_firstHand, kComputer }, { &g_humanDealPoints, 17 }, { &g_computerDealPoints, 32 },
             { &g_trumpSuit, 2 }, { &g_trumpCard, 2 }, { &g_computerTableCard, 31 },
-            { &g_computerTrumpPair, 1 }, { &g_humanTrumpPair, 0 }, { &g_buttonsActive, 0 },
+            { &g_computerTrumpPair, 0 }, { &g_humanTrumpPair, 0 }, { &g_buttonsActive, 0 },
             { &g_toMove, kHuman }, { &g_humanMayPlay, 1 }, { &g_humanShowing, 0 }, { &g_nameHeaderX, 401 },
             { &g_nameHeaderX2, 419 }, { &g_humanSevenRaised, 0 }, { &g_computerShowing, 0 },
             { &g_computerSevenRaised, 0 }, { &g_computerCardShown, 1 }, { &g_deckShown, 13 },
@@ -78,7 +78,7 @@ void PutMidDealOnTable(CVertanDlg& table)
             { &g_offeredSuit1, 1 }, { &g_offeredSuit2, 3 }, { &g_offeredSuit3, 4 }, { &g_otherSuit1, 1 },
             { &g_otherSuit2, 3 }, { &g_otherSuit3, 4 }, { &g_hangingPoints, 81 }, { &g_computerFifties, 0 },
             { &g_computerTwenties, 1 }, { &g_humanFifties, 0 }, { &g_humanTwenties, 1 },
-            { &g_computerDeclPoints, 20 }, { &g_humanDeclPoints, 20 }, { &g_humanTookTrick, 1 },
+            { &g_computerDeclPoints, 0 }, { &g_humanDeclPoints, 20 }, { &g_humanTookTrick, 1 },
             { &g_computerTookTrick, 1 } })
         *global = value;
 
@@ -89,7 +89,7 @@ void PutMidDealOnTable(CVertanDlg& table)
     place({ 6, 14 }, kInHumanHand, kStatusSeen);
     place({ 3, 7, 10, 15 }, kInHumanHand, kStatusPlayed);
     place({ 1, 9, 19, 28 }, kInComputerHand, kStatusInPlay);
-    place({ 5, 18, 20, 24, 31 }, kInComputerHand, kStatusPlayed);
+    place({ 5, 18, 20, 23, 31 }, kInComputerHand, kStatusPlayed);
     place({ 2, 13 }, kFaceUpOnTable, kStatusInPlay);
     for (const int card : { 6, 10, 14, 1, 5, 9 })
         g_cards[card].inRun() = g_cards[card].shown() = 1;

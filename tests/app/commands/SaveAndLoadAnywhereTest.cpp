@@ -10,8 +10,10 @@
 #include "app/files/SavedGameState.h"
 #include "app/files/SettingsFile.h"
 #include "app/files/StatisticsFile.h"
+#include "engine/Declarations.h"
 #include "engine/GameState.h"
 #include "engine/PromptRules.h"
+#include "engine/RunSearch.h"
 #include "engine/Settings.h"
 #include "support/EngineTest.h"
 #include "support/ScriptedDialogs.h"
@@ -22,6 +24,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -123,7 +126,8 @@ protected:
         g_gameLength = seed / 3 % 2 == 0 ? kShortGame : kLongGame;
         g_extraCards = 3 + seed % 4;
         g_animation = 0;
-        g_humanTotal = g_computerTotal = g_gameLength == kShortGame ? kShortGameStart : kLongGameStart;
+        const int total = g_gameLength == kShortGame ? kShortGameStart : kLongGameStart;
+        ScoreOneDeal(total, total);
         platform_.clock.nowSeconds = ScriptedClock().nowSeconds + seed * kSecondsPerGame;
         platform_.rand.seed(static_cast<unsigned>(seed));
         std::mt19937 choices(static_cast<unsigned>(seed));
@@ -211,6 +215,42 @@ protected:
         window_->OnChangePlayer();
     }
 
+    /// A deal late in its play: the hands hold these cards, and the seven tricks before were
+    /// taken by `leader`, who leads the next one. Each side played seven of the lowest free
+    /// cards, and the declarations marked the runs among all they were dealt.
+    void LateInDeal(const std::vector<int>& human, const std::vector<int>& computer, int leader)
+    {
+        constexpr int kTricksBefore = 7;
+        SetPosition(human, computer);
+        int& points = leader == kHuman ? g_humanDealPoints : g_computerDealPoints;
+        for (int trick = 0; trick < kTricksBefore; ++trick)
+            for (const int place : { kInHumanHand, kInComputerHand }) {
+                const auto free = std::ranges::find_if(g_cards.begin() + 1, g_cards.end(),
+                    [](const CardRecord& c) { return c.location() == kInDeck; });
+                std::tie(free->location(), free->status()) = std::tuple(place, kStatusPlayed);
+                points += free->points();
+            }
+        (leader == kHuman ? g_humanTookTrick : g_computerTookTrick) = 1;
+        std::array<RunSearchResult, 2> runs;
+        for (const int place : { kInHumanHand, kInComputerHand }) {
+            std::vector<int> dealt;
+            for (int card = 1; card <= g_deckSize; ++card)
+                if (g_cards[card].location() == place)
+                    dealt.push_back(card);
+            const RunsOfHand found = FindRuns(dealt, g_trumpSuit);
+            runs[place == kInHumanHand ? 0 : 1] = found.runs;
+            for (const int card : dealt)
+                g_cards[card].inRun() = g_cards[card].shown()
+                    = found.inRun[static_cast<std::size_t>(card)] ? 1 : 0;
+        }
+        // Asked to declare runs that scored, the human showed them.
+        if (HumanRunsScore(CompareRuns(runs[0], runs[1])))
+            for (const int card : HandCards(g_humanHand, g_humanCount))
+                if (g_cards[card].shown() == 1)
+                    g_cards[card].status() = kStatusSeen;
+        std::tie(g_firstHand, window_->m_taker, g_trumpMarkPos) = std::tuple(kHuman, leader, kTrumpMarkSpot2);
+    }
+
     void Begin(Start start)
     {
         const auto computerLeads = [this] {
@@ -235,15 +275,15 @@ protected:
                 sevens::kSecondBesideSeven);
             return Click(window_->m_rcButton1);
         case Start::kComputerPair:
-            SetPosition({ Ace(1), Seven(2) }, { Queen(1), King(1) });
+            LateInDeal({ Ace(1), Seven(2) }, { Queen(1), King(1) }, kComputer);
             g_computerTrumpPair = 1;
             return computerLeads();
         case Start::kHumanPairLead:
-            SetPosition({ Queen(1), King(1) }, { Seven(1), Eight(1) });
+            LateInDeal({ Queen(1), King(1) }, { Seven(1), Eight(1) }, kHuman);
             g_humanTrumpPair = 1;
             return;
         case Start::kHumanPairAnswer:
-            SetPosition({ Queen(1), King(1), Seven(2) }, { Seven(1), Eight(1), Ten(1) });
+            LateInDeal({ Queen(1), King(1), Seven(2) }, { Seven(1), Eight(1), Ten(1) }, kComputer);
             g_humanTrumpPair = 1;
             return computerLeads();
         }
@@ -335,7 +375,7 @@ protected:
         });
         window_->OnLoadGame();
         ASSERT_EQ(platform_.messageBox.shown.size(), shownBefore)
-            << platform_.messageBox.shown.back().text.toStdString();
+            << platform_.messageBox.shown[shownBefore].text.toStdString();
         ASSERT_EQ(dialogs_.answersLeft(), 0u) << "the save or the load was not made";
     }
 

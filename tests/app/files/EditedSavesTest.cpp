@@ -5,6 +5,7 @@
 #include "app/files/SavedGameState.h"
 #include "app/files/SettingsFile.h"
 #include "engine/CardValues.h"
+#include "engine/ScoreSheet.h"
 #include "support/QStringPrinter.h"
 #include "support/ScriptedDialogs.h"
 
@@ -19,6 +20,8 @@ enum class Reach {
     kHumanMustName, ///< the computer bids first and passes twice: prompt 11 stands
     kMustNameBesideSeven, ///< the same while the computer holds the turned-up suit's seven
     kComputerBid, ///< the computer bids first: prompt 2 stands over its pass
+    kHumanAnswersPass, ///< the same, acknowledged: prompt 6 stands
+    kHumanNamesOrPasses, ///< the human passes, the computer passes after him: prompt 7 stands
     kHumanSeven, ///< the human takes the turned-up suit holding its seven: prompt 3 stands
     kComputerNamed, ///< the human passes twice, the computer must name: prompt 8 stands
     kTricksAfterNaming, ///< the human named a suit at prompt 7 and leads the first trick
@@ -68,6 +71,17 @@ Edit Field(const Pick& card, std::size_t field, int value)
 {
     return [card, field, value](
                SavedGame& game) { game.cards[static_cast<std::size_t>(card(game))][field] = value; };
+}
+/// The totals, and the last row showing them.
+Edit Totals(int human, int computer)
+{
+    return [human, computer](SavedGame& game) {
+        std::tie(game.header[kHumanTotal], game.header[kComputerTotal]) = std::tuple(human, computer);
+        const SheetCell h = DealCell(kHuman, SheetText::Total, human);
+        const SheetCell c = DealCell(kComputer, SheetText::Total, computer);
+        game.rows[static_cast<std::size_t>(game.header[kSheetRowCount])]
+            = { QString::fromStdString(h.text), h.indent, QString::fromStdString(c.text), c.indent };
+    };
 }
 /// Every card takes the points and strength it has under that suit.
 Edit ValuedUnder(int suit)
@@ -120,7 +134,14 @@ protected:
             answer({ &W::m_rcButton1, &W::m_rcButton2, &W::m_rcButton1 });
             break;
         case Reach::kComputerBid:
+        case Reach::kHumanAnswersPass:
             Deal(kComputer, plain::kComputer, plain::kHuman, plain::kTurnedUp, plain::kSecond);
+            if (reach == Reach::kHumanAnswersPass)
+                answer({ &W::m_rcButton1 });
+            break;
+        case Reach::kHumanNamesOrPasses:
+            Deal(kHuman, plain::kComputer, plain::kHuman, plain::kTurnedUp, plain::kSecond);
+            answer({ &W::m_rcButton2, &W::m_rcButton1 });
             break;
         case Reach::kHumanSeven:
             Deal(kHuman, plain::kComputer, sevens::kHumanWithSeven, sevens::kTurnedUp, plain::kSecond);
@@ -143,8 +164,10 @@ protected:
         case Reach::kDealResult:
         case Reach::kGameEndedNo:
         case Reach::kClearedAfterGame:
-            if (reach != Reach::kDealResult)
-                std::tie(g_gameLength, g_humanTotal, g_computerTotal) = std::tuple(kShortGame, 495, 495);
+            if (reach != Reach::kDealResult) {
+                g_gameLength = kShortGame;
+                ScoreOneDeal(495, 495);
+            }
             Deal(kHuman, plain::kComputer, plain::kHuman, plain::kTurnedUp, plain::kSecond);
             answer({ &W::m_rcButton2, &W::m_rcButton1, &W::m_rcSuit1 });
             PlayOut();
@@ -210,8 +233,7 @@ TEST_F(EditedSavesTest, ThePositionsReachedAreReadAsMade)
         { Reach::kComputerBid, 2 }, { Reach::kHumanSeven, 3 }, { Reach::kComputerNamed, 8 },
         { Reach::kTricksAfterNaming, 7 }, { Reach::kHumanDeclares, 12 }, { Reach::kComputerDeclares, 13 },
         { Reach::kHumanSixTrumps, 20 }, { Reach::kGameEndedNo, 17 },
-        { Reach::kGameEndedNo, 17, { Header(kHumanTotal, 501), Header(kComputerTotal, 500) } },
-        { Reach::kGameEndedNo, 17, { Header(kHumanTotal, -100), Header(kComputerTotal, 501) } },
+        { Reach::kGameEndedNo, 17, { Totals(501, 500) } }, { Reach::kGameEndedNo, 17, { Totals(-100, 501) } },
         { Reach::kClearedAfterGame, 17 } };
     for (const auto& row : reached) {
         const SavedGame made = Reached(row.reach);
@@ -250,10 +272,13 @@ TEST_F(EditedSavesTest, EachEditTheGameCannotPlayOnFromIsRefusedForItsOwnReason)
         { Reach::kHumanMustName, { Header(kPromptState, 4) }, "вопрос 4 стоит не со своей надписью" },
         { Reach::kMustNameBesideSeven,
             { Header(kPromptState, 4), Header(kAnnouncement, image::kCaptionAcknowledge) },
-            "неизвестно, кто взял козырь" },
-        { Reach::kHumanSeven, { Header(kToMove, kNoSide) }, "неизвестно, кто взял козырь" },
-        { Reach::kHumanDeclares, { Header(kToMove, kNoSide) }, "неизвестно, кто взял козырь" },
-        { Reach::kComputerDeclares, { Header(kToMove, kNoSide) }, "неизвестно, кто взял козырь" },
+            "значение 30 заголовка (0) не согласуется с вопросом 4" },
+        { Reach::kHumanSeven, { Header(kToMove, kNoSide) },
+            "значение 30 заголовка (0) не согласуется с вопросом 3" },
+        { Reach::kHumanDeclares, { Header(kToMove, kNoSide) },
+            "значение 30 заголовка (0) не согласуется с вопросом 12" },
+        { Reach::kComputerDeclares, { Header(kToMove, kNoSide) },
+            "значение 30 заголовка (0) не согласуется с вопросом 13" },
         { Reach::kHumanMustName,
             { Header(kDeckShown, FirstInStock), Field(FirstInStock, kLocationField, kFaceUpOnTable) },
             "вопрос 11 не к месту в этой части сдачи" },
@@ -273,8 +298,7 @@ TEST_F(EditedSavesTest, EachEditTheGameCannotPlayOnFromIsRefusedForItsOwnReason)
             "вопрос 17 стоит не со своей надписью" },
         { Reach::kDealResult, { Header(kAnnouncement, image::kNone) },
             "сдача окончена без кнопки, а партия нет" },
-        { Reach::kGameEndedNo, { Header(kHumanTotal, 500), Header(kComputerTotal, 500) },
-            "сдача окончена без кнопки, а партия нет" },
+        { Reach::kGameEndedNo, { Totals(500, 500) }, "сдача окончена без кнопки, а партия нет" },
         // Card values are those the game gives under the trump, or under the turned-up suit
         // while the computer's named suit waits for its acknowledgement.
         { Reach::kTricksAfterNaming, { Field(Card(Ace(2)), kStrengthField, 0) },
@@ -284,6 +308,18 @@ TEST_F(EditedSavesTest, EachEditTheGameCannotPlayOnFromIsRefusedForItsOwnReason)
         { Reach::kHumanSeven, { Field(Card(Seven(1)), kSequenceField, 2) }, "у карты %1 не те очки или сила",
             Card(Seven(1)) },
         { Reach::kComputerNamed, { ValuedUnder(2) }, "у карты %1 не те очки или сила", Card(Seven(1)) },
+        // Values that follow from the prompt that stands and from the score: a card may not be
+        // played under a bidding prompt, the suit buttons offer the suits other than the
+        // turned-up one, the row counter is the last row written, and only the final panel
+        // ends a game.
+        { Reach::kHumanAnswersPass, { Header(kHumanMayPlay, 1) },
+            "значение 31 заголовка (1) не согласуется с вопросом 6" },
+        { Reach::kHumanNamesOrPasses, { Header(kShownAnnouncement1 + 2, image::ComputerNamesSuit(1)) },
+            "значение 58 заголовка (18) не согласуется с вопросом 7" },
+        { Reach::kDealResult, { Header(kSheetRow, 2) },
+            "значение 45 заголовка (2) не согласуется со счётом" },
+        { Reach::kHumanDeclares, { Header(kGameOver, 1) },
+            "значение 43 заголовка (1) не согласуется с вопросом 12" },
     };
     for (const auto& row : rows) {
         const SavedGame made = Reached(row.reach);

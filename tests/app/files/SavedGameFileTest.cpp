@@ -43,10 +43,15 @@ TEST_F(SavedGameFileTest, ValuesAreWordsAndAGameWithoutRowsEndsWithTheBlankAfter
     PutMidDealOnTable(*table_);
     SavedGame game = CaptureSavedGame(*table_);
     EXPECT_EQ(ParseSavedGame(MidDealText().replace(' ', "\r\n  ") + '\n').game, game);
-    game.header[saved::kSheetRowCount] = 0;
+    // The first deal of a game, scored nothing yet.
+    using namespace saved;
+    const Edits unscored { Header(kHangingTie, 0), Header(kSheetRowCount, 0), Header(kSheetRow, 0),
+        Header(kHumanBaits, 0), Header(kHumanTotal, 0), Header(kComputerTotal, 0) };
+    for (const auto& [word, value] : unscored)
+        game.header[static_cast<std::size_t>(word + 1)] = value.toInt();
     game.rows = {};
     const QByteArray text = FormatSavedGame(game);
-    EXPECT_EQ(text, FirstWords(RowWord(1, 0), Edited({ Header(saved::kSheetRowCount, 0) })));
+    EXPECT_EQ(text, FirstWords(RowWord(1, 0), Edited(unscored)));
     EXPECT_EQ(ParseSavedGame(text).game, game);
 }
 
@@ -111,30 +116,30 @@ TEST_F(SavedGameFileTest, TextsThatHoldNoWholeGameAreRefused)
         EXPECT_FALSE(reading.game) << problem.toStdString();
         EXPECT_EQ(reading.problem, problem);
     }
-    const SavedGameReading longest = ParseSavedGame(Edited({ { RowWord(1, 2), "1234567890123456789" } }));
-    ASSERT_TRUE(longest.game) << longest.problem.toStdString();
-    EXPECT_EQ(longest.game->rows[1].computer, QStringLiteral("1234567890123456789"));
+    // A word of 19 bytes is read, for the row to judge.
+    EXPECT_EQ(ParseSavedGame(Edited({ { RowWord(1, 2), "1234567890123456789" } })).problem,
+        QStringLiteral("строка счёта 1 не из тех, что пишет игра"));
 }
 
 TEST_F(SavedGameFileTest, HeaderValuesOutsideWhatTheGameProducesAreRefusedAndTheirEndsRead)
 {
     // The settings' ranges, then flags, sides, points, suits and cards; the deck (nothing, a
     // card or 100), trump mark places and images 0..38; prompt states 0..21 but the overlays',
-    // whose closing restores what the file lacks; rows 0..54, hands of 0..12 cards and the
-    // runs a hand of 12 can hold.
+    // whose closing restores what the file lacks; rows 0..44 (a deal row past two pages drops
+    // the first), a first hand drawn, hands of 0..12 cards and the runs a hand of 12 can hold.
     const std::pair<int, long long> bad[] { { 2, 0 }, { 2, 12 }, { 3, -1 }, { 3, 0x1000000 }, { 4, 0 },
         { 4, 9 }, { 5, 2 }, { 5, 7 }, { 6, 0 }, { 6, 4 }, { 7, 3 }, { 8, 2 }, { 9, 4 }, { 10, 0 }, { 11, -1 },
         { 12, 1000001 }, { 13, 2 }, { 14, -1 }, { 15, 4 }, { 15, 21 }, { 16, 4 }, { 17, 2 }, { 20, 3 },
         { 21, -1 }, { 22, 1000001 }, { 23, -1000001 }, { 24, 5 }, { 25, 33 }, { 26, -1 }, { 30, 3 },
         { 48, 3 }, { 51, 3 }, { 52, -1 }, { 54, 1000001 }, { 59, 5 }, { 62, 5 }, { 64, -1 }, { 71, -1000001 },
         { 73, 2 }, { 39, 33 }, { 39, 99 }, { 39, 101 }, { 40, 3 }, { 41, 39 }, { 56, 39 }, { 42, -1 },
-        { 42, 22 }, { 42, 18 }, { 42, 19 }, { 44, 55 }, { 45, 55 }, { 49, 13 }, { 50, 13 }, { 49, -1 },
-        { 66, 4 }, { 67, 5 }, { 68, -1 }, { 69, 5 } };
+        { 42, 22 }, { 42, 18 }, { 42, 19 }, { 44, 45 }, { 45, 45 }, { 21, 0 }, { 49, 13 }, { 50, 13 },
+        { 49, -1 }, { 66, 4 }, { 67, 5 }, { 68, -1 }, { 69, 5 } };
     for (const auto& [n, value] : bad)
         EXPECT_EQ(ParseSavedGame(Edited({ Header(n, value) })).problem,
             QStringLiteral("значение %1 заголовка (%2) недопустимо").arg(n).arg(value));
     const std::pair<int, long long> good[] { { 2, 11 }, { 3, 0xFFFFFF }, { 5, 6 }, { 15, 5 }, { 15, 20 },
-        { 42, 21 }, { 42, 0 }, { 45, 54 }, { 54, -1000000 }, { 66, 3 }, { 67, 4 } };
+        { 42, 21 }, { 42, 0 }, { 54, -1000000 }, { 66, 3 }, { 67, 4 } };
     for (const auto& [n, value] : good) {
         const SavedGameReading reading = ParseSavedGame(Edited({ Header(n, value) }));
         ASSERT_TRUE(reading.game) << n << " = " << value << ": " << reading.problem.toStdString();
@@ -168,13 +173,15 @@ TEST_F(SavedGameFileTest, PositionsTheGameCannotGoOnFromAreRefused)
         { { Header(kPromptState, 7), Header(kAnnouncement, 29) }, "вопрос 7 не к месту в этой части сдачи" },
         { { Header(kPromptState, 15), Header(kAnnouncement, 33) },
             "вопрос о паре без сыгранной дамы или короля" },
-        { { Header(kToMove, kComputer) }, "никто не может сделать ход" },
+        { { Header(kToMove, kComputer) }, "значение 30 заголовка (2) не согласуется с ходом игрока" },
     };
     for (const auto& [edits, problem] : bad)
         EXPECT_EQ(ParseSavedGame(Edited(edits)).problem, QString::fromUtf8(problem));
-    // The pair question over the human's answer with his trump queen, played and still held.
-    const SavedGameReading question = ParseSavedGame(Edited(
-        { Header(kPromptState, 15), Header(kAnnouncement, 33), field(22, kStatusField, kStatusPlayed) }));
+    // The pair question over the human's answer with his trump queen, played and still held:
+    // the trick it took is scored, and nothing is to be played until the answer.
+    const SavedGameReading question = ParseSavedGame(Edited({ Header(kPromptState, 15),
+        Header(kAnnouncement, 33), field(22, kStatusField, kStatusPlayed), Header(kHumanMayPlay, 0),
+        Header(kComputerCardShown, 0), Header(kHumanDealPoints, 17 + 11 + 3) }));
     EXPECT_TRUE(question.game) << question.problem.toStdString();
 }
 
