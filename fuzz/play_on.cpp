@@ -14,6 +14,18 @@ namespace {
 constexpr int kClicks = 30;
 const QString kSaveName = QStringLiteral("fuzz");
 
+/// The table as the save command would write it reads again: a save the reader took must
+/// not play into one the save command refuses.
+void RequireSavable(const CVertanDlg& table, int click)
+{
+    const SavedGameReading again = ParseSavedGame(FormatSavedGame(CaptureSavedGame(table)));
+    if (!again.game)
+        Require(false,
+            ("the table saves and reads again, click " + std::to_string(click) + ": "
+                + again.problem.toStdString())
+                .c_str());
+}
+
 } // namespace
 
 void PrepareTarget()
@@ -23,9 +35,9 @@ void PrepareTarget()
 }
 
 /// The load command on any save (most are edits of real ones): one refused is told and
-/// changes nothing; one loaded goes on, every click finding a button or a card waiting and
-/// every card in one place, until the clicks are played or the player leaves the game at
-/// its end.
+/// changes nothing; one loaded goes on, every click finding a button or a card waiting,
+/// every card in one place and the table, as the save command would write it, a save that
+/// reads again, until the clicks are played or the player leaves the game at its end.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const QByteArray text = Bytes(data, size);
@@ -53,6 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (const std::string fault = CardPlaceFault(); !fault.empty())
                 Require(false,
                     ("every card lies in one place, click " + std::to_string(click) + ": " + fault).c_str());
+        RequireSavable(table, click);
         if (click == kClicks)
             break;
         switch (player.click(table)) {
@@ -63,6 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 ("a button or a card waits, click " + std::to_string(click) + ": " + Situation()).c_str());
             break;
         case ClickResult::kGameLeft:
+            RequireSavable(table, click + 1);
             return 0;
         }
     }
