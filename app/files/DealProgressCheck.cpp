@@ -220,6 +220,14 @@ QString PairProblem(const SavedPosition& p, const DealtHands& dealt)
     return {};
 }
 
+/// Deal points that do not follow from the deal's play.
+QString PointsMismatch(const SavedPosition& p)
+{
+    return QStringLiteral("очки сдачи (%1 и %2) не сходятся с её игрой")
+        .arg(p.value(kHumanDealPoints))
+        .arg(p.value(kComputerDealPoints));
+}
+
 /// Both sides' deal points are those that the deal's play gave out, and the points of a
 /// trump pair announced, which one side or the other took with its trick.
 QString PointsProblem(const SavedPosition& p, int given)
@@ -228,7 +236,7 @@ QString PointsProblem(const SavedPosition& p, int given)
     const int computer = p.value(kComputerDealPoints);
     const int pair = human + computer - given;
     if (human < 0 || computer < 0 || (pair != 0 && pair != kTrumpPairPoints))
-        return QStringLiteral("очки сдачи (%1 и %2) не сходятся со взятками").arg(human).arg(computer);
+        return PointsMismatch(p);
     return {};
 }
 
@@ -326,8 +334,7 @@ QString ScoredDealProblem(const SavedPosition& p)
     if (humanSix || computerSix) {
         const bool scored = humanSix != computerSix && human == (humanSix ? kSixTrumpsPoints : 0)
             && computer == (computerSix ? kSixTrumpsPoints : 0);
-        return scored ? QString()
-                      : Mismatch(p, humanSix ? kHumanSixTrumps : kComputerSixTrumps, kTakenTricks);
+        return scored ? QString() : PointsMismatch(p);
     }
     int points = kLastTrickBonus + p.value(kHumanDeclPoints) + p.value(kComputerDeclPoints);
     for (int card = 1; card <= g_deckSize; ++card)

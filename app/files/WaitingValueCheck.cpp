@@ -1,8 +1,6 @@
 #include "app/files/PositionChecks.h"
 #include "app/files/SavedPosition.h"
 
-#include "engine/CardValues.h"
-
 #include <array>
 
 namespace {
@@ -97,16 +95,16 @@ std::array<int, 3> OtherSuits(int suit)
 }
 
 /// The first shown announcement or suit button that differs from what the prompt shows, 0
-/// when none does. The runs' images are the cards' to judge.
+/// when none does. The computer's first-round bid is the image its prompt stands with, which
+/// the prompt's image holds; the runs' images are the cards' to judge.
 int FirstOffShown(const SavedPosition& p, ShownImages shown)
 {
     const int first = p.value(kShownAnnouncement1);
     switch (shown) {
     case ShownImages::kAny:
+    case ShownImages::kComputerBid:
     case ShownImages::kDeclarations:
         return 0;
-    case ShownImages::kComputerBid:
-        return first == image::kComputerTakes || first == image::kComputerPasses ? 0 : kShownAnnouncement1;
     case ShownImages::kComputerPassed:
         return first == image::kComputerPasses ? 0 : kShownAnnouncement1;
     case ShownImages::kNamedSuit:

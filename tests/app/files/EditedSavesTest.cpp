@@ -28,6 +28,7 @@ enum class Reach {
     kHumanDeclares, ///< the human took the turned-up suit and holds a twenty: prompt 12 stands
     kComputerDeclares, ///< the same, but the computer's twenty is better: prompt 13 stands
     kHumanSixTrumps, ///< the human holds six trumps in order: prompt 20 stands
+    kSixTrumpsScored, ///< the same, acknowledged: the deal is scored, prompt 17 stands
     kDealResult, ///< the deal after the human's naming played out: prompt 17 stands
     kGameEndedNo, ///< the same deal ends a short game, and no new one is wanted: nothing stands
     kClearedAfterGame, ///< the same, after another player was asked for at the final panel and
@@ -185,8 +186,11 @@ protected:
             }
             break;
         case Reach::kHumanSixTrumps:
+        case Reach::kSixTrumpsScored:
             // Seven to queen of suit 1 with its king turned up.
             Deal(kComputer, { 2, 10, 18, 6, 14, 22 }, { 1, 5, 9, 13, 17, 21 }, 25, {});
+            if (reach == Reach::kSixTrumpsScored)
+                answer({ &W::m_rcButton1 });
             break;
         }
         return CaptureSavedGame(*window_);
@@ -232,7 +236,7 @@ TEST_F(EditedSavesTest, ThePositionsReachedAreReadAsMade)
     } reached[] { { Reach::kHumanMustName, 11 }, { Reach::kMustNameBesideSeven, 11 },
         { Reach::kComputerBid, 2 }, { Reach::kHumanSeven, 3 }, { Reach::kComputerNamed, 8 },
         { Reach::kTricksAfterNaming, 7 }, { Reach::kHumanDeclares, 12 }, { Reach::kComputerDeclares, 13 },
-        { Reach::kHumanSixTrumps, 20 }, { Reach::kGameEndedNo, 17 },
+        { Reach::kHumanSixTrumps, 20 }, { Reach::kSixTrumpsScored, 17 }, { Reach::kGameEndedNo, 17 },
         { Reach::kGameEndedNo, 17, { Totals(501, 500) } }, { Reach::kGameEndedNo, 17, { Totals(-100, 501) } },
         { Reach::kClearedAfterGame, 17 } };
     for (const auto& row : reached) {
@@ -320,6 +324,17 @@ TEST_F(EditedSavesTest, EachEditTheGameCannotPlayOnFromIsRefusedForItsOwnReason)
             "значение 45 заголовка (2) не согласуется со счётом" },
         { Reach::kHumanDeclares, { Header(kGameOver, 1) },
             "значение 43 заголовка (1) не согласуется с вопросом 12" },
+        { Reach::kHumanNamesOrPasses, { Header(kOfferedSuit1 + 1, 1) },
+            "значение 60 заголовка (1) не согласуется с вопросом 7" },
+        // A scored deal's points are its six trumps' 360, for one side; its result stands
+        // over empty hands.
+        { Reach::kSixTrumpsScored, { Header(kHumanDealPoints, 359) },
+            "очки сдачи (359 и 0) не сходятся с её игрой" },
+        { Reach::kSixTrumpsScored, { Header(kComputerSixTrumps, 1), Header(kComputerDealPoints, 360) },
+            "очки сдачи (360 и 360) не сходятся с её игрой" },
+        { Reach::kDealResult,
+            { Header(kComputerCount, 1), [](SavedGame& game) { game.computerHand[1] = FirstInStock(game); } },
+            "вопрос 17 не к месту в этой части сдачи" },
     };
     for (const auto& row : rows) {
         const SavedGame made = Reached(row.reach);

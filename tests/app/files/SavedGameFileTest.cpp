@@ -174,15 +174,38 @@ TEST_F(SavedGameFileTest, PositionsTheGameCannotGoOnFromAreRefused)
         { { Header(kPromptState, 15), Header(kAnnouncement, 33) },
             "вопрос о паре без сыгранной дамы или короля" },
         { { Header(kToMove, kComputer) }, "значение 30 заголовка (2) не согласуется с ходом игрока" },
+        // Under the pair question of the human's lead nothing lies on the table to answer.
+        { { Header(kPromptState, 16), Header(kAnnouncement, 33), field(22, kStatusField, kStatusPlayed) },
+            "вопрос о паре без сыгранной дамы или короля" },
+        { { field(3, kLocationField, kInDeck), field(3, kStatusField, kStatusInPlay),
+              field(5, kLocationField, kInDeck), field(5, kStatusField, kStatusInPlay) },
+            "у сторон по 8 карт, столько не сдают" },
+        // The tie's points hang: what its opponent scored in the tied deal, where its totals
+        // before and after show it.
+        { { Header(kHangingPoints, 0) }, "значение 65 заголовка (0) не согласуется со счётом" },
+        // What play made of the cards: the human, asked to declare his runs, showed them; no
+        // pair lies in the computer's hand; no side took fewer than no points.
+        { { field(6, kStatusField, kStatusInPlay) }, "поле 6 карты 6 (0) не согласуется с картами" },
+        { { Header(kComputerTrumpPair, 1) }, "значение 27 заголовка (1) не согласуется с картами" },
+        { { Header(kHumanDealPoints, -1), Header(kComputerDealPoints, 50) },
+            "очки сдачи (-1 и 50) не сходятся с её игрой" },
+        { { { RowWord(1, 0), "20" }, { RowWord(1, 1), "83" }, { RowWord(2, 0), "101" },
+              { RowWord(2, 1), "83" }, Header(kHumanTotal, 101), Header(kHangingPoints, 80) },
+            "значение 65 заголовка (80) не согласуется со счётом" },
     };
     for (const auto& [edits, problem] : bad)
         EXPECT_EQ(ParseSavedGame(Edited(edits)).problem, QString::fromUtf8(problem));
     // The pair question over the human's answer with his trump queen, played and still held:
-    // the trick it took is scored, and nothing is to be played until the answer.
-    const SavedGameReading question = ParseSavedGame(Edited({ Header(kPromptState, 15),
-        Header(kAnnouncement, 33), field(22, kStatusField, kStatusPlayed), Header(kHumanMayPlay, 0),
-        Header(kComputerCardShown, 0), Header(kHumanDealPoints, 17 + 11 + 3) }));
-    EXPECT_TRUE(question.game) << question.problem.toStdString();
+    // the trick it took is scored, and nothing is to be played until the answer. The tie's
+    // opponent's total after a bait row: the points hanging show nowhere.
+    const Edits good[] { { Header(kPromptState, 15), Header(kAnnouncement, 33),
+                             field(22, kStatusField, kStatusPlayed), Header(kHumanMayPlay, 0),
+                             Header(kComputerCardShown, 0), Header(kHumanDealPoints, 17 + 11 + 3) },
+        { { RowWord(2, 0), "-100" }, { RowWord(2, 1), "83" } } };
+    for (const Edits& edits : good) {
+        const SavedGameReading reading = ParseSavedGame(Edited(edits));
+        EXPECT_TRUE(reading.game) << reading.problem.toStdString();
+    }
 }
 
 } // namespace
