@@ -29,7 +29,8 @@ bool Holds(const std::vector<int>& cards, int card)
 bool HoldsTrumpPair(const SavedPosition& p, const std::vector<int>& cards)
 {
     const int trump = p.value(kTrumpSuit);
-    return Holds(cards, CardOf(kRankQueen, trump)) && Holds(cards, CardOf(kRankKing, trump));
+    return trump >= 1 && trump <= kSuits && Holds(cards, CardOf(kRankQueen, trump))
+        && Holds(cards, CardOf(kRankKing, trump));
 }
 
 /// A card field that does not follow from the cards: «поле f карты c (v) ...».
@@ -220,6 +221,21 @@ QString PairProblem(const SavedPosition& p, const DealtHands& dealt)
     return {};
 }
 
+/// Whether the trump pair's points have been given: the side dealt the trump queen and king
+/// announced them, its flag dropping as one of them was played, and the trick they were
+/// announced in is decided. The human's question is not yet answered; the computer's lead of
+/// the pair waits for the human's answer.
+bool PairPointsGiven(const SavedPosition& p, const DealtHands& dealt)
+{
+    const int trump = p.value(kTrumpSuit);
+    const bool onePlayed = p.played(CardOf(kRankQueen, trump)) || p.played(CardOf(kRankKing, trump));
+    if (HoldsTrumpPair(p, dealt.human))
+        return p.value(kHumanTrumpPair) == 0 && onePlayed && !p.pairQuestion();
+    if (HoldsTrumpPair(p, dealt.computer))
+        return p.value(kComputerTrumpPair) == 0 && onePlayed && p.value(kComputerPairShown) == 0;
+    return false;
+}
+
 /// Deal points that do not follow from the deal's play.
 QString PointsMismatch(const SavedPosition& p)
 {
@@ -228,14 +244,14 @@ QString PointsMismatch(const SavedPosition& p)
         .arg(p.value(kComputerDealPoints));
 }
 
-/// Both sides' deal points are those that the deal's play gave out, and the points of a
+/// Both sides' deal points are those that the deal's play gave out, with the points of a
 /// trump pair announced, which one side or the other took with its trick.
-QString PointsProblem(const SavedPosition& p, int given)
+QString PointsProblem(const SavedPosition& p, const DealtHands& dealt, int given)
 {
     const int human = p.value(kHumanDealPoints);
     const int computer = p.value(kComputerDealPoints);
-    const int pair = human + computer - given;
-    if (human < 0 || computer < 0 || (pair != 0 && pair != kTrumpPairPoints))
+    const int pair = PairPointsGiven(p, dealt) ? kTrumpPairPoints : 0;
+    if (human < 0 || computer < 0 || human + computer != given + pair)
         return PointsMismatch(p);
     return {};
 }
@@ -243,7 +259,7 @@ QString PointsProblem(const SavedPosition& p, int given)
 /// The tricks: the points both sides took are those of the tricks played, with an announced
 /// pair's and the last trick's; the side that leads the trick in play took the last one,
 /// or took the trump when none is played yet; a side that took no trick has no points.
-QString TakenProblem(const SavedPosition& p)
+QString TakenProblem(const SavedPosition& p, const DealtHands& dealt)
 {
     const int trump = p.value(kTrumpSuit);
     // The card led to the trick in play, not yet taken: the computer's awaiting the human's
@@ -265,7 +281,7 @@ QString TakenProblem(const SavedPosition& p)
     const bool answered = p.stands({ PromptState::kPairOnAnswer });
     if (answered && p.computerCount() == 0)
         points += kLastTrickBonus;
-    if (QString problem = PointsProblem(p, points); !problem.isEmpty())
+    if (QString problem = PointsProblem(p, dealt, points); !problem.isEmpty())
         return problem;
 
     const int human = p.value(kHumanDealPoints);
@@ -320,12 +336,12 @@ QString TricksProblem(const SavedPosition& p, const DealtHands& dealt)
             NoTrumpsProblem(p), SeenProblem(p, Seen::kTakenAndDeclared, HumanRunsScore(dealt.which)) })
         if (!problem.isEmpty())
             return problem;
-    return TakenProblem(p);
+    return TakenProblem(p, dealt);
 }
 
 /// A scored deal: six trumps scored 360 for their holder; any other deal the points of its
 /// played cards and its last trick, its declarations and a pair announced.
-QString ScoredDealProblem(const SavedPosition& p)
+QString ScoredDealProblem(const SavedPosition& p, const DealtHands& dealt)
 {
     const int human = p.value(kHumanDealPoints);
     const int computer = p.value(kComputerDealPoints);
@@ -340,7 +356,7 @@ QString ScoredDealProblem(const SavedPosition& p)
     for (int card = 1; card <= g_deckSize; ++card)
         if (p.played(card))
             points += CardPoints(card, p.value(kTrumpSuit));
-    return PointsProblem(p, points);
+    return PointsProblem(p, dealt, points);
 }
 
 } // namespace
@@ -357,5 +373,5 @@ QString DealProgressProblem(const SavedPosition& p)
     case DealPhase::kDealOver:
         break;
     }
-    return ScoredDealProblem(p);
+    return ScoredDealProblem(p, DealtHands(p));
 }

@@ -86,7 +86,10 @@ constexpr Range kHandCount { 0, kMaxHand };
 /// reads it as any value in range, or sets it anew before it reads it) or what play derives
 /// it from, which the position's checks hold it against (SavedGamePosition.h): the places
 /// of the cards and the prompt that stands (places), how the game waits (waiting: the
-/// prompt rules), what the cards of the deal make of it (deal), or the score.
+/// prompt rules), what the cards of the deal make of it (deal), or the score. Once a deal
+/// is scored, the next one deals anew: its values are free then, but for the deal points
+/// its result shows (and the cards, pairs and declarations they were scored from), the
+/// score, and who bids first next.
 constexpr int kFirstGameValue = saved::kLastSetting + 1;
 constexpr std::array<Range, kSavedHeaderValues - kFirstGameValue + 1> kGameValueRanges { {
     kFlag, // 17 the human holds six trumps: waiting (prompt 20), deal (his six trumps; once scored, 360)
@@ -99,7 +102,7 @@ constexpr std::array<Range, kSavedHeaderValues - kFirstGameValue + 1> kGameValue
     kSuitOrNone, // 24 trump suit: places (the turned-up suit until one is named); free once scored
     kCardOrNone, // 25 turned-up card: places (face up beside the deck); free once scored
     kCardOrNone, // 26 the computer's table card: places (its lead the human answers); else free
-    kFlag, // 27 computer trump pair: deal (its dealt queen and king); free before the second deal
+    kFlag, // 27 computer trump pair: deal (its dealt queen and king, until one announces them)
     kFlag, // 28 human trump pair: likewise, and not while his card of it is questioned
     kFlag, // 29 buttons active: free (the hover's, which a load forgets)
     kSide, // 30 to move: waiting (nobody, the side that took the trump, the side to play)

@@ -184,11 +184,13 @@ TEST_F(SavedGameFileTest, PositionsTheGameCannotGoOnFromAreRefused)
         // before and after show it.
         { { Header(kHangingPoints, 0) }, "значение 65 заголовка (0) не согласуется со счётом" },
         // What play made of the cards: the human, asked to declare his runs, showed them; no
-        // pair lies in the computer's hand; no side took fewer than no points.
+        // pair lies in the computer's hand; no side took fewer than no points, nor a pair's
+        // points that no hand was dealt.
         { { field(6, kStatusField, kStatusInPlay) }, "поле 6 карты 6 (0) не согласуется с картами" },
         { { Header(kComputerTrumpPair, 1) }, "значение 27 заголовка (1) не согласуется с картами" },
         { { Header(kHumanDealPoints, -1), Header(kComputerDealPoints, 50) },
             "очки сдачи (-1 и 50) не сходятся с её игрой" },
+        { { Header(kHumanDealPoints, 17 + 20) }, "очки сдачи (37 и 32) не сходятся с её игрой" },
         { { { RowWord(1, 0), "20" }, { RowWord(1, 1), "83" }, { RowWord(2, 0), "101" },
               { RowWord(2, 1), "83" }, Header(kHumanTotal, 101), Header(kHangingPoints, 80) },
             "значение 65 заголовка (80) не согласуется со счётом" },
