@@ -150,9 +150,10 @@ QString DeclarationsProblem(const SavedPosition& p, const DealtHands& dealt)
                                                                  : equal;
     if (!asked)
         return Mismatch(p, kPromptState, kCards);
-    // The computer that chose trump may hold back equal runs; it then counts none.
-    const bool heldBack = p.stands({ PromptState::kHumanDeclares }) && p.value(kComputerFifties) == 0
-        && p.value(kComputerTwenties) == 0;
+    // Only the computer that chose trump holds back equal runs, and it then counts none.
+    const bool heldBack = p.stands({ PromptState::kHumanDeclares }) && equal;
+    if (heldBack && p.value(kToMove) != kComputer)
+        return Mismatch(p, kToMove, kCards);
     const bool both = p.stands({ PromptState::kBothDeclare });
     const std::array<std::pair<int, int>, 10> values { {
         { kHumanFifties, human.fifties },
@@ -352,6 +353,8 @@ QString ScoredDealProblem(const SavedPosition& p, const DealtHands& dealt)
             && computer == (computerSix ? kSixTrumpsPoints : 0);
         return scored ? QString() : PointsMismatch(p);
     }
+    if (QString problem = DeclaredPointsProblem(p, dealt); !problem.isEmpty())
+        return problem;
     int points = kLastTrickBonus + p.value(kHumanDeclPoints) + p.value(kComputerDeclPoints);
     for (int card = 1; card <= g_deckSize; ++card)
         if (p.played(card))

@@ -126,6 +126,16 @@ int FirstOffShown(const SavedPosition& p, ShownImages shown)
     return 0;
 }
 
+/// The suit taken in the first round is marked beside the talon at once, but when the
+/// computer took it after the human had passed: the exchange prompts tell who took it.
+int FirstOffTaken(const SavedPosition& p)
+{
+    if (!p.stands({ PromptState::kSevenExchangeOffer, PromptState::kComputerExchangedSeven }))
+        return 0;
+    const bool afterPass = p.value(kFirstHand) == kHuman && p.value(kToMove) == kComputer;
+    return p.value(kTrumpMarkPos) == (afterPass ? kTrumpMarkNone : kTrumpMarkSpot1) ? 0 : kTrumpMarkPos;
+}
+
 /// A hanging tie skips the bidding: the tied side takes the turned-up suit and leads.
 int FirstOffTie(const SavedPosition& p, const PromptRule& rule)
 {
@@ -149,7 +159,8 @@ int FirstOffTie(const SavedPosition& p, const PromptRule& rule)
 QString WaitingValueProblem(const SavedPosition& p)
 {
     const PromptRule& rule = RuleOfWaiting(p);
-    for (const int n : { FirstOffRule(p, rule), FirstOffShown(p, rule.shown), FirstOffTie(p, rule) })
+    for (const int n :
+        { FirstOffRule(p, rule), FirstOffShown(p, rule.shown), FirstOffTaken(p), FirstOffTie(p, rule) })
         if (n != 0)
             return Mismatch(p, n, p.waitingName());
     return {};

@@ -5,6 +5,7 @@
 #include "app/files/SavedGameState.h"
 #include "app/files/SettingsFile.h"
 #include "engine/CardValues.h"
+#include "engine/GameState.h"
 #include "engine/ScoreSheet.h"
 #include "support/QStringPrinter.h"
 #include "support/ScriptedDialogs.h"
@@ -335,6 +336,15 @@ TEST_F(EditedSavesTest, EachEditTheGameCannotPlayOnFromIsRefusedForItsOwnReason)
         { Reach::kDealResult,
             { Header(kComputerCount, 1), [](SavedGame& game) { game.computerHand[1] = FirstInStock(game); } },
             "вопрос 17 не к месту в этой части сдачи" },
+        // The human took the turned-up suit himself: it is marked beside the talon. Runs he
+        // was not dealt scored nothing, though the deal's points add up with them.
+        { Reach::kHumanSeven, { Header(kTrumpMarkPos, kTrumpMarkNone) },
+            "значение 40 заголовка (0) не согласуется с вопросом 3" },
+        { Reach::kDealResult,
+            { Header(kHumanDeclPoints, kTwentyPoints),
+                Header(kHumanDealPoints,
+                    [](const SavedGame& game) { return game.header[kHumanDealPoints] + 20; }) },
+            "значение 71 заголовка (20) не согласуется с картами" },
     };
     for (const auto& row : rows) {
         const SavedGame made = Reached(row.reach);
