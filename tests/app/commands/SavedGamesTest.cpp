@@ -288,7 +288,10 @@ TEST_F(SavedGamesTest, SavesEarlierVersionsWroteLoadAndStandAsPosed)
 {
     // Prompts 8, 9 and 10 with the acknowledge caption (posed, then drawn again) or with the
     // computer's bid; the empty table after a game's end with its totals or with the score
-    // a change of player cleared, and the final panel over that cleared score.
+    // a change of player cleared, and the final panel over that cleared score. Positions of
+    // real play that what the cards make of the deal and the score are checked against: both
+    // sides' runs declared, the computer's pair label over its lead, the pair question over
+    // the human's answer, a tie hanging through the next deal's play.
     const struct {
         const char* file;
         PromptState prompt;
@@ -303,6 +306,10 @@ TEST_F(SavedGamesTest, SavesEarlierVersionsWroteLoadAndStandAsPosed)
         { "9873791-empty-after-change-player", PromptState::kDealResult, image::kNone },
         { "9873791-final-panel-after-change-player", PromptState::kDealResult, image::kCaptionAcknowledge },
         { "31cbf9e-empty-after-game", PromptState::kDealResult, image::kNone },
+        { "9873791-both-declare", PromptState::kBothDeclare, image::kCaptionNo },
+        { "9873791-computer-pair-label", PromptState::kComputerDeclares, image::kNone },
+        { "31cbf9e-pair-question-on-answer", PromptState::kPairOnAnswer, image::kCaptionNo },
+        { "31cbf9e-tie-in-play", PromptState::kDealResult, image::kNone },
     };
     for (const auto& save : saves) {
         QFile file(
