@@ -325,6 +325,8 @@ TEST_F(EditedSavesTest, EachEditTheGameCannotPlayOnFromIsRefusedForItsOwnReason)
             "значение 45 заголовка (2) не согласуется со счётом" },
         { Reach::kHumanDeclares, { Header(kGameOver, 1) },
             "значение 43 заголовка (1) не согласуется с вопросом 12" },
+        { Reach::kComputerBid, { Header(kHangingTie, kHuman) },
+            "значение 20 заголовка (1) не согласуется с вопросом 2" },
         { Reach::kHumanNamesOrPasses, { Header(kOfferedSuit1 + 1, 1) },
             "значение 60 заголовка (1) не согласуется с вопросом 7" },
         // A scored deal's points are its six trumps' 360, for one side; its result stands

@@ -199,11 +199,14 @@ TEST_F(SavedGameFileTest, PositionsTheGameCannotGoOnFromAreRefused)
         EXPECT_EQ(ParseSavedGame(Edited(edits)).problem, QString::fromUtf8(problem));
     // The pair question over the human's answer with his trump queen, played and still held:
     // the trick it took is scored, and nothing is to be played until the answer. The tie's
-    // opponent's total after a bait row: the points hanging show nowhere.
+    // opponent's total after a bait row: the points hanging show nowhere; after a total: they
+    // are what it gained.
     const Edits good[] { { Header(kPromptState, 15), Header(kAnnouncement, 33),
                              field(22, kStatusField, kStatusPlayed), Header(kHumanMayPlay, 0),
                              Header(kComputerCardShown, 0), Header(kHumanDealPoints, 17 + 11 + 3) },
-        { { RowWord(2, 0), "-100" }, { RowWord(2, 1), "83" } } };
+        { { RowWord(2, 0), "-100" }, { RowWord(2, 1), "83" } },
+        { { RowWord(1, 0), "20" }, { RowWord(1, 1), "83" }, { RowWord(2, 0), "101" }, { RowWord(2, 1), "83" },
+            Header(kHumanTotal, 101) } };
     for (const Edits& edits : good) {
         const SavedGameReading reading = ParseSavedGame(Edited(edits));
         EXPECT_TRUE(reading.game) << reading.problem.toStdString();
