@@ -24,14 +24,20 @@ void SetCardValues()
     }
 }
 
-void SetOtherSuits()
+std::array<int, 3> OtherSuitsOf(int trumpSuit)
 {
     std::array<int, 3> others {};
     std::size_t next = 0;
     for (int suit = 1; suit <= kSuits; ++suit) {
-        if (suit != g_trumpSuit && next < others.size())
+        if (suit != trumpSuit && next < others.size())
             others[next++] = suit;
     }
+    return others;
+}
+
+void SetOtherSuits()
+{
+    const std::array<int, 3> others = OtherSuitsOf(g_trumpSuit);
     g_otherSuit1 = others[0];
     g_otherSuit2 = others[1];
     g_otherSuit3 = others[2];

@@ -26,5 +26,7 @@ int CardStrength(int card, int trumpSuit);
 /// `g_trumpSuit`; nothing of an earlier trump stays behind.
 void SetCardValues();
 
+/// The suits other than `trumpSuit`, in ascending order (the first three when it is none).
+std::array<int, 3> OtherSuitsOf(int trumpSuit);
 /// Sets `g_otherSuit1` < `g_otherSuit2` < `g_otherSuit3` to the suits other than `g_trumpSuit`.
 void SetOtherSuits();

@@ -25,21 +25,6 @@ constexpr int kPointsPerTrumpLimit = 3;
 constexpr int kPointsPerExtraCard = 2;
 constexpr int kPointsBase = 7;
 
-bool HoldsStrength(std::span<const int> cards, int strength)
-{
-    for (const int card : cards) {
-        if (IsCard(card) && g_cards[card].strength() == strength)
-            return true;
-    }
-    return false;
-}
-
-/// 1 when the hand holds the trump queen and the trump king.
-int TrumpPairFlag(std::span<const int> cards)
-{
-    return HoldsStrength(cards, kTrumpQueenStrength) && HoldsStrength(cards, kTrumpKingStrength) ? 1 : 0;
-}
-
 /// Only the computer that chose trump may hold its runs back.
 bool ComputerShowsWhenAsked()
 {
@@ -47,6 +32,13 @@ bool ComputerShowsWhenAsked()
 }
 
 } // namespace
+
+bool HoldsTrumpPair(std::span<const int> cards, int trumpSuit)
+{
+    const auto holds = [&cards](int card) { return std::ranges::find(cards, card) != cards.end(); };
+    return trumpSuit >= 1 && trumpSuit <= kSuits && holds(CardOf(kRankQueen, trumpSuit))
+        && holds(CardOf(kRankKing, trumpSuit));
+}
 
 int HumanImage(const RunSearchResult& human)
 {
@@ -99,8 +91,8 @@ DeclarationOutcome DecideDeclarations()
     g_humanDeclPoints = g_computerDeclPoints = 0;
     const auto humanCards = HandCards(g_humanHand, g_humanCount);
     const auto computerCards = HandCards(g_computerHand, g_computerCount);
-    g_humanTrumpPair = TrumpPairFlag(humanCards);
-    g_computerTrumpPair = TrumpPairFlag(computerCards);
+    g_humanTrumpPair = HoldsTrumpPair(humanCards, g_trumpSuit) ? 1 : 0;
+    g_computerTrumpPair = HoldsTrumpPair(computerCards, g_trumpSuit) ? 1 : 0;
     SetOtherSuits();
 
     const RunSearchResult human = SearchRuns(humanCards);

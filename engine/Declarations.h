@@ -21,6 +21,9 @@ DeclarationCase CompareRuns(const RunSearchResult& human, const RunSearchResult&
 bool HumanRunsScore(DeclarationCase which);
 bool ComputerRunsScore(DeclarationCase which);
 
+/// True when the cards hold the queen and the king of the trump suit 1..4: the trump pair.
+bool HoldsTrumpPair(std::span<const int> cards, int trumpSuit);
+
 /// The image a side shows for its runs: 10 (23) for twenties only, 11 (24) for fifties
 /// only, 12 (25) for both, the human's (the computer's).
 int HumanImage(const RunSearchResult& human);

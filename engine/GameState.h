@@ -13,6 +13,8 @@ constexpr int kBidCached = 2;
 /// Points of a run of four (a fifty) and of three (a twenty).
 constexpr int kFiftyPoints = 50;
 constexpr int kTwentyPoints = 20;
+/// Deal points of six trumps in order, to their holder.
+constexpr int kSixTrumpsPoints = 360;
 
 // Start of a deal and bidding.
 

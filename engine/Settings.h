@@ -5,6 +5,9 @@
 
 /// Second-deal cards to each hand at program start.
 constexpr int kInitialExtraCards = 3;
+/// Cards each hand receives in the second deal: 3..6.
+constexpr int kFewestExtraCards = 3;
+constexpr int kMostExtraCards = 6;
 /// Sleep per animation step at program start, in ms.
 constexpr int kInitialAnimDelay = 8;
 /// Pause after a trick at program start, in ms.

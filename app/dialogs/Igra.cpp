@@ -31,9 +31,7 @@ constexpr int kStepsHigh = 20;
 /// The delay is 45 less the speed: 0 ms at the fastest, 44 ms at the slowest.
 constexpr int kSlowestDelay = kSpeedHigh - kSpeedLow;
 
-/// The lists' first items: 3 cards, level 1.
-constexpr int kFewestExtraCards = 3;
-constexpr int kMostExtraCards = 6;
+/// The level list's first item.
 constexpr int kFirstLevel = 1;
 constexpr int kLastLevel = 3;
 /// Hand layouts and announcement styles.

@@ -2,13 +2,11 @@
 #include "app/files/SavedPosition.h"
 
 #include "engine/CardValues.h"
+#include "engine/Settings.h"
 
 #include <algorithm>
 
 namespace {
-
-/// Cards a hand holds and plays in a deal: six, then three to six more in the second deal.
-constexpr int kFewestDealt = g_firstDealCount + 3;
 
 bool InAHand(int location)
 {
@@ -92,7 +90,9 @@ QString DealtProblem(const SavedPosition& p)
     if (human != p.located(kInComputerHand))
         return QStringLiteral("у сторон разное число карт");
     const bool firstDeal = p.phase() == DealPhase::kFirstDeal;
-    if (firstDeal ? human != g_firstDealCount : human < kFewestDealt || human > kMaxHand)
+    if (firstDeal
+            ? human != g_firstDealCount
+            : human < g_firstDealCount + kFewestExtraCards || human > g_firstDealCount + kMostExtraCards)
         return QStringLiteral("у сторон по %1 карт, столько не сдают").arg(human);
     return {};
 }

@@ -14,24 +14,8 @@ namespace {
 
 using namespace saved;
 
-/// Deal points of six trumps.
-constexpr int kSixTrumpsPoints = 360;
-
 const QString kCards = QStringLiteral("с картами");
 const QString kTakenTricks = QStringLiteral("со взятками");
-
-bool Holds(const std::vector<int>& cards, int card)
-{
-    return std::ranges::find(cards, card) != cards.end();
-}
-
-/// The trump queen and king both lie among the cards.
-bool HoldsTrumpPair(const SavedPosition& p, const std::vector<int>& cards)
-{
-    const int trump = p.value(kTrumpSuit);
-    return trump >= 1 && trump <= kSuits && Holds(cards, CardOf(kRankQueen, trump))
-        && Holds(cards, CardOf(kRankKing, trump));
-}
 
 /// A card field that does not follow from the cards: «поле f карты c (v) ...».
 QString FieldMismatch(const SavedPosition& p, int card, std::size_t field)
@@ -121,7 +105,7 @@ int FirstOffNoTrickYet(const SavedPosition& p)
 QString FirstDealProblem(const SavedPosition& p)
 {
     const int suit = p.turnedUpSuit();
-    const std::span<const int> computerCards = HandCards(p.game().computerHand, p.computerCount());
+    const std::span<const int> computerCards = p.computerCards();
     const bool human = HoldsSixTrumps(p.humanCards(), suit);
     const bool computer = !human && HoldsSixTrumps(computerCards, suit);
     if (p.value(kHumanSixTrumps) != (human ? 1 : 0))
@@ -160,8 +144,8 @@ QString DeclarationsProblem(const SavedPosition& p, const DealtHands& dealt)
         { kHumanTwenties, human.twenties },
         { kComputerFifties, heldBack ? 0 : computer.fifties },
         { kComputerTwenties, heldBack ? 0 : computer.twenties },
-        { kHumanTrumpPair, HoldsTrumpPair(p, dealt.human) ? 1 : 0 },
-        { kComputerTrumpPair, HoldsTrumpPair(p, dealt.computer) ? 1 : 0 },
+        { kHumanTrumpPair, HoldsTrumpPair(dealt.human, p.value(kTrumpSuit)) ? 1 : 0 },
+        { kComputerTrumpPair, HoldsTrumpPair(dealt.computer, p.value(kTrumpSuit)) ? 1 : 0 },
         { kShownAnnouncement1,
             p.stands({ PromptState::kComputerDeclares }) ? ComputerImage(computer) : HumanImage(human) },
         { kShownAnnouncement2, both ? ComputerImage(computer) : image::kNone },
@@ -199,7 +183,7 @@ bool PairFlagOff(const SavedPosition& p, int n, const std::vector<int>& dealt)
     const int trump = p.value(kTrumpSuit);
     const int queen = CardOf(kRankQueen, trump);
     const int king = CardOf(kRankKing, trump);
-    const bool held = Holds(dealt, queen) && Holds(dealt, king);
+    const bool held = HoldsTrumpPair(dealt, trump);
     if (p.value(n) == 1)
         return !held || (n == kHumanTrumpPair && p.pairQuestion());
     return held && !p.played(queen) && !p.played(king);
@@ -217,7 +201,8 @@ QString PairProblem(const SavedPosition& p, const DealtHands& dealt)
     const bool pairLed = IsCard(led) && SuitOf(led) == p.value(kTrumpSuit)
         && (RankOf(led) == kRankQueen || RankOf(led) == kRankKing);
     if (p.value(kComputerPairShown) == 1
-        && !(pairLed && HoldsTrumpPair(p, dealt.computer) && p.value(kComputerTrumpPair) == 0))
+        && !(pairLed && HoldsTrumpPair(dealt.computer, p.value(kTrumpSuit))
+            && p.value(kComputerTrumpPair) == 0))
         return Mismatch(p, kComputerPairShown, kCards);
     return {};
 }
@@ -230,9 +215,9 @@ bool PairPointsGiven(const SavedPosition& p, const DealtHands& dealt)
 {
     const int trump = p.value(kTrumpSuit);
     const bool onePlayed = p.played(CardOf(kRankQueen, trump)) || p.played(CardOf(kRankKing, trump));
-    if (HoldsTrumpPair(p, dealt.human))
+    if (HoldsTrumpPair(dealt.human, p.value(kTrumpSuit)))
         return p.value(kHumanTrumpPair) == 0 && onePlayed && !p.pairQuestion();
-    if (HoldsTrumpPair(p, dealt.computer))
+    if (HoldsTrumpPair(dealt.computer, p.value(kTrumpSuit)))
         return p.value(kComputerTrumpPair) == 0 && onePlayed && p.value(kComputerPairShown) == 0;
     return false;
 }

@@ -7,7 +7,7 @@ SavedPosition::SavedPosition(const SavedGame& game)
 {
     for (const int card : humanCards())
         holder_[at(card)] = kInHumanHand;
-    for (const int card : HandCards(game.computerHand, computerCount()))
+    for (const int card : computerCards())
         holder_[at(card)] = kInComputerHand;
     // A prompt is known by its image; with none the human plays, or after the last deal's
     // result was answered at a game's end the table stands empty.

@@ -29,6 +29,7 @@ public:
     int humanCount() const { return value(saved::kHumanCount); }
     int computerCount() const { return value(saved::kComputerCount); }
     std::span<const int> humanCards() const { return HandCards(game_.humanHand, humanCount()); }
+    std::span<const int> computerCards() const { return HandCards(game_.computerHand, computerCount()); }
     int field(int card, std::size_t f) const { return game_.cards[at(card)][f]; }
     int location(int card) const { return field(card, saved::kLocationField); }
     int status(int card) const { return field(card, saved::kStatusField); }
@@ -57,7 +58,7 @@ public:
     /// The suit the cards are valued under: the trump, but while the computer's named suit
     /// waits to be acknowledged, the turned-up suit the cards were valued under before.
     int valuedSuit() const;
-    /// What the position's waiting point is called in a problem: "вопросом 7" and the like.
+    /// The waiting point as a problem names it: "с вопросом 7" and the like.
     QString waitingName() const;
 
 private:
@@ -70,5 +71,5 @@ private:
 };
 
 /// A value that does not follow from what play derives it from: «значение n заголовка (v)
-/// не согласуется с ...».
+/// не согласуется» and `source`, what it derives from ("с картами", "со счётом" ...).
 QString Mismatch(const SavedPosition& p, int n, const QString& source);

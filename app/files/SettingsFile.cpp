@@ -41,7 +41,7 @@ constexpr std::array<Range, kSettingsCount> kRanges { {
     { 1, 11 }, // background
     { 0, 0xffffff }, // custom colour
     { 1, 8 }, // card back
-    { 3, 6 }, // extra cards
+    { kFewestExtraCards, kMostExtraCards }, // extra cards
     { 1, 3 }, // voice
     { 1, 2 }, // hand sort
     { 0, 1 }, // card sounds

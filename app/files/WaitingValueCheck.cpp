@@ -1,6 +1,8 @@
 #include "app/files/PositionChecks.h"
 #include "app/files/SavedPosition.h"
 
+#include "engine/CardValues.h"
+
 #include <array>
 
 namespace {
@@ -83,17 +85,6 @@ int FirstOffRule(const SavedPosition& p, const PromptRule& rule)
     return 0;
 }
 
-/// The suits other than `suit`, in ascending order.
-std::array<int, 3> OtherSuits(int suit)
-{
-    std::array<int, 3> others {};
-    std::size_t next = 0;
-    for (int s = 1; s <= kSuits; ++s)
-        if (s != suit && next < others.size())
-            others[next++] = s;
-    return others;
-}
-
 /// The first shown announcement or suit button that differs from what the prompt shows, 0
 /// when none does. The computer's first-round bid is the image its prompt stands with, which
 /// the prompt's image holds; the runs' images are the cards' to judge.
@@ -115,7 +106,7 @@ int FirstOffShown(const SavedPosition& p, ShownImages shown)
         break;
     }
     // The suit buttons offer the suits the human may name, and name what they show.
-    const std::array<int, 3> others = OtherSuits(p.turnedUpSuit());
+    const std::array<int, 3> others = OtherSuitsOf(p.turnedUpSuit());
     for (std::size_t k = 0; k < others.size(); ++k) {
         const int n = kShownAnnouncement1 + static_cast<int>(k);
         if (p.value(n) != others[k])

@@ -13,8 +13,6 @@
 
 namespace {
 
-/// Deal points of six trumps.
-constexpr int kSixTrumpsPoints = 360;
 /// Pause before a six-trumps deal is scored, in ms.
 constexpr int kBeforeScoringPause = 500;
 

@@ -23,9 +23,6 @@
 
 namespace {
 
-/// Cards of the second deal to each hand: the "Приход" setting, 3..6.
-constexpr int kMinExtraCards = 3;
-constexpr int kMaxExtraCards = kMaxHand - g_firstDealCount;
 /// The second deal flies from the side of the deck: from the right edge and above g_midY.
 constexpr int kSecondDealFromRight = 30;
 constexpr int kSecondDealAboveMid = 46;
@@ -49,7 +46,7 @@ constexpr int kMergeKeepsRight = 154;
 
 int ExtraCards()
 {
-    return std::clamp(g_extraCards, kMinExtraCards, kMaxExtraCards);
+    return std::clamp(g_extraCards, kFewestExtraCards, kMostExtraCards);
 }
 
 /// Gap of the two extra rows of n cards, which leave room for the deck at the right.
